@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace testing_support {
+
+// A temporary program folder holding a copy of the delivered Data/, Skin/ and Languages/
+// (pictures included, no settings file). It becomes the program folder for its lifetime.
+class TestFolder
+{
+public:
+    TestFolder();
+    ~TestFolder();
+    QString path() const { return m_dir.path(); }
+    // Path of a file under the folder, given as the data files write it ("\Data\x").
+    QString file(const QString &relative) const;
+    void remove(const QString &relative) const;
+    void writeLines(const QString &relative, const QStringList &lines) const;
+    QStringList readLines(const QString &relative) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The delivered tree as built beside the executables, and the source tree.
+QString builtProgramFolder();
+QString sourceFolder();
+
+} // namespace testing_support
