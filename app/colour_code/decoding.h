@@ -1,0 +1,52 @@
+#pragma once
+
+#include "colour_code/colour_tables.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace colour_code {
+
+// A whole marking to paint: the band count and the codes as the painting gets them (positions
+// a band count does not use are passed as 0).
+struct MarkingDrawing
+{
+    int bandCount = 0;
+    BandCodeArray codes{};
+};
+
+struct DecodedMarking
+{
+    QString resultText;       // value and unit, " 4.7 кОм": the value text DecodeMarking returns
+    QString nominalText;      // for txtNominal: regional number text with a "." as decimal point
+    double value = 0;         // the value in the chosen unit
+    int unitIndex = 0;        // k: the unit name index (LangTexts 0..4) for cmbEdinIzmereniya
+    float tolerance = 0;      // the new Tolerance (the previous one for an unknown band count)
+    QString deviationText;    // the new DeviationText (the previous one when it stays)
+    std::optional<MarkingDrawing> drawing; // none for a band count other than 3, 4, 5
+};
+
+// Decodes a marking. unitNames are the unit names LangTexts 0..4 (a longer list such as all of
+// LangTexts may be passed). previousTolerance and previousDeviationText are the members'
+// values before the call; they come back unchanged where the computation keeps them.
+DecodedMarking DecodeMarking(int bandCount, const BandCodeArray &codes, const ColourTables &tables,
+                             const QStringList &unitNames, float previousTolerance,
+                             const QString &previousDeviationText);
+
+struct ResultTexts
+{
+    QString resultLine; // ResultLine: one line, used to name saved markings
+    QString caption;    // lblInfoMonitor: two lines separated by CR LF
+};
+
+// The decode button's ResultLine and display caption. langTexts are all 16 LangTexts;
+// valueText is what DecodeMarking returned.
+ResultTexts DecodeResultTexts(const QStringList &langTexts, const QString &valueText, float tolerance,
+                              const QString &deviationText);
+
+// The tolerance selector item that shows a decoded tolerance ("0.5%"), or none for 20 %
+// (three bands), when the selector keeps its item. The text need not be one of the list's items.
+std::optional<QString> DecodedToleranceItem(float tolerance);
+
+} // namespace colour_code

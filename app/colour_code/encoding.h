@@ -1,0 +1,60 @@
+#pragma once
+
+#include "colour_code/colour_tables.h"
+#include "colour_code/decoding.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace colour_code {
+
+struct BandAssignment
+{
+    int bandPosition; // 0..4
+    quint8 code;
+    friend bool operator==(const BandAssignment &, const BandAssignment &) = default;
+};
+
+struct EncodedMarking
+{
+    // Five bands only: the nominal cannot be written with three significant digits. The caller
+    // shows the message, resets the band labels and the picture; nothing else is found.
+    bool plausibilityFailed = false;
+    // Colours found, in the order to apply them (SetBand, then the band label). A later entry
+    // for the same band position replaces an earlier one.
+    std::vector<BandAssignment> assignments;
+    // Band positions the band count uses (the targets), in ascending order.
+    std::vector<int> targetPositions;
+    // Targets that no colour matched, ascending: their band label and picture stay as they were.
+    std::vector<int> unmatchedPositions;
+};
+
+// Unit factor of a unit name index (LangTexts 0..3: 1, 10^3, 10^6, 10^9 ohm); 0 for any other.
+double UnitFactor(int unitIndex);
+
+// The nearest double to 10^exponent, the value the table file's decimal multipliers read as.
+double DecimalPower(int exponent);
+
+// The multiplier target: 10^(digitTextLength - significantDigits) / 1000 x unit factor, formed
+// so that it equals the table's multiplier exactly. 0 for an unknown unit.
+double MultiplierTarget(qsizetype digitTextLength, int significantDigits, int unitIndex);
+
+// Finds the colours of a nominal. bandCountIndex is the band-count word's index (0, 1, 2 for
+// three, four, five bands; anything else does nothing); unitIndex the unit word's index among
+// LangTexts 0..3 (-1 for none); nominal the typed value in single precision; toleranceItem the
+// text of cmbDopusk ("5%"); nominalText the text of txtNominal.
+EncodedMarking EncodeNominal(int bandCountIndex, int unitIndex, float nominal, const QString &toleranceItem,
+                             const QString &nominalText, const ColourTables &tables);
+
+// The five-band plausibility check alone: true when the nominal cannot be marked.
+bool FailsFiveBandCheck(float nominal, const QString &nominalText);
+
+// Text of the plausibility message (LangTexts 8..11 joined by CR LF); its title is LangTexts 12.
+QString PlausibilityMessage(const QStringList &langTexts);
+
+// The encode button's ResultLine and display caption. langTexts are all 16 LangTexts.
+ResultTexts EncodeResultTexts(const QStringList &langTexts, const QString &nominalText, const QString &unitWord,
+                              const QString &toleranceItem);
+
+} // namespace colour_code
