@@ -1,0 +1,165 @@
+#!/usr/bin/env python3
+"""Builds the delivered language files from their UTF-8 sources.
+
+Each source has exactly one line per line of the language file. The readers of
+a language file know its entries only by line number, so a missing or extra
+line silently shifts every later text; this script therefore checks the line
+map before it writes anything.
+
+    python3 tools/languages/build_lng.py          # check and write data/Languages/*.lng
+    python3 tools/languages/build_lng.py --check  # check only; fail if a .lng is out of date
+"""
+
+import re
+import sys
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+OUTPUT_DIR = HERE.parent.parent / "data" / "Languages"
+
+# source file -> language name (the .lng base name)
+LANGUAGES = {"ru.txt": "Русский", "en.txt": "English"}
+
+# Lines the settings defaults store as words of the reference language.
+REFERENCE_WORDS = {15: "Ом", 21: "Четыре", 36: "Произвольно"}
+
+PICTURES = {
+    r"\Data\Resistor.bmp",
+    r"\Data\Intro.jpg",
+    r"\Data\UIR.jpg",
+    r"\Data\Connect1.bmp",
+    r"\Data\Connect2.bmp",
+}
+
+FIXED_LINES = 102  # everything before the about count
+ABOUT_COUNT_LINE = 103
+MAX_TOPICS = 15
+MARKER = "<>"
+
+
+class LineMapError(Exception):
+    pass
+
+
+def expect(condition, source, line, message):
+    if not condition:
+        raise LineMapError(f"{source}:{line}: {message}")
+
+
+def read_source(path):
+    raw = path.read_bytes()
+    expect(b"\r" not in raw, path.name, 0, "carriage return in source; use plain LF")
+    text = raw.decode("utf-8")
+    expect(text.endswith("\n"), path.name, 0, "source must end with a line break")
+    return text[:-1].split("\n")
+
+
+def count_at(lines, number, source):
+    """A count line: a bare whole number, as the readers' leading-number rule wants it."""
+    expect(number <= len(lines), source, number, "file ends where a count is expected")
+    value = lines[number - 1]
+    expect(re.fullmatch(r"\d+", value) is not None, source, number,
+           f"count expected, found {value!r}")
+    return int(value)
+
+
+def check_topic_text(text_lines, source, first_line):
+    # The viewer joins the lines with CR LF and looks for the marker from the
+    # second character on, so a marker at the very start would stay as text.
+    text = "\r\n".join(text_lines)
+    markers = text.count(MARKER)
+    expect(markers in (0, 2), source, first_line,
+           f"a topic holds at most one picture marker (found {markers} '<>')")
+    if markers:
+        start = text.index(MARKER)
+        expect(start > 0, source, first_line, "picture marker is the topic's first character")
+        path = text[start + 2:text.index(MARKER, start + 2)]
+        expect(path in PICTURES, source, first_line, f"unknown picture {path!r}")
+
+
+def check(lines, source):
+    """Checks the line map; returns (about count, help start line, topic titles)."""
+    for number, value in enumerate(lines, 1):
+        expect(value == value.rstrip(), source, number, "trailing blank")
+        try:
+            value.encode("cp1251")
+        except UnicodeEncodeError as error:
+            raise LineMapError(f"{source}:{number}: {value[error.start]!r} is not in Windows-1251")
+
+    expect(len(lines) > FIXED_LINES, source, len(lines), "file too short")
+
+    def line(n):
+        return lines[n - 1]
+
+    def distinct(first, last, what):
+        values = lines[first - 1:last]
+        expect(len(set(values)) == len(values) and all(values), source, first,
+               f"{what} must be distinct and not empty")
+
+    distinct(15, 19, "unit names")
+    distinct(20, 22, "band-count words")
+    distinct(23, 34, "colour names")
+    distinct(36, 37, "placement words")
+    # The program appends ":" to these itself.
+    for n in (41, 42, 43, 54):
+        expect(not line(n).endswith(":"), source, n, "the program adds the colon")
+
+    about = count_at(lines, ABOUT_COUNT_LINE, source)
+    help_start = ABOUT_COUNT_LINE + about + 1
+    expect(help_start + 1 <= len(lines), source, help_start, "help block missing")
+    expect(line(help_start), source, help_start, "empty help caption")
+    topics = count_at(lines, help_start + 1, source)
+    expect(topics <= MAX_TOPICS, source, help_start + 1, f"more than {MAX_TOPICS} topics")
+
+    titles = []
+    n = help_start + 2
+    for _ in range(topics):
+        expect(n <= len(lines) and line(n), source, n, "topic title expected")
+        titles.append(line(n))
+        count = count_at(lines, n + 1, source)
+        text = lines[n + 1:n + 1 + count]
+        expect(len(text) == count, source, n + 1, "topic runs past the end of the file")
+        check_topic_text(text, source, n + 2)
+        n += 2 + count
+    expect(n == len(lines) + 1, source, n,
+           f"{len(lines) - n + 1} line(s) after the last topic; a count is wrong")
+    return about, help_start, titles
+
+
+def build(check_only):
+    checked = {}
+    for source_name in LANGUAGES:
+        lines = read_source(HERE / source_name)
+        checked[source_name] = (lines, *check(lines, source_name))
+
+    ru_lines, _, _, ru_titles = checked["ru.txt"]
+    for number, word in REFERENCE_WORDS.items():
+        expect(ru_lines[number - 1] == word, "ru.txt", number, f"must be {word!r}")
+    # A translation keeps the topics; only the topic lengths may differ.
+    for source_name, (_, _, _, titles) in checked.items():
+        expect(len(titles) == len(ru_titles), source_name, 0, "topic count differs from ru.txt")
+
+    for source_name, (lines, about, help_start, titles) in checked.items():
+        data = "".join(value + "\r\n" for value in lines).encode("cp1251")
+        target = OUTPUT_DIR / f"{LANGUAGES[source_name]}.lng"
+        if check_only:
+            if not target.exists() or target.read_bytes() != data:
+                raise LineMapError(f"{target} is out of date; run build_lng.py")
+        else:
+            OUTPUT_DIR.mkdir(parents=True, exist_ok=True)
+            target.write_bytes(data)
+        print(f"{target.name}: {len(lines)} lines, about {about} lines, "
+              f"help block from line {help_start}, {len(titles)} topics")
+
+
+def main():
+    try:
+        build("--check" in sys.argv[1:])
+    except LineMapError as error:
+        print(f"error: {error}", file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
