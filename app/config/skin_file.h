@@ -1,0 +1,231 @@
+#pragma once
+
+// Skin files (\Skin\*.she): one value per line, read strictly by position. Geometry is kept in
+// twips as the file has it, colours as stored values (red in the low byte), font sizes in
+// points. Pure code: applying the values to windows is the windows' business.
+//
+// Numbers follow the leading-number rule (no number reads as 0) unless noted. Every failure
+// is a common::Failure naming the file and the line:
+//  - the file ends before a line that is read (also a missing decorative figure);
+//  - a bold flag that is neither "True"/"False" (any letter case) nor a number;
+//  - the strict font size of lblInfoMonitor (line 69) that is not a number;
+//  - a value that does not fit its type (a 16-bit integer outside -32768..32767, a colour
+//    outside the 32-bit range, a float beyond the single-precision range).
+//
+// Readers:
+//  - readMainWindowSkin: lines 1-287 and 430 to the end; lines 288-429 are skipped unread, so
+//    a skin whose tool sections are empty still serves the main window.
+//  - readLinkoraSkin: lines 289-365 only; the file need not go beyond line 365.
+//  - readVoltamoSkin: lines 367-428 only; the file need not go beyond line 428.
+//  - readSkinFile: all three sections from one reading of the file.
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace config {
+
+// <program folder>/Skin/<skinName>
+QString skinFilePath(const QString &skinName);
+
+// "Nothing" in a picture field means no picture.
+inline bool isNoPicture(const QString &path) { return path == QLatin1String("Nothing"); }
+
+// Geometry held as 32-bit floats, in twips.
+struct TwipsPoint // left, top (or x, y)
+{
+    float left = 0;
+    float top = 0;
+    bool operator==(const TwipsPoint &) const = default;
+};
+
+struct TwipsSize
+{
+    float width = 0;
+    float height = 0;
+    bool operator==(const TwipsSize &) const = default;
+};
+
+struct TwipsRect
+{
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+    bool operator==(const TwipsRect &) const = default;
+};
+
+// L,T,W,H and a font size.
+struct SizedRect
+{
+    TwipsRect rect;
+    float fontSize = 0;
+    bool operator==(const SizedRect &) const = default;
+};
+
+// L,T,W,H, font size and bold.
+struct StyledRect
+{
+    TwipsRect rect;
+    float fontSize = 0;
+    bool bold = false;
+    bool operator==(const StyledRect &) const = default;
+};
+
+// A drop-down list: L,T,W and a font size (its height follows from its font).
+struct SizedCombo
+{
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float fontSize = 0;
+    bool operator==(const SizedCombo &) const = default;
+};
+
+// A drop-down list with L,T,W, font size and bold.
+struct StyledCombo
+{
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float fontSize = 0;
+    bool bold = false;
+    bool operator==(const StyledCombo &) const = default;
+};
+
+// A label placed by its left and top only, with font size and bold.
+struct StyledPoint
+{
+    TwipsPoint place;
+    float fontSize = 0;
+    bool bold = false;
+    bool operator==(const StyledPoint &) const = default;
+};
+
+// Outline of a rectangle drawn on the main window, corners (x1, y1) and (x2, y2).
+struct DecorativeRectangle
+{
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    quint32 colour = 0;
+    bool operator==(const DecorativeRectangle &) const = default;
+};
+
+constexpr int kRequiredFileCount = 33;
+
+// The main window's part of a skin: lines 1-287 and 430 to the end. Members are named after
+// the values or controls they serve. 16-bit integer fields are int.
+struct MainWindowSkin
+{
+    QString PictureSetCode;        // 1: first character, empty if it is a blank
+    quint32 WindowColour = 0;      // 3: main window background
+    QString GlobalPicture;         // 4: path or "Nothing", as written
+    QString GeneralFont;           // 6
+    quint32 MenuBarColour = 0;     // 9
+    quint32 ShapeColor = 0;        // 11
+    std::array<quint32, 5> LabelColours{};    // 13-16 (0-3), 45 (4)
+    std::array<quint32, 3> TextBoxColours{};  // 18-20
+    std::array<quint32, 3> ComboBoxColours{}; // 22-24
+    quint32 ButtonColor = 0;       // 26
+    QRect picMonitor;              // 28-31 L,T,W,H (16-bit)
+    quint32 picMonitorColour = 0;  // 32
+    QPoint BodyPlace;              // 34-35 (16-bit)
+    QPoint BandOrigin;             // 37-38 (16-bit)
+    QSize windowSize;              // 40-41 (16-bit)
+    TwipsPoint lblMonitor;         // 43-44
+    std::array<QPoint, 5> BandOffsets{}; // 47-56 (16-bit)
+    SizedCombo cmbPolosok;         // 59-62 (line 58 is not used)
+    TwipsRect lblInfoMonitor;      // 64-67
+    QString lblInfoMonitorCaption; // 68
+    float lblInfoMonitorFontSize = 0; // 69 (strict)
+    float ConnectFormW = 0, ConnectFormH = 0; // 71-72
+    float OmFormW = 0, OmFormH = 0;           // 74-75
+    QString picMark, picCon, picOm;           // 77-79
+    std::array<TwipsPoint, 5> BandLabelPlaces{}; // 81-90: lblPoloska(0..4) left, top
+    TwipsSize lblPoloskaSize;      // 92-93
+    quint32 shpRCRamkaC = 0;       // 95
+    float shpRCRamkaT = 0;         // 96
+    quint32 picPalleteColour = 0;  // 98
+    QString picPalletePicture;     // 99: path or "Nothing", as written
+    std::array<TwipsSize, 5> picPalleteSizes{}; // 100-109: picPallete1..5
+    std::array<TwipsPoint, 48> lblColor{};      // 110-205
+    std::array<TwipsRect, 5> lbl{};             // 207-226: band titles
+    SizedRect Command1;            // 228-232: decode button
+    SizedRect Command2;            // 234-238: encode button
+    TwipsPoint picMarkTitle;       // 240-241
+    SizedRect txtNominal;          // 243-247
+    SizedCombo cmbEdinIzmereniya;  // 249-252
+    std::array<StyledRect, 5> Labels{}; // Label1..Label5: 254-259, 261-266, ... 282-287
+    std::array<QString, kRequiredFileCount> RequiredFiles; // 430-462, as written
+    int lineWidth = 0;             // 464 (16-bit), pixels
+    std::vector<DecorativeRectangle> rectangles; // 465: n (a count below 0 draws none), 466...
+
+    bool operator==(const MainWindowSkin &) const = default;
+};
+
+// frmLinkor's section, lines 289-365.
+struct LinkoraSkin
+{
+    TwipsPoint picConTitle; // 289-290
+    StyledRect cmdAdd;      // 292-297
+    StyledRect cmdRemove;   // 299-304
+    StyledRect cmdClear;    // 306-311
+    StyledRect cmdCalc;     // 313-318
+    TwipsPoint picParal;    // 320-321
+    TwipsPoint picPosled;   // 323-324
+    StyledRect Label1;      // 326-331
+    StyledRect txtNominal;  // 333-338
+    StyledCombo cmbEdinIz;  // 340-344
+    StyledRect lstResistors; // 346-351
+    StyledRect lblResult;   // 353-358
+    StyledRect txtResult;   // 360-365
+
+    bool operator==(const LinkoraSkin &) const = default;
+};
+
+// frmVoltam's section, lines 367-428.
+struct VoltamoSkin
+{
+    TwipsPoint picOmTitle; // 367-368
+    TwipsPoint picUIR;     // 370-371
+    StyledPoint lblU;      // 373-376
+    StyledPoint lblI;      // 378-381
+    StyledPoint lblR;      // 383-386
+    StyledRect lblFirst;   // 388-393
+    StyledRect lblSecond;  // 395-400
+    StyledRect txtFirst;   // 402-407
+    StyledRect txtSecond;  // 409-414
+    StyledRect txtResult;  // 416-421
+    StyledRect Command1;   // 423-428
+
+    bool operator==(const VoltamoSkin &) const = default;
+};
+
+struct SkinFile
+{
+    MainWindowSkin main;
+    LinkoraSkin linkora;
+    VoltamoSkin voltamo;
+};
+
+MainWindowSkin readMainWindowSkin(const QString &path);
+LinkoraSkin readLinkoraSkin(const QString &path);
+VoltamoSkin readVoltamoSkin(const QString &path);
+SkinFile readSkinFile(const QString &path);
+
+// The same readers over lines already in memory (path only names the file in failures).
+MainWindowSkin parseMainWindowSkin(const QString &path, const QStringList &lines);
+LinkoraSkin parseLinkoraSkin(const QString &path, const QStringList &lines);
+VoltamoSkin parseVoltamoSkin(const QString &path, const QStringList &lines);
+SkinFile parseSkinFile(const QString &path, const QStringList &lines);
+
+// A bold flag: "True" or "False" in any letter case, or a number (0 false, anything else
+// true); blanks around it are ignored. No value for anything else.
+std::optional<bool> boldFlag(QStringView text);
+
+} // namespace config
