@@ -1,0 +1,221 @@
+#include "language_file.h"
+
+#include "common/failure.h"
+#include "common/numbers.h"
+#include "common/program_folder.h"
+#include "common/text_file.h"
+
+#include <climits>
+
+namespace config {
+namespace {
+
+constexpr int kAboutCountLine = 103;
+
+void skipTo(common::LineReader &reader, int line)
+{
+    reader.skipLines(line - reader.nextLineNumber());
+}
+
+template <std::size_t N> void readInto(common::LineReader &reader, std::array<QString, N> &texts)
+{
+    for (QString &text : texts)
+        text = reader.readLine();
+}
+
+double countNumber(common::LineReader &reader)
+{
+    const QString line = reader.readLine();
+    try {
+        return common::leadingNumber(line);
+    } catch (const common::Failure &failure) {
+        reader.fail(failure.message());
+    }
+}
+
+// A count of the help block: rounded, halves to even; nothing below 0. A count too large for
+// an int is kept at INT_MAX: the file ends long before that.
+int roundedCount(common::LineReader &reader)
+{
+    const double rounded = common::roundHalfEven(countNumber(reader), 0);
+    if (!(rounded > 0))
+        return 0;
+    return rounded >= double(INT_MAX) ? INT_MAX : int(rounded);
+}
+
+QString joinedLines(common::LineReader &reader, int count)
+{
+    QString text;
+    for (int i = 0; i < count; ++i) {
+        text += reader.readLine();
+        text += QLatin1String("\r\n");
+    }
+    return text;
+}
+
+} // namespace
+
+QString languageFilePath(const QString &lang)
+{
+    return common::programPath(QStringLiteral("\\Languages\\") + lang + QStringLiteral(".lng"));
+}
+
+QString AboutText::joined() const
+{
+    QString text;
+    for (const QString &line : lines) {
+        text += line;
+        text += QLatin1String("\r\n");
+    }
+    return text;
+}
+
+MainWindowTexts parseMainWindowTexts(const QString &path, const QStringList &lines)
+{
+    common::LineReader reader(path, lines);
+    MainWindowTexts t;
+    skipTo(reader, 4);
+    readInto(reader, t.MenuCaptions);
+    t.NotChosenText = reader.readLine();
+    for (int i = 0; i < 5; ++i)
+        t.LangTexts[i] = reader.readLine();
+    readInto(reader, t.BandCountNames);
+    readInto(reader, t.ColourNames);
+    reader.skipLines(1);
+    t.LangPos2 = reader.readLine();
+    t.LangPos1 = reader.readLine();
+    skipTo(reader, 80);
+    readInto(reader, t.ControlCaptions);
+    for (int i = 5; i < 16; ++i)
+        t.LangTexts[i] = reader.readLine();
+    return t;
+}
+
+VoltamoTexts parseVoltamoTexts(const QString &path, const QStringList &lines)
+{
+    common::LineReader reader(path, lines);
+    VoltamoTexts t;
+    skipTo(reader, 15);
+    t.resistanceUnit = reader.readLine();
+    skipTo(reader, 38);
+    for (QString *text :
+         {&t.voltageUnit, &t.currentUnit, &t.Command1Caption, &t.voltageName, &t.currentName,
+          &t.resistanceName, &t.lblUToolTip, &t.lblIToolTip, &t.lblRToolTip,
+          &t.txtResultToolTip, &t.failureText, &t.failureTitle})
+        *text = reader.readLine();
+    return t;
+}
+
+LinkoraTexts parseLinkoraTexts(const QString &path, const QStringList &lines)
+{
+    common::LineReader reader(path, lines);
+    LinkoraTexts t;
+    skipTo(reader, 15);
+    readInto(reader, t.unitNames);
+    skipTo(reader, 50);
+    for (QString *text :
+         {&t.cmdAddCaption, &t.cmdRemoveCaption, &t.cmdClearCaption, &t.cmdCalcCaption,
+          &t.lblResultCaption, &t.Label1Caption, &t.picParalToolTip, &t.picPosledToolTip,
+          &t.txtNominalToolTip, &t.cmbEdinIzToolTip, &t.lstResistorsToolTip, &t.cmdAddToolTip,
+          &t.cmdRemoveToolTip, &t.cmdClearToolTip, &t.cmdCalcToolTip})
+        *text = reader.readLine();
+    return t;
+}
+
+OptionsTexts parseOptionsTexts(const QString &path, const QStringList &lines)
+{
+    common::LineReader reader(path, lines);
+    OptionsTexts t;
+    skipTo(reader, 15);
+    t.ohmUnitName = reader.readLine();
+    skipTo(reader, 21);
+    t.fourBandsName = reader.readLine();
+    skipTo(reader, 36);
+    t.LangPos2 = reader.readLine();
+    t.LangPos1 = reader.readLine();
+    skipTo(reader, 65);
+    readInto(reader, t.Captions);
+    return t;
+}
+
+AboutText parseAboutText(const QString &path, const QStringList &lines)
+{
+    common::LineReader reader(path, lines);
+    skipTo(reader, kAboutCountLine);
+    const double count = countNumber(reader);
+    AboutText about;
+    // The counter stays far below INT_MAX: the file ends first.
+    for (int counter = 1; counter <= count; ++counter)
+        about.lines.append(reader.readLine());
+    return about;
+}
+
+HelpBlock parseHelpBlock(const QString &path, const QStringList &lines)
+{
+    common::LineReader reader(path, lines);
+    skipTo(reader, kAboutCountLine);
+    const int aboutCount = roundedCount(reader);
+    for (int i = 0; i < aboutCount; ++i)
+        reader.readLine();
+    HelpBlock help;
+    help.caption = reader.readLine();
+    help.declaredTopicCount = roundedCount(reader);
+    for (int t = 0; t < help.declaredTopicCount; ++t) {
+        HelpTopic topic;
+        topic.title = reader.readLine();
+        const int lineCount = roundedCount(reader);
+        topic.text = joinedLines(reader, lineCount);
+        if (t < kMaxHelpTopics)
+            help.topics.push_back(std::move(topic));
+    }
+    return help;
+}
+
+LanguageFile parseLanguageFile(const QString &path, const QStringList &lines)
+{
+    LanguageFile file;
+    file.main = parseMainWindowTexts(path, lines);
+    file.voltamo = parseVoltamoTexts(path, lines);
+    file.linkora = parseLinkoraTexts(path, lines);
+    file.options = parseOptionsTexts(path, lines);
+    file.about = parseAboutText(path, lines);
+    file.help = parseHelpBlock(path, lines);
+    return file;
+}
+
+MainWindowTexts readMainWindowTexts(const QString &path)
+{
+    return parseMainWindowTexts(path, common::readTextLines(path));
+}
+
+VoltamoTexts readVoltamoTexts(const QString &path)
+{
+    return parseVoltamoTexts(path, common::readTextLines(path));
+}
+
+LinkoraTexts readLinkoraTexts(const QString &path)
+{
+    return parseLinkoraTexts(path, common::readTextLines(path));
+}
+
+OptionsTexts readOptionsTexts(const QString &path)
+{
+    return parseOptionsTexts(path, common::readTextLines(path));
+}
+
+AboutText readAboutText(const QString &path)
+{
+    return parseAboutText(path, common::readTextLines(path));
+}
+
+HelpBlock readHelpBlock(const QString &path)
+{
+    return parseHelpBlock(path, common::readTextLines(path));
+}
+
+LanguageFile readLanguageFile(const QString &path)
+{
+    return parseLanguageFile(path, common::readTextLines(path));
+}
+
+} // namespace config

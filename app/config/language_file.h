@@ -1,0 +1,155 @@
+#pragma once
+
+// Language files (\Languages\<name>.lng): one text per line, identified only by its line
+// number. Values are taken unchanged (no trimming); a blank line is an empty entry. Every
+// reader needs the file only up to its last line, and a file that ends earlier throws
+// common::Failure naming the file and the first missing line.
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+namespace config {
+
+// <program folder>/Languages/<lang>.lng
+QString languageFilePath(const QString &lang);
+
+// The main window's texts: lines 4-34, 36-37 and 80-102.
+struct MainWindowTexts
+{
+    // 4-13: mnuFile, mnuNew, mnuOpen, mnuSaveAs, mnuPreferences, mnuExit, mnuUtils, mnuHelp,
+    // mnuManual, mnuAbout.
+    std::array<QString, 10> MenuCaptions;
+    QString NotChosenText; // 14
+    // 0-4: unit names for 1, 10^3, 10^6, 10^9, 10^12 ohm (15-19); 5-15: lines 92-102.
+    std::array<QString, 16> LangTexts;
+    std::array<QString, 3> BandCountNames; // 20-22: 3, 4 and 5 bands
+    std::array<QString, 12> ColourNames;   // 23-34, by colour code
+    QString LangPos2; // 36: free placement
+    QString LangPos1; // 37: centred placement
+    // 80-91: Label1, Label2, lbl(0..4), Command1, Command2, Label3, Label4, Label5.
+    std::array<QString, 12> ControlCaptions;
+
+    bool operator==(const MainWindowTexts &) const = default;
+};
+
+// frmVoltam's texts: lines 15 and 38-49.
+struct VoltamoTexts
+{
+    QString resistanceUnit;   // 15
+    QString voltageUnit;      // 38
+    QString currentUnit;      // 39
+    QString Command1Caption;  // 40
+    QString voltageName;      // 41
+    QString currentName;      // 42
+    QString resistanceName;   // 43
+    QString lblUToolTip;      // 44
+    QString lblIToolTip;      // 45
+    QString lblRToolTip;      // 46
+    QString txtResultToolTip; // 47
+    QString failureText;      // 48
+    QString failureTitle;     // 49
+
+    bool operator==(const VoltamoTexts &) const = default;
+};
+
+// frmLinkor's texts: lines 15-19 and 50-64.
+struct LinkoraTexts
+{
+    std::array<QString, 5> unitNames; // 15-19
+    QString cmdAddCaption;            // 50
+    QString cmdRemoveCaption;         // 51
+    QString cmdClearCaption;          // 52
+    QString cmdCalcCaption;           // 53
+    QString lblResultCaption;         // 54, as written (the window appends ":")
+    QString Label1Caption;            // 55
+    QString picParalToolTip;          // 56
+    QString picPosledToolTip;         // 57
+    QString txtNominalToolTip;        // 58
+    QString cmbEdinIzToolTip;         // 59
+    QString lstResistorsToolTip;      // 60
+    QString cmdAddToolTip;            // 61
+    QString cmdRemoveToolTip;         // 62
+    QString cmdClearToolTip;          // 63
+    QString cmdCalcToolTip;           // 64
+
+    bool operator==(const LinkoraTexts &) const = default;
+};
+
+// The options dialog's texts: lines 15, 21, 36-37 and 65-79. Lines 15 and 21 serve a change
+// of language, which rewrites the stored unit and band-count words.
+struct OptionsTexts
+{
+    QString ohmUnitName;   // 15
+    QString fourBandsName; // 21
+    QString LangPos2;      // 36
+    QString LangPos1;      // 37
+    // 65-79: Frame1, Frame2, Frame3, Frame4, Label2, Label3, Label4, Label5, Label6, Frame5,
+    // Label1, Label7, cmdOk, cmdCancel, cmdDefault.
+    std::array<QString, 15> Captions;
+
+    bool operator==(const OptionsTexts &) const = default;
+};
+
+// Line 103 is the number N of about lines (leading-number rule); the about window takes the
+// following lines while their counter 1, 2, 3... does not exceed N (none for N below 1).
+struct AboutText
+{
+    QStringList lines;
+    // The lines as the about window shows them: each followed by CR LF.
+    QString joined() const;
+    bool operator==(const AboutText &) const = default;
+};
+
+constexpr int kMaxHelpTopics = 15;
+
+struct HelpTopic
+{
+    QString title;
+    QString text; // the topic's lines, each followed by CR LF
+    bool operator==(const HelpTopic &) const = default;
+};
+
+// The help block after the about lines. Counts are read by the leading-number rule and
+// rounded, halves to even; a count below 0 counts as 0. The about count N is rounded the
+// same way to find the block. The viewer holds at most 15 topics: a block that declares more
+// keeps the first 15 and still walks past the others, so a file that ends before the declared
+// topics are complete fails as any other short file does.
+struct HelpBlock
+{
+    QString caption;
+    int declaredTopicCount = 0;
+    std::vector<HelpTopic> topics; // at most kMaxHelpTopics
+
+    bool operator==(const HelpBlock &) const = default;
+};
+
+struct LanguageFile
+{
+    MainWindowTexts main;
+    VoltamoTexts voltamo;
+    LinkoraTexts linkora;
+    OptionsTexts options;
+    AboutText about;
+    HelpBlock help;
+};
+
+MainWindowTexts readMainWindowTexts(const QString &path);
+VoltamoTexts readVoltamoTexts(const QString &path);
+LinkoraTexts readLinkoraTexts(const QString &path);
+OptionsTexts readOptionsTexts(const QString &path);
+AboutText readAboutText(const QString &path);
+HelpBlock readHelpBlock(const QString &path);
+LanguageFile readLanguageFile(const QString &path);
+
+// The same readers over lines already in memory (path only names the file in failures).
+MainWindowTexts parseMainWindowTexts(const QString &path, const QStringList &lines);
+VoltamoTexts parseVoltamoTexts(const QString &path, const QStringList &lines);
+LinkoraTexts parseLinkoraTexts(const QString &path, const QStringList &lines);
+OptionsTexts parseOptionsTexts(const QString &path, const QStringList &lines);
+AboutText parseAboutText(const QString &path, const QStringList &lines);
+HelpBlock parseHelpBlock(const QString &path, const QStringList &lines);
+LanguageFile parseLanguageFile(const QString &path, const QStringList &lines);
+
+} // namespace config
