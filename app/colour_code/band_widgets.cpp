@@ -1,0 +1,84 @@
+#include "band_widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace colour_code {
+
+ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent)
+{
+    setMouseTracking(true);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+void ClickLabel::mouseMoveEvent(QMouseEvent *event)
+{
+    Q_EMIT hovered();
+    QLabel::mouseMoveEvent(event);
+}
+
+PalettePanel::PalettePanel(QWidget *parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setAutoFillBackground(true);
+}
+
+void PalettePanel::setBackgroundPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void PalettePanel::mousePressEvent(QMouseEvent *event)
+{
+    Q_EMIT bareAreaClicked();
+    QFrame::mousePressEvent(event);
+}
+
+void PalettePanel::paintEvent(QPaintEvent *event)
+{
+    if (!m_picture.isNull()) {
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, m_picture);
+    }
+    QFrame::paintEvent(event);
+}
+
+NominalEdit::NominalEdit(QWidget *parent) : QLineEdit(parent)
+{
+    // textEdited comes only from typing, pasting and other user edits.
+    connect(this, &QLineEdit::textEdited, this, &NominalEdit::cutToLimit);
+    // textEdited comes before textChanged; remember the text as it now stands (a signal
+    // queued before a cut may carry the uncut text).
+    connect(this, &QLineEdit::textChanged, this, [this] { m_before = text(); });
+}
+
+void NominalEdit::cutToLimit(const QString &edited)
+{
+    // Find what the edit inserted and keep only as much of it as the limit allows, the way a
+    // text box with a maximum length treats typing and pasting.
+    const QString &before = m_before;
+    qsizetype prefix = 0;
+    while (prefix < before.size() && prefix < edited.size() && before[prefix] == edited[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < before.size() - prefix && suffix < edited.size() - prefix &&
+           before[before.size() - 1 - suffix] == edited[edited.size() - 1 - suffix])
+        ++suffix;
+    const QString inserted = edited.mid(prefix, edited.size() - prefix - suffix);
+    const qsizetype kept = edited.size() - inserted.size();
+    if (edited.size() <= m_limit || inserted.isEmpty())
+        return;
+    const qsizetype room = qMax<qsizetype>(0, m_limit - kept);
+    const QString cut = edited.left(prefix) + inserted.left(room) + edited.right(suffix);
+    setText(cut);
+    setCursorPosition(int(prefix + qMin(room, inserted.size())));
+}
+
+} // namespace colour_code

@@ -1,0 +1,197 @@
+// The main window's decoding side: band count, band labels, palettes, and the 200 ms timer.
+
+#include "colour_code/band_widgets.h"
+#include "colour_code/nominal_input.h"
+#include "colour_code/resistor_display.h"
+#include "common/numbers.h"
+#include "common/units.h"
+#include "config/form1.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QScreen>
+
+namespace config {
+namespace {
+
+void setLabelColours(QLabel *label, const QColor &background, const QColor &text)
+{
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, background);
+    pal.setColor(QPalette::WindowText, text);
+    label->setPalette(pal);
+}
+
+} // namespace
+
+int Form1::bandWordIndex(const QString &word) const
+{
+    for (int i = 0; i < 3; ++i)
+        if (word == texts.BandCountNames[i])
+            return i;
+    return -1;
+}
+
+int Form1::unitWordIndex(const QString &word) const
+{
+    for (int i = 0; i < 4; ++i)
+        if (word == texts.LangTexts[i])
+            return i;
+    return -1;
+}
+
+void Form1::setNotChosen(int position)
+{
+    ClickLabel *band = lblPoloska[position];
+    band->setText(texts.NotChosenText);
+    setLabelColours(band, common::colourFromValue(skin.LabelColours[2]),
+                    common::colourFromValue(skin.LabelColours[0]));
+}
+
+void Form1::setSaveAsWanted(bool wanted)
+{
+    m_saveAsWanted = wanted;
+}
+
+void Form1::cmbPolosok_Click()
+{
+    ResetPicture();
+    setSaveAsWanted(false);
+    if (LoadedFlag) {
+        txtNominal->setText(QString());
+        lblInfoMonitor->setText(QStringLiteral("Bandolin"));
+    }
+    const auto moveBand = [this](int band, int place) {
+        lblPoloska[band]->move(common::twipsToPixels(skin.BandLabelPlaces[place].left),
+                               common::twipsToPixels(skin.BandLabelPlaces[place].top));
+    };
+    const int word = bandWordIndex(cmbPolosok->currentText());
+    switch (word) {
+    case 0:
+        lblPoloska[2]->hide();
+        lblPoloska[4]->hide();
+        lbl[3]->hide();
+        lbl[4]->hide();
+        moveBand(3, 2);
+        cmbDopusk->setEnabled(false);
+        break;
+    case 1:
+        lblPoloska[2]->hide();
+        lbl[4]->hide();
+        lblPoloska[4]->show();
+        lbl[3]->show();
+        moveBand(3, 2);
+        moveBand(4, 3);
+        cmbDopusk->setEnabled(true);
+        break;
+    case 2:
+        lblPoloska[2]->show();
+        lblPoloska[4]->show();
+        lbl[3]->show();
+        lbl[4]->show();
+        moveBand(3, 3);
+        moveBand(4, 4);
+        cmbDopusk->setEnabled(true);
+        break;
+    default:
+        break;
+    }
+    for (int i = 0; i < 5; ++i)
+        setNotChosen(i);
+    if (word >= 0)
+        marking.BandCount = quint8(colour_code::BandCountFromIndex(word));
+}
+
+void Form1::selectBandCount(int index)
+{
+    // A selection made by the program is a band-count change like the user's.
+    if (index < 0 || index >= cmbPolosok->count() || index == cmbPolosok->currentIndex())
+        return;
+    cmbPolosok->setCurrentIndex(index);
+    cmbPolosok_Click();
+}
+
+void Form1::lblPoloska_Click(int index)
+{
+    if (index < 0 || index > 4)
+        return;
+    marking.EditedBand = quint8(index);
+    ClickLabel *band = lblPoloska[index];
+    PalettePanel *palette = picPallete[index];
+    palette->move(band->x(), band->y() + band->height());
+    palette->raise();
+    palette->show();
+}
+
+void Form1::lblColor_MouseMove(int index)
+{
+    for (int i = 0; i < 48; ++i)
+        lblColor[i]->setFrameStyle(i == index ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+}
+
+void Form1::lblColor_Click(int index)
+{
+    ClickLabel *entry = lblColor[index];
+    ClickLabel *band = lblPoloska[marking.EditedBand];
+    setLabelColours(band, entry->palette().color(QPalette::Window),
+                    entry->palette().color(QPalette::WindowText));
+    band->setText(entry->text());
+    const quint8 code = colour_code::ColourToCode(band->palette().color(QPalette::Window));
+    SetBand(marking.EditedBand, code);
+    HidePalettes();
+}
+
+void Form1::HidePalettes()
+{
+    for (PalettePanel *palette : picPallete)
+        palette->hide();
+    for (ClickLabel *entry : lblColor)
+        entry->setFrameStyle(QFrame::NoFrame);
+}
+
+bool Form1::bandsInUseChosen() const
+{
+    const int bandCount = colour_code::BandCountFromIndex(bandWordIndex(cmbPolosok->currentText()));
+    for (int position : colour_code::BandPositionsUsed(bandCount))
+        if (lblPoloska[position]->text() == texts.NotChosenText)
+            return false;
+    return true;
+}
+
+void Form1::Timer1_Timer()
+{
+    if (settings.isCentred(settings.FormCentring)) {
+        if (const QScreen *screen = this->screen()) {
+            const QRect area = screen->geometry();
+            const QSize frame = frameGeometry().size();
+            const QPoint centred(area.x() + (area.width() - frame.width()) / 2,
+                                 area.y() + (area.height() - frame.height()) / 2);
+            if (pos() != centred)
+                move(centred);
+        }
+    }
+    if (bandWordIndex(cmbPolosok->currentText()) >= 0)
+        Command1->setEnabled(bandsInUseChosen());
+    const QString nominal = txtNominal->text();
+    Command2->setEnabled(!nominal.isEmpty() && common::leadingNumber(nominal) > 0);
+}
+
+void Form1::txtNominal_Change()
+{
+    if (m_inNominalChange)
+        return; // the rules' own rewrite; the outer run settles the text
+    m_inNominalChange = true;
+    const QScopeGuard done([this] { m_inNominalChange = false; });
+    const colour_code::NominalInput settled = colour_code::SettleNominalText(
+        txtNominal->text(), bandWordIndex(cmbPolosok->currentText()), txtNominal->typingLimit());
+    txtNominal->setTypingLimit(settled.maxLength);
+    if (settled.text != txtNominal->text())
+        txtNominal->setText(settled.text);
+    if (settled.rewritten)
+        txtNominal->setCursorPosition(int(settled.text.size()));
+}
+
+} // namespace config

@@ -1,0 +1,169 @@
+// The main window's marking: the resistor picture, decoding, encoding and the file watchdog.
+
+#include "colour_code/band_widgets.h"
+#include "colour_code/decoding.h"
+#include "colour_code/encoding.h"
+#include "colour_code/resistor_display.h"
+#include "common/failure.h"
+#include "common/numbers.h"
+#include "common/program_folder.h"
+#include "common/text_file.h"
+#include "common/units.h"
+#include "config/form1.h"
+#include "config/ui_seams.h"
+
+#include <QComboBox>
+#include <QTimer>
+#include <limits>
+
+namespace config {
+namespace {
+
+void setLabelColours(QLabel *label, const QColor &background, const QColor &text)
+{
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, background);
+    pal.setColor(QPalette::WindowText, text);
+    label->setPalette(pal);
+}
+
+// Drawing places are sums of 16-bit skin values; a sum beyond 16 bits is a broken skin.
+int sum16(int a, int b)
+{
+    const int s = a + b;
+    if (s < std::numeric_limits<qint16>::min() || s > std::numeric_limits<qint16>::max())
+        throw common::Failure(QStringLiteral("A band drawing place of the skin is out of range"));
+    return s;
+}
+
+} // namespace
+
+QPoint Form1::bandPlace(int place) const
+{
+    return {common::twipsToPixels(sum16(skin.BandOrigin.x(), skin.BandOffsets[place].x())),
+            common::twipsToPixels(sum16(skin.BandOrigin.y(), skin.BandOffsets[place].y()))};
+}
+
+void Form1::paintBandPicture(bool firstBand, quint8 code, int place)
+{
+    // Each band is loaded from disk when it is painted, so a replaced picture shows at once.
+    const QString name = QStringLiteral("\\Data\\") + (firstBand ? u'B' : u'S') +
+                         skin.PictureSetCode + tables.CodeNames.value(code);
+    picMonitor->paintPicture(common::programPath(name), bandPlace(place));
+}
+
+void Form1::ResetPicture()
+{
+    picMonitor->clear();
+    lblInfoMonitor->setText(QStringLiteral("Bandolin"));
+    picMonitor->paintPicture(common::programPath(QStringLiteral("\\Data\\") + PictureName + QStringLiteral(".bmp")),
+                             {common::twipsToPixels(skin.BodyPlace.x()), common::twipsToPixels(skin.BodyPlace.y())});
+}
+
+void Form1::SetBand(int position, quint8 code)
+{
+    marking.BandCodes[position] = code;
+    const int bandCount = colour_code::BandCountFromIndex(bandWordIndex(cmbPolosok->currentText()));
+    const int place = colour_code::SingleBandPlace(bandCount, position);
+    if (place >= 0)
+        paintBandPicture(position == 0, code, place);
+}
+
+void Form1::DrawMarking(int bandCount, const std::array<quint8, 5> &codes)
+{
+    for (const colour_code::BandPaint &paint : colour_code::MarkingPaints(bandCount, codes))
+        paintBandPicture(paint.firstBand, paint.code, paint.place);
+}
+
+QString Form1::DecodeMarking(int bandCount, const std::array<quint8, 5> &codes)
+{
+    const colour_code::DecodedMarking decoded = colour_code::DecodeMarking(
+        bandCount, codes, tables, texts.LangTexts, marking.Tolerance, marking.DeviationText);
+    marking.Tolerance = decoded.tolerance;
+    if (decoded.drawing)
+        DrawMarking(decoded.drawing->bandCount, decoded.drawing->codes);
+    txtNominal->setText(decoded.nominalText);
+    marking.DeviationText = decoded.deviationText;
+    const int unit = cmbEdinIzmereniya->findText(texts.LangTexts.value(decoded.unitIndex),
+                                                 Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (unit >= 0)
+        cmbEdinIzmereniya->setCurrentIndex(unit);
+    return decoded.resultText;
+}
+
+void Form1::Command1_Click()
+{
+    lblInfoMonitor->setVisible(true);
+    lblInfoMonitor->clear();
+    const QString caption = DecodeMarking(marking.BandCount, marking.BandCodes);
+    lblInfoMonitor->setText(caption);
+    const colour_code::ResultTexts result = colour_code::DecodeResultTexts(
+        texts.LangTexts, caption, marking.Tolerance, marking.DeviationText);
+    marking.ResultLine = result.resultLine;
+    lblInfoMonitor->setText(result.caption);
+    if (const auto item = colour_code::DecodedToleranceItem(marking.Tolerance)) {
+        const int index = cmbDopusk->findText(*item, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (index >= 0)
+            cmbDopusk->setCurrentIndex(index);
+    }
+    marking.DeviationText.clear();
+    setSaveAsWanted(true);
+}
+
+void Form1::failEncoding()
+{
+    ui::showMessage(this, {colour_code::PlausibilityMessage(texts.LangTexts), texts.LangTexts.value(12)});
+    for (int i = 0; i < 5; ++i)
+        setNotChosen(i);
+    ResetPicture();
+}
+
+void Form1::EncodeNominal(const QString &bandWord, const QString &unitWord, float nominal,
+                          const QString &toleranceItem)
+{
+    const colour_code::EncodedMarking encoded =
+        colour_code::EncodeNominal(bandWordIndex(bandWord), unitWordIndex(unitWord), nominal,
+                                   toleranceItem, txtNominal->text(), tables);
+    // A band in use without a colour would leave an earlier marking's colour standing as if
+    // it encoded this value: report it like an implausible five-band value.
+    if (encoded.plausibilityFailed || !encoded.unmatchedPositions.empty()) {
+        failEncoding();
+        return;
+    }
+    for (const colour_code::BandAssignment &a : encoded.assignments) {
+        SetBand(a.bandPosition, a.code);
+        ClickLabel *band = lblPoloska[a.bandPosition];
+        band->setText(texts.ColourNames[a.code]);
+        setLabelColours(band, colour_code::CodeToColour(a.code),
+                        common::colourFromValue(tables.CodeTextColours[a.code]));
+    }
+}
+
+void Form1::Command2_Click()
+{
+    const QString unitWord = cmbEdinIzmereniya->currentText();
+    const QString toleranceItem = cmbDopusk->currentText();
+    const float nominal = common::toSingle(common::leadingNumber(txtNominal->text()));
+    EncodeNominal(cmbPolosok->currentText(), unitWord, nominal, toleranceItem);
+    const colour_code::ResultTexts result =
+        colour_code::EncodeResultTexts(texts.LangTexts, txtNominal->text(), unitWord, toleranceItem);
+    marking.ResultLine = result.resultLine;
+    lblInfoMonitor->setText(result.caption);
+    setSaveAsWanted(true);
+}
+
+void Form1::Timer2_Timer()
+{
+    for (const QString &entry : skin.RequiredFiles) {
+        const QString path = common::programPath(entry);
+        if (common::fileExists(path))
+            continue;
+        // No further ticks while the message is open; the file is reported again later if it
+        // stays missing.
+        Timer2->stop();
+        ui::showMessage(this, {path, QStringLiteral("Bandolin")});
+        Timer2->start();
+    }
+}
+
+} // namespace config

@@ -1,0 +1,260 @@
+#include "config/form1.h"
+
+#include "colour_code/band_widgets.h"
+#include "colour_code/resistor_display.h"
+#include "common/failure.h"
+#include "common/program_folder.h"
+#include "config/form_surface.h"
+#include "config/ui_seams.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+
+namespace config {
+namespace {
+
+// Kinds of controls, for the skin's pass over the window's controls.
+enum ControlKind { LabelKind, TextBoxKind, ComboBoxKind, ButtonKind, OtherKind };
+
+// The design of the window before any skin or language file is applied.
+constexpr int kDesignWidth = 900;
+constexpr int kDesignHeight = 540;
+
+const char *const kBandTitles[5] = {"Первая полоса:", "Вторая полоса:", "Третья полоса:",
+                                    "Четвёртая полоса:", "Пятая полоса:"};
+
+} // namespace
+
+Form1::Form1(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Bandolin"));
+    createMenus();
+    createControls();
+    resize(kDesignWidth, kDesignHeight);
+}
+
+Form1::~Form1() = default;
+
+void Form1::registerControl(QWidget *control, int kind)
+{
+    m_controlOrder.emplace_back(control, kind);
+}
+
+void Form1::createMenus()
+{
+    QMenuBar *bar = menuBar();
+    auto addItem = [this](QMenu *menu, const char *name, const QString &caption) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    mnuFile = bar->addMenu(QStringLiteral("&Файл"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuNew = addItem(mnuFile, "mnuNew", QStringLiteral("&Новый"));
+    mnuOpen = addItem(mnuFile, "mnuOpen", QStringLiteral("&Открыть"));
+    mnuSaveAs = addItem(mnuFile, "mnuSaveAs", QStringLiteral("Сохранить &как"));
+    mnuPreferences = addItem(mnuFile, "mnuPreferences", QStringLiteral("Н&астройка"));
+    mnuLine = mnuFile->addSeparator();
+    mnuLine->setObjectName(QStringLiteral("mnuLine"));
+    mnuExit = addItem(mnuFile, "mnuExit", QStringLiteral("В&ыход"));
+
+    mnuUtils = bar->addMenu(QStringLiteral("&Утилиты"));
+    mnuUtils->setObjectName(QStringLiteral("mnuUtils"));
+    mnuLinkora = addItem(mnuUtils, "mnuLinkora", QStringLiteral("&Linkora"));
+    mnuVoltamo = addItem(mnuUtils, "mnuVoltamo", QStringLiteral("&Voltamo"));
+
+    mnuHelp = bar->addMenu(QStringLiteral("&Справка"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuManual = addItem(mnuHelp, "mnuManual", QStringLiteral("Справочник"));
+    mnuAbout = addItem(mnuHelp, "mnuAbout", QStringLiteral("О программе..."));
+
+    // The windows behind these items are not part of the program yet.
+    for (QAction *a : {mnuNew, mnuOpen, mnuSaveAs, mnuPreferences, mnuLinkora, mnuVoltamo, mnuAbout})
+        a->setEnabled(false);
+
+    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    connect(mnuManual, &QAction::triggered, this, [this] { guarded([this] { mnuManual_Click(); }); });
+}
+
+void Form1::createControls()
+{
+    m_surface = new FormSurface(this);
+    m_surface->setObjectName(QStringLiteral("FormSurface"));
+    setCentralWidget(m_surface);
+    connect(m_surface, &FormSurface::bareSurfaceTouched, this, [this] { HidePalettes(); });
+
+    auto makeLabel = [this](const char *name, const QString &caption, QRect geometry) {
+        auto *label = new QLabel(caption, m_surface);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setGeometry(geometry);
+        registerControl(label, LabelKind);
+        return label;
+    };
+    auto makeCombo = [this](const char *name, QRect geometry) {
+        auto *combo = new QComboBox(m_surface);
+        combo->setObjectName(QString::fromLatin1(name));
+        combo->setGeometry(geometry);
+        combo->setEditable(false);
+        registerControl(combo, ComboBoxKind);
+        return combo;
+    };
+    auto makeButton = [this](const char *name, const QString &caption, QRect geometry) {
+        auto *button = new QPushButton(caption, m_surface);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(geometry);
+        registerControl(button, ButtonKind);
+        return button;
+    };
+
+    picMarkTitle = makeLabel("picMarkTitle", QString(), {10, 6, 880, 56});
+    m_controlOrder.back().second = OtherKind; // a picture, not a label
+
+    // Decoding side.
+    Label1 = makeLabel("Label1", QStringLiteral("Данные для декодирования:"), {16, 72, 270, 20});
+    Label3 = makeLabel("Label3", QStringLiteral("Количество полос на резисторе:"), {16, 98, 270, 18});
+    cmbPolosok = makeCombo("cmbPolosok", {16, 118, 200, 24});
+    for (int i = 0; i < 5; ++i) {
+        lbl[i] = makeLabel(qPrintable(QStringLiteral("lbl_%1").arg(i)), QString::fromUtf8(kBandTitles[i]),
+                           {16, 160 + 32 * i, 128, 20});
+        auto *band = new ClickLabel(m_surface);
+        band->setObjectName(QStringLiteral("lblPoloska_%1").arg(i));
+        band->setText(QStringLiteral("Не выбран"));
+        band->setGeometry(148, 156 + 32 * i, 136, 26);
+        band->setFrameStyle(QFrame::Box | QFrame::Plain);
+        band->setAlignment(Qt::AlignCenter);
+        band->setAutoFillBackground(true);
+        band->setCursor(Qt::PointingHandCursor);
+        registerControl(band, LabelKind);
+        lblPoloska[i] = band;
+        connect(band, &ClickLabel::clicked, this, [this, i] { guarded([this, i] { lblPoloska_Click(i); }); });
+    }
+    Command1 = makeButton("Command1", QStringLiteral("Декодировать"), {16, 328, 268, 32});
+    connect(Command1, &QPushButton::clicked, this, [this] { guarded([this] { Command1_Click(); }); });
+
+    // The display.
+    picMonitor = new colour_code::ResistorDisplay(m_surface);
+    picMonitor->setObjectName(QStringLiteral("picMonitor"));
+    picMonitor->setGeometry(300, 72, 340, 252);
+    registerControl(picMonitor, OtherKind);
+    lblMonitor = new QLabel(QStringLiteral("Display"), picMonitor);
+    lblMonitor->setObjectName(QStringLiteral("lblMonitor"));
+    lblMonitor->move(8, 4);
+    registerControl(lblMonitor, LabelKind);
+    lblInfoMonitor = new QLabel(QStringLiteral("Bandolin"), picMonitor);
+    lblInfoMonitor->setObjectName(QStringLiteral("lblInfoMonitor"));
+    lblInfoMonitor->setGeometry(10, 140, 320, 104);
+    lblInfoMonitor->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblInfoMonitor->setWordWrap(true);
+    registerControl(lblInfoMonitor, LabelKind);
+
+    // Encoding side.
+    Label2 = makeLabel("Label2", QStringLiteral("Данные для кодирования:"), {656, 72, 232, 20});
+    Label4 = makeLabel("Label4", QStringLiteral("Введите номинал резистора:"), {656, 100, 232, 18});
+    txtNominal = new NominalEdit(m_surface);
+    txtNominal->setObjectName(QStringLiteral("txtNominal"));
+    txtNominal->setGeometry(656, 120, 100, 26);
+    registerControl(txtNominal, TextBoxKind);
+    connect(txtNominal, &QLineEdit::textChanged, this, [this] { guarded([this] { txtNominal_Change(); }); });
+    cmbEdinIzmereniya = makeCombo("cmbEdinIzmereniya", {764, 120, 124, 26});
+    Label5 = makeLabel("Label5", QStringLiteral("Выберите допуск резистора:"), {656, 158, 232, 18});
+    // The tolerance selector has no place in the skin: it keeps its design place.
+    cmbDopusk = makeCombo("cmbDopusk", {656, 178, 124, 26});
+    cmbDopusk->addItems(colour_code::ToleranceItems());
+    Command2 = makeButton("Command2", QStringLiteral("Кодировать"), {656, 220, 232, 32});
+    connect(Command2, &QPushButton::clicked, this, [this] { guarded([this] { Command2_Click(); }); });
+
+    // The palettes, above everything else, hidden until a band label opens one.
+    const QSize paletteSizes[5] = {{113, 161}, {113, 177}, {113, 161}, {113, 209}, {209, 81}};
+    for (int p = 0; p < 5; ++p) {
+        auto *palette = new PalettePanel(m_surface);
+        palette->setObjectName(QStringLiteral("picPallete%1").arg(p + 1));
+        palette->resize(paletteSizes[p]);
+        palette->hide();
+        connect(palette, &PalettePanel::bareAreaClicked, this, [this] { HidePalettes(); });
+        picPallete[p] = palette;
+        for (const colour_code::PaletteEntry &e : colour_code::PaletteEntries(p)) {
+            auto *entry = new ClickLabel(palette);
+            entry->setObjectName(QStringLiteral("lblColor_%1").arg(e.lblColor));
+            entry->setGeometry(8 + 104 * e.column, 8 + 16 * e.row, 97, 17);
+            entry->setAlignment(Qt::AlignCenter);
+            entry->setAutoFillBackground(true);
+            entry->setCursor(Qt::PointingHandCursor);
+            QPalette pal = entry->palette();
+            pal.setColor(QPalette::Window, colour_code::CodeToColour(e.code));
+            if (const auto text = colour_code::SwatchTextColour(e.code))
+                pal.setColor(QPalette::WindowText, *text);
+            else
+                pal.setColor(QPalette::WindowText, pal.color(QPalette::ButtonText));
+            entry->setPalette(pal);
+            const int index = e.lblColor;
+            lblColor[index] = entry;
+            connect(entry, &ClickLabel::clicked, this, [this, index] { guarded([this, index] { lblColor_Click(index); }); });
+            connect(entry, &ClickLabel::hovered, this, [this, index] { lblColor_MouseMove(index); });
+        }
+    }
+    for (int i = 0; i < 48; ++i)
+        registerControl(lblColor[i], LabelKind);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(200);
+    connect(Timer1, &QTimer::timeout, this, [this] { guarded([this] { Timer1_Timer(); }); });
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(1000);
+    connect(Timer2, &QTimer::timeout, this, [this] { guarded([this] { Timer2_Timer(); }); });
+}
+
+void Form1::guarded(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const common::Failure &failure) {
+        ui::showMessage(this, {failure.message(), QStringLiteral("Bandolin"), ui::MessageIcon::Error});
+    } catch (const std::exception &e) {
+        ui::showMessage(this, {QString::fromLocal8Bit(e.what()), QStringLiteral("Bandolin"),
+                               ui::MessageIcon::Error});
+    }
+}
+
+QString Form1::helpProgramPath()
+{
+#ifdef Q_OS_WIN
+    return common::programPath(u"\\Help.exe");
+#else
+    return common::programPath(u"\\Help");
+#endif
+}
+
+void Form1::mnuManual_Click()
+{
+    const QString program = helpProgramPath();
+    if (!QProcess::startDetached(program, {}, common::programFolder()))
+        throw common::Failure(QStringLiteral("Cannot start the help program %1").arg(program));
+}
+
+void Form1::mnuExit_Click()
+{
+    SaveSettings();
+    ui::endProgram(0);
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // Form_QueryUnload: never cancels, whatever the reason for closing.
+    if (!ui::endRequested()) {
+        SaveSettings();
+        ui::endProgram(0);
+    }
+    event->accept();
+}
+
+} // namespace config

@@ -1,0 +1,172 @@
+#pragma once
+
+#include "colour_code/colour_tables.h"
+#include "config/global_settings.h"
+#include "config/language_file.h"
+#include "config/skin_file.h"
+
+#include <QLockFile>
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+namespace colour_code {
+class ClickLabel;
+class NominalEdit;
+class PalettePanel;
+class ResistorDisplay;
+} // namespace colour_code
+
+namespace config {
+
+class FormSurface;
+using colour_code::ClickLabel;
+using colour_code::NominalEdit;
+using colour_code::PalettePanel;
+
+// The marking being worked on.
+struct MarkingState
+{
+    quint8 BandCount = 0;
+    std::array<quint8, 5> BandCodes{};
+    float Tolerance = 0;
+    quint8 EditedBand = 0;
+    QString DeviationText;
+    QString ResultLine;
+};
+
+// The texts of the current language that the main window keeps after reading its file.
+struct LanguageState
+{
+    QStringList LangTexts = QStringList(16, QString()); // 16 entries
+    QString NotChosenText;
+    std::array<QString, 3> BandCountNames;
+    std::array<QString, 12> ColourNames;
+};
+
+// The main window: owner of the global settings, the marking, the colour tables, the
+// language texts and the skin values. Its handlers are thin: the computations live in
+// colour_code/ and config/.
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Brings the window up from the files. Returns false when the load failed (the user has
+    // been told and the end of the program requested) or another copy runs.
+    bool Form_Load();
+    // Runs the whole load again (after the options have changed the files).
+    bool ReIn() { return Form_Load(); }
+
+    GlobalSettings settings;
+    MarkingState marking;
+    LanguageState texts;
+    colour_code::ColourTables tables;
+    MainWindowSkin skin;
+    bool LoadedFlag = false;
+    QString PictureName;
+
+    // The controls, under their own names.
+    QMenu *mnuFile = nullptr;
+    QAction *mnuNew = nullptr, *mnuOpen = nullptr, *mnuSaveAs = nullptr,
+            *mnuPreferences = nullptr, *mnuLine = nullptr, *mnuExit = nullptr;
+    QMenu *mnuUtils = nullptr;
+    QAction *mnuLinkora = nullptr, *mnuVoltamo = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuManual = nullptr, *mnuAbout = nullptr;
+
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr,
+           *Label5 = nullptr;
+    std::array<QLabel *, 5> lbl{};
+    std::array<ClickLabel *, 5> lblPoloska{};
+    std::array<PalettePanel *, 5> picPallete{};
+    std::array<ClickLabel *, 48> lblColor{};
+    QComboBox *cmbPolosok = nullptr;
+    QComboBox *cmbEdinIzmereniya = nullptr;
+    QComboBox *cmbDopusk = nullptr;
+    NominalEdit *txtNominal = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QLabel *picMarkTitle = nullptr;
+    colour_code::ResistorDisplay *picMonitor = nullptr;
+    QLabel *lblInfoMonitor = nullptr;
+    QLabel *lblMonitor = nullptr;
+    QTimer *Timer1 = nullptr;
+    QTimer *Timer2 = nullptr;
+
+    // Handlers and operations, named as the program's design names them.
+    void cmbPolosok_Click();
+    void lblPoloska_Click(int index);
+    void lblColor_Click(int index);
+    void lblColor_MouseMove(int index);
+    void HidePalettes();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Command1_Click();
+    void Command2_Click();
+    void txtNominal_Change();
+    void mnuExit_Click();
+    void mnuManual_Click();
+
+    void ResetPicture();
+    void SetBand(int position, quint8 code);
+    void DrawMarking(int bandCount, const std::array<quint8, 5> &codes);
+    QString DecodeMarking(int bandCount, const std::array<quint8, 5> &codes);
+    void EncodeNominal(const QString &bandWord, const QString &unitWord, float nominal,
+                       const QString &toleranceItem);
+    void LoadLanguage(const QString &name);
+    void ApplySkin();
+    void LoadResTable();
+    void WriteDefaultSettings();
+    void SaveSettings();
+
+    // Index of the band-count word in the selector's text: 0, 1, 2 or -1.
+    int bandWordIndex(const QString &word) const;
+    bool saveAsWanted() const { return m_saveAsWanted; }
+    // Where the help program is expected.
+    static QString helpProgramPath();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void readSettings();
+    bool restoreLastResistor(); // true when a stored marking was restored
+    void colourMenuBar();
+    void setNotChosen(int position);
+    void setSaveAsWanted(bool wanted);
+    void failEncoding();
+    int unitWordIndex(const QString &word) const;
+    void showDisplayTexts(const QString &caption);
+    QPoint bandPlace(int place) const;
+    void paintBandPicture(bool firstBand, quint8 code, int place);
+    void selectBandCount(int index);
+    bool bandsInUseChosen() const;
+    // Runs an event handler so that no failure escapes it: the user is told what failed.
+    void guarded(const std::function<void()> &handler);
+    void registerControl(QWidget *control, int kind);
+
+    FormSurface *m_surface = nullptr;
+    std::vector<std::pair<QWidget *, int>> m_controlOrder;
+    std::unique_ptr<QLockFile> m_lock;
+    bool m_inNominalChange = false;
+    // Save As is wanted after a decoding or an encoding; the item itself waits for the
+    // marking files.
+    bool m_saveAsWanted = false;
+};
+
+} // namespace config

@@ -1,0 +1,459 @@
+// The main window's load and shutdown: settings, language, skin, tables, the last resistor.
+
+#include "colour_code/band_widgets.h"
+#include "colour_code/decoding.h"
+#include "colour_code/resistor_display.h"
+#include "common/failure.h"
+#include "common/numbers.h"
+#include "common/program_folder.h"
+#include "common/text_file.h"
+#include "common/units.h"
+#include "config/form1.h"
+#include "config/form_surface.h"
+#include "config/settings_file.h"
+#include "config/ui_seams.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace config {
+namespace {
+
+using common::twipsToPixels;
+
+QColor colour(quint32 value) { return common::colourFromValue(value); }
+
+void setTextColour(QWidget *w, const QColor &text)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, text);
+    pal.setColor(QPalette::Text, text);
+    pal.setColor(QPalette::ButtonText, text);
+    w->setPalette(pal);
+}
+
+void setBackground(QWidget *w, const QColor &background)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Base, background);
+    pal.setColor(QPalette::Button, background);
+    pal.setColor(QPalette::Window, background);
+    w->setPalette(pal);
+}
+
+void setFontFamily(QWidget *w, const QString &family)
+{
+    QFont font = w->font();
+    font.setFamily(family);
+    w->setFont(font);
+}
+
+void setFontSize(QWidget *w, float points, std::optional<bool> bold = std::nullopt)
+{
+    QFont font = w->font();
+    if (points > 0)
+        font.setPointSizeF(points);
+    if (bold)
+        font.setBold(*bold);
+    w->setFont(font);
+}
+
+void placeRect(QWidget *w, const TwipsRect &r)
+{
+    w->setGeometry(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
+                   twipsToPixels(r.height));
+}
+
+void placeAt(QWidget *w, const TwipsPoint &p) { w->move(twipsToPixels(p.left), twipsToPixels(p.top)); }
+
+// A combo box gets left, top and width; its height follows from its font.
+void placeCombo(QComboBox *combo, float left, float top, float width, float fontSize)
+{
+    setFontSize(combo, fontSize);
+    combo->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                       combo->sizeHint().height());
+}
+
+QPixmap loadPicture(const QString &relative)
+{
+    const QString path = common::programPath(relative);
+    QPixmap picture(path);
+    if (picture.isNull())
+        throw common::Failure(QStringLiteral("Cannot load the picture %1").arg(path));
+    return picture;
+}
+
+QSize screenSize(const QWidget *w)
+{
+    const QScreen *screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+
+// Centred position of a window of the given size (twips), as single-precision twips.
+QPointF centredTwips(const QWidget *w, float width, float height)
+{
+    const QSize screen = screenSize(w);
+    return {(float(common::pixelsToTwips(screen.width())) - width) / 2,
+            (float(common::pixelsToTwips(screen.height())) - height) / 2};
+}
+
+} // namespace
+
+bool Form1::Form_Load()
+{
+    try {
+        if (!m_lock) {
+            // One copy per program folder; a lock left by a crashed copy is taken over.
+            auto lock = std::make_unique<QLockFile>(common::programPath(u"\\Bandolin.lock"));
+            lock->setStaleLockTime(0);
+            if (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError) {
+                ui::endProgram(0);
+                return false;
+            }
+            m_lock = std::move(lock);
+        }
+        if (!common::fileExists(settingsFilePath()))
+            WriteDefaultSettings();
+        readSettings();
+        ApplySkin();
+        LoadResTable();
+        setTextColour(lblMonitor, colour(skin.LabelColours[4]));
+        setTextColour(lblInfoMonitor, colour(skin.LabelColours[3]));
+        setBackground(cmbDopusk, colour(skin.ComboBoxColours[0]));
+        cmbPolosok_Click();
+        mnuManual->setEnabled(QFileInfo(helpProgramPath()).isExecutable());
+        if (restoreLastResistor())
+            Command2_Click();
+        colourMenuBar();
+        LoadedFlag = true;
+        Timer1->start();
+        Timer2->start();
+        return true;
+    } catch (const std::exception &e) {
+        const auto *failure = dynamic_cast<const common::Failure *>(&e);
+        const QString detail = failure ? failure->message() : QString::fromLocal8Bit(e.what());
+        Timer1->stop();
+        Timer2->stop();
+        // Before any language file has been read there is no text of the language to show.
+        const QString text = texts.LangTexts.value(13).isEmpty()
+                                 ? QStringLiteral("Bandolin не может запуститься.\nBandolin cannot start.")
+                                 : texts.LangTexts.value(13);
+        const QString title = texts.LangTexts.value(14).isEmpty() ? QStringLiteral("Bandolin")
+                                                                  : texts.LangTexts.value(14);
+        ui::showMessage(this, {text + QStringLiteral("\n\n") + detail, title});
+        ui::endProgram(1);
+        return false;
+    }
+}
+
+void Form1::readSettings()
+{
+    const SettingsFile file = readSettingsFile(settingsFilePath());
+    settings.SkinName = file.SkinName();
+    LoadLanguage(file.Lang());
+
+    QStringList bandItems, unitItems;
+    for (int i = 0; i < cmbPolosok->count(); ++i)
+        bandItems << cmbPolosok->itemText(i);
+    for (int i = 0; i < cmbEdinIzmereniya->count(); ++i)
+        unitItems << cmbEdinIzmereniya->itemText(i);
+    const Settings read = interpretSettings(file, {settings.LangPos1, bandItems, unitItems});
+
+    settings.FormCentring = read.FormCentring;
+    if (read.windowPosition)
+        move(twipsToPixels(read.windowPosition->x), twipsToPixels(read.windowPosition->y));
+    settings.ConnectFormCentring = read.ConnectFormCentring;
+    if (read.connectFormPosition) {
+        settings.ConnectFormX = read.connectFormPosition->x;
+        settings.ConnectFormY = read.connectFormPosition->y;
+    }
+    settings.OmFormCentring = read.OmFormCentring;
+    if (read.omFormPosition) {
+        settings.OmFormX = read.omFormPosition->x;
+        settings.OmFormY = read.omFormPosition->y;
+    }
+    PictureName = QStringLiteral("Resistor");
+    selectBandCount(read.bandCountIndex);
+    cmbEdinIzmereniya->setCurrentIndex(read.unitIndex);
+    cmbDopusk->setCurrentIndex(read.toleranceIndex);
+    settings.LastResistInCon = read.LastResistInCon;
+    settings.LastConnect = read.LastConnect;
+    settings.ConRound = read.ConRound;
+    settings.OmRound = read.OmRound;
+    settings.VoltamLastUIR = read.VoltamLastUIR;
+    settings.Temp01 = read.Temp01;
+}
+
+void Form1::LoadLanguage(const QString &name)
+{
+    settings.Lang = name;
+    const MainWindowTexts t = readMainWindowTexts(languageFilePath(name));
+
+    const std::array<QAction *, 10> menuItems = {mnuFile->menuAction(), mnuNew, mnuOpen, mnuSaveAs,
+                                                 mnuPreferences, mnuExit, mnuUtils->menuAction(),
+                                                 mnuHelp->menuAction(), mnuManual, mnuAbout};
+    for (int i = 0; i < 10; ++i)
+        menuItems[i]->setText(t.MenuCaptions[i]);
+
+    texts.NotChosenText = t.NotChosenText;
+    for (ClickLabel *band : lblPoloska)
+        band->setText(texts.NotChosenText);
+
+    cmbEdinIzmereniya->clear();
+    for (int i = 0; i < 5; ++i)
+        texts.LangTexts[i] = t.LangTexts[i];
+    for (int i = 0; i < 4; ++i)
+        cmbEdinIzmereniya->addItem(t.LangTexts[i]);
+
+    cmbPolosok->clear();
+    for (int i = 0; i < 3; ++i) {
+        texts.BandCountNames[i] = t.BandCountNames[i];
+        cmbPolosok->addItem(t.BandCountNames[i]);
+    }
+
+    texts.ColourNames = t.ColourNames;
+    for (int i = 0; i < 48; ++i)
+        lblColor[i]->setText(texts.ColourNames[colour_code::LblColorCode(i)]);
+
+    settings.LangPos2 = t.LangPos2;
+    settings.LangPos1 = t.LangPos1;
+
+    const std::array<QWidget *, 12> captioned = {Label1, Label2, lbl[0],   lbl[1],   lbl[2], lbl[3],
+                                                 lbl[4], Command1, Command2, Label3, Label4, Label5};
+    for (int i = 0; i < 12; ++i) {
+        if (auto *label = qobject_cast<QLabel *>(captioned[i]))
+            label->setText(t.ControlCaptions[i]);
+        else if (auto *button = qobject_cast<QPushButton *>(captioned[i]))
+            button->setText(t.ControlCaptions[i]);
+    }
+    for (int i = 5; i < 16; ++i)
+        texts.LangTexts[i] = t.LangTexts[i];
+}
+
+void Form1::ApplySkin()
+{
+    const MainWindowSkin s = readMainWindowSkin(skinFilePath(settings.SkinName));
+    skin = s;
+
+    m_surface->setBackgroundColour(colour(s.WindowColour));
+    settings.GlobalPicture = s.GlobalPicture;
+    m_surface->setBackgroundPicture(isNoPicture(s.GlobalPicture) ? QPixmap() : loadPicture(s.GlobalPicture));
+
+    settings.GeneralFont = s.GeneralFont;
+    settings.ShapeColor = s.ShapeColor;
+    settings.ButtonColor = s.ButtonColor;
+
+    picMonitor->setBackground(colour(s.picMonitorColour));
+    picMonitor->setGeometry(twipsToPixels(s.picMonitor.x()), twipsToPixels(s.picMonitor.y()),
+                            twipsToPixels(s.picMonitor.width()), twipsToPixels(s.picMonitor.height()));
+
+    // The skin gives the size of the window below its title bar, menu bar included.
+    resize(twipsToPixels(s.windowSize.width()), twipsToPixels(s.windowSize.height()));
+    if (settings.isCentred(settings.FormCentring)) {
+        const QSize screen = screenSize(this);
+        const QSize frame = frameGeometry().size();
+        move((screen.width() - frame.width()) / 2, (screen.height() - frame.height()) / 2);
+    }
+
+    placeAt(lblMonitor, s.lblMonitor);
+    lblMonitor->adjustSize();
+    placeCombo(cmbPolosok, s.cmbPolosok.left, s.cmbPolosok.top, s.cmbPolosok.width, s.cmbPolosok.fontSize);
+
+    // One pass over the controls by kind.
+    for (const auto &[control, kind] : m_controlOrder) {
+        switch (kind) {
+        case 0: // label
+            setTextColour(control, colour(s.LabelColours[1]));
+            setFontFamily(control, s.GeneralFont);
+            break;
+        case 1: // text box
+            setBackground(control, colour(s.TextBoxColours[1]));
+            setTextColour(control, colour(s.TextBoxColours[2]));
+            setFontFamily(control, s.GeneralFont);
+            break;
+        case 2: // combo box
+            setBackground(control, colour(s.ComboBoxColours[1]));
+            setFontFamily(control, s.GeneralFont);
+            setTextColour(control, colour(s.ComboBoxColours[2]));
+            break;
+        case 3: // button
+            setBackground(control, colour(s.ButtonColor));
+            setFontFamily(control, s.GeneralFont);
+            break;
+        default:
+            break;
+        }
+    }
+    // The labels of the dark colours keep a light text whatever the skin says.
+    for (ClickLabel *entry : lblColor)
+        setTextColour(entry, colour(s.LabelColours[0]));
+    for (int index : {2, 6, 9, 13, 16, 26, 30, 32, 34, 35, 39, 47})
+        setTextColour(lblColor[index], colour(14737632));
+
+    placeRect(lblInfoMonitor, s.lblInfoMonitor);
+    lblInfoMonitor->setText(s.lblInfoMonitorCaption);
+    setFontSize(lblInfoMonitor, s.lblInfoMonitorFontSize);
+    settings.ComboBoxColorCon = s.ComboBoxColours[1];
+    settings.TextBoxColorCon = s.TextBoxColours[1];
+
+    settings.ConnectFormW = s.ConnectFormW;
+    settings.ConnectFormH = s.ConnectFormH;
+    if (settings.isCentred(settings.ConnectFormCentring)) {
+        const QPointF c = centredTwips(this, s.ConnectFormW, s.ConnectFormH);
+        settings.ConnectFormX = float(c.x());
+        settings.ConnectFormY = float(c.y());
+    }
+    settings.OmFormW = s.OmFormW;
+    settings.OmFormH = s.OmFormH;
+    if (settings.isCentred(settings.OmFormCentring)) {
+        const QPointF c = centredTwips(this, s.OmFormW, s.OmFormH);
+        settings.OmFormX = float(c.x());
+        settings.OmFormY = float(c.y());
+    }
+
+    settings.picMark = s.picMark;
+    settings.picCon = s.picCon;
+    settings.picOm = s.picOm;
+    const QPixmap title = loadPicture(s.picMark);
+    picMarkTitle->setPixmap(title);
+    picMarkTitle->resize(title.size());
+
+    for (int i = 0; i < 5; ++i) {
+        placeAt(lblPoloska[i], s.BandLabelPlaces[i]);
+        lblPoloska[i]->resize(twipsToPixels(s.lblPoloskaSize.width), twipsToPixels(s.lblPoloskaSize.height));
+    }
+
+    settings.shpRCRamkaC = s.shpRCRamkaC;
+    settings.shpRCRamkaT = s.shpRCRamkaT;
+
+    const QPixmap paletteBackground =
+        isNoPicture(s.picPalletePicture) ? QPixmap() : loadPicture(s.picPalletePicture);
+    for (int p = 0; p < 5; ++p) {
+        setBackground(picPallete[p], colour(s.picPalleteColour));
+        picPallete[p]->resize(twipsToPixels(s.picPalleteSizes[p].width), twipsToPixels(s.picPalleteSizes[p].height));
+        picPallete[p]->setBackgroundPicture(paletteBackground);
+    }
+    for (int i = 0; i < 48; ++i)
+        placeAt(lblColor[i], s.lblColor[i]);
+
+    for (int i = 0; i < 5; ++i)
+        placeRect(lbl[i], s.lbl[i]);
+    placeRect(Command1, s.Command1.rect);
+    setFontSize(Command1, s.Command1.fontSize);
+    placeRect(Command2, s.Command2.rect);
+    setFontSize(Command2, s.Command2.fontSize);
+    placeAt(picMarkTitle, s.picMarkTitle);
+    placeRect(txtNominal, s.txtNominal.rect);
+    setFontSize(txtNominal, s.txtNominal.fontSize);
+    placeCombo(cmbEdinIzmereniya, s.cmbEdinIzmereniya.left, s.cmbEdinIzmereniya.top,
+               s.cmbEdinIzmereniya.width, s.cmbEdinIzmereniya.fontSize);
+    const std::array<QLabel *, 5> labels = {Label1, Label2, Label3, Label4, Label5};
+    for (int i = 0; i < 5; ++i) {
+        placeRect(labels[i], s.Labels[i].rect);
+        setFontSize(labels[i], s.Labels[i].fontSize, s.Labels[i].bold);
+    }
+
+    std::vector<FormSurface::Figure> figures;
+    for (const DecorativeRectangle &r : s.rectangles) {
+        const QPoint a(twipsToPixels(r.x1), twipsToPixels(r.y1));
+        const QPoint b(twipsToPixels(r.x2), twipsToPixels(r.y2));
+        figures.push_back({QRect(a, b).normalized(), colour(r.colour)});
+    }
+    m_surface->setFigures(std::move(figures), s.lineWidth);
+    for (PalettePanel *palette : picPallete)
+        palette->raise();
+}
+
+void Form1::LoadResTable()
+{
+    colour_code::LoadResTable(common::programPath(u"\\Data\\ResTable.tab"), tables);
+}
+
+void Form1::colourMenuBar()
+{
+    const QColor c = colour(skin.MenuBarColour);
+    QMenuBar *bar = menuBar();
+    bar->setAutoFillBackground(true);
+    setBackground(bar, c);
+    for (QMenu *menu : {mnuFile, mnuUtils, mnuHelp})
+        setBackground(menu, c);
+}
+
+void Form1::WriteDefaultSettings()
+{
+    // Centred for the window's design size, before any skin has resized it.
+    const QSize screen = screenSize(this);
+    const QSize window = frameGeometry().size();
+    const float x = (float(common::pixelsToTwips(screen.width())) - float(common::pixelsToTwips(window.width()))) / 2;
+    const float y = (float(common::pixelsToTwips(screen.height())) - float(common::pixelsToTwips(window.height()))) / 2;
+    common::writeTextLines(settingsFilePath(), defaultSettingsLines(x, y));
+}
+
+void Form1::SaveSettings()
+{
+    SettingsSnapshot s;
+    s.SkinName = settings.SkinName;
+    s.Lang = settings.Lang;
+    s.FormCentring = settings.FormCentring;
+    s.windowLeft = float(common::pixelsToTwips(pos().x()));
+    s.windowTop = float(common::pixelsToTwips(pos().y()));
+    s.ConnectFormCentring = settings.ConnectFormCentring;
+    s.ConnectFormX = settings.ConnectFormX;
+    s.ConnectFormY = settings.ConnectFormY;
+    s.OmFormCentring = settings.OmFormCentring;
+    s.OmFormX = settings.OmFormX;
+    s.OmFormY = settings.OmFormY;
+    s.bandCountText = cmbPolosok->currentText();
+    s.unitText = cmbEdinIzmereniya->currentText();
+    s.toleranceText = cmbDopusk->currentText();
+    s.LastResistInCon = settings.LastResistInCon;
+    s.LastConnect = settings.LastConnect;
+    s.ConRound = settings.ConRound;
+    s.OmRound = settings.OmRound;
+    s.VoltamLastUIR = settings.VoltamLastUIR;
+    s.BandCount = marking.BandCount;
+    s.BandCodes = marking.BandCodes;
+    s.LangPos1 = settings.LangPos1;
+    s.LangPos2 = settings.LangPos2;
+    try {
+        // Writing replaces the file, so a file deleted while the program ran is made afresh.
+        common::writeTextLines(settingsFilePath(), saveSettingsLines(s));
+    } catch (const common::Failure &failure) {
+        ui::showMessage(this, {failure.message(), QStringLiteral("Bandolin"), ui::MessageIcon::Error});
+    }
+}
+
+bool Form1::restoreLastResistor()
+{
+    const auto allowed = [this](int position, quint8 code) {
+        return code < 12 && tables.CodeValues[code][position] != colour_code::kNotAllowed;
+    };
+    const std::optional<LastResistor> stored = parseLastResistor(settings.Temp01);
+    if (!stored || !isRestorableResistor(*stored, allowed)) {
+        // Nothing (usable) was stored: decode the empty marking as the first start does, and
+        // leave the band labels unchosen.
+        DecodeMarking(0, {});
+        marking.DeviationText.clear();
+        return false;
+    }
+    selectBandCount(stored->BandCount - 3);
+    DecodeMarking(stored->BandCount, stored->BandCodes);
+    marking.DeviationText.clear();
+    marking.BandCodes = stored->BandCodes;
+    // The encoder paints the tolerance band from the selector: give it the stored one.
+    if (const auto item = colour_code::DecodedToleranceItem(marking.Tolerance)) {
+        const int index = cmbDopusk->findText(*item, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (index >= 0 && stored->BandCount != 3)
+            cmbDopusk->setCurrentIndex(index);
+    }
+    return true;
+}
+
+} // namespace config

@@ -1,0 +1,56 @@
+#include "form_surface.h"
+
+#include <QPainter>
+
+namespace config {
+
+FormSurface::FormSurface(QWidget *parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+}
+
+void FormSurface::setBackgroundColour(const QColor &colour)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colour);
+    setPalette(pal);
+}
+
+void FormSurface::setBackgroundPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void FormSurface::setFigures(std::vector<Figure> figures, int lineWidth)
+{
+    m_figures = std::move(figures);
+    m_lineWidth = qMax(1, lineWidth);
+    update();
+}
+
+void FormSurface::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (!m_picture.isNull())
+        painter.drawPixmap(0, 0, m_picture);
+    for (const Figure &f : m_figures) {
+        painter.setPen(QPen(f.colour, m_lineWidth));
+        painter.drawRect(f.rect);
+    }
+}
+
+void FormSurface::mouseMoveEvent(QMouseEvent *event)
+{
+    Q_EMIT bareSurfaceTouched();
+    QWidget::mouseMoveEvent(event);
+}
+
+void FormSurface::mousePressEvent(QMouseEvent *event)
+{
+    Q_EMIT bareSurfaceTouched();
+    QWidget::mousePressEvent(event);
+}
+
+} // namespace config

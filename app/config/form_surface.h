@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QColor>
+#include <QLineF>
+#include <QPixmap>
+#include <QRect>
+#include <QWidget>
+#include <vector>
+
+namespace config {
+
+// The main window's own surface under its controls: background colour and picture, the
+// skin's decorative rectangles, and the pointer on bare surface (which closes the palettes).
+class FormSurface : public QWidget
+{
+    Q_OBJECT
+public:
+    struct Figure
+    {
+        QRect rect; // pixels
+        QColor colour;
+    };
+
+    explicit FormSurface(QWidget *parent = nullptr);
+    void setBackgroundColour(const QColor &colour);
+    void setBackgroundPicture(const QPixmap &picture);
+    void setFigures(std::vector<Figure> figures, int lineWidth);
+    const std::vector<Figure> &figures() const { return m_figures; }
+
+Q_SIGNALS:
+    void bareSurfaceTouched();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    QPixmap m_picture;
+    std::vector<Figure> m_figures;
+    int m_lineWidth = 1;
+};
+
+} // namespace config
