@@ -1,0 +1,264 @@
+#include "colour_code/encoding.h"
+
+#include "colour_code/nominal_input.h"
+#include "common/numbers.h"
+#include "support/test_folder.h"
+
+#include <QTest>
+#include <cmath>
+
+using namespace colour_code;
+
+using Bands = std::array<int, kBandPositionCount>; // -1: no colour given
+Q_DECLARE_METATYPE(Bands)
+Q_DECLARE_METATYPE(std::vector<int>)
+
+namespace {
+
+const QStringList kLangTexts = {
+    QStringLiteral("Ом"),       QStringLiteral("кОм"),     QStringLiteral("МОм"),
+    QStringLiteral("ГОм"),      QStringLiteral("ТОм"),     QStringLiteral("Номинал:"),
+    QStringLiteral("Допуск:"),  QStringLiteral("Отклонение:"), QStringLiteral("Пятиполосная маркировка"),
+    QStringLiteral("требует"),  QStringLiteral("трёх значащих"), QStringLiteral("цифр."),
+    QStringLiteral("Внимание"),
+};
+
+const ColourTables &deliveredTables()
+{
+    static const ColourTables tables = [] {
+        ColourTables t;
+        LoadResTable(testing_support::sourceFolder() + QStringLiteral("/data/Data/ResTable.tab"), t);
+        return t;
+    }();
+    return tables;
+}
+
+// The band colours after painting the assignments in order over bands without a colour.
+Bands applied(const EncodedMarking &marking)
+{
+    Bands bands;
+    bands.fill(-1);
+    for (const BandAssignment &assignment : marking.assignments)
+        bands[std::size_t(assignment.bandPosition)] = assignment.code;
+    return bands;
+}
+
+EncodedMarking encodeText(int bandCountIndex, int unitIndex, const QString &text, const QString &item,
+                          const ColourTables &tables = deliveredTables())
+{
+    const float nominal = common::toSingle(common::leadingNumber(text));
+    return EncodeNominal(bandCountIndex, unitIndex, nominal, item, text, tables);
+}
+
+} // namespace
+
+class EncodingTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void encodeNominal_data();
+    void encodeNominal();
+    void plausibilityCheck_data();
+    void plausibilityCheck();
+    void coloursAreFoundInAscendingCodeOrder();
+    void everyToleranceItemFindsItsColour();
+    void multiplierEqualsTheTableValue();
+    void encodeThenDecodeGivesTheNominalBack();
+    void resultTexts();
+};
+
+void EncodingTest::encodeNominal_data()
+{
+    QTest::addColumn<int>("bandCountIndex");
+    QTest::addColumn<int>("unitIndex");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<Bands>("bands");
+    QTest::addColumn<std::vector<int>>("unmatched");
+
+    QTest::newRow("4.7 kOhm, four bands, 5 %") << 1 << 1 << "4.7" << "5%" << Bands{Yellow, Violet, -1, Red, Gold}
+                                               << std::vector<int>{};
+    QTest::newRow("0.47 Ohm, three bands") << 0 << 0 << "0.47" << "5%" << Bands{Yellow, Violet, -1, Silver, -1}
+                                           << std::vector<int>{};
+    QTest::newRow("4.75 kOhm, five bands, 1 %")
+        << 2 << 1 << "4.75" << "1%" << Bands{Yellow, Violet, Green, Brown, Brown} << std::vector<int>{};
+    QTest::newRow("47 Ohm, four bands, 10 %") << 1 << 0 << "47" << "10%" << Bands{Yellow, Violet, -1, Black, Silver}
+                                              << std::vector<int>{};
+    QTest::newRow("470 kOhm, three bands") << 0 << 1 << "470" << "0.5%" << Bands{Yellow, Violet, -1, Yellow, -1}
+                                           << std::vector<int>{};
+    QTest::newRow("1 MOhm, four bands, 0.25 %")
+        << 1 << 2 << "1" << "0.25%" << Bands{Brown, Black, -1, Green, LightBlue} << std::vector<int>{};
+    QTest::newRow("0.1 Ohm, silver multiplier") << 0 << 0 << "0.1" << "5%" << Bands{Brown, Black, -1, Silver, -1}
+                                                << std::vector<int>{};
+    QTest::newRow("1.2 Ohm, gold multiplier") << 0 << 0 << "1.2" << "5%" << Bands{Brown, Red, -1, Gold, -1}
+                                              << std::vector<int>{};
+    QTest::newRow("999 GOhm, five bands, 0.05 %")
+        << 2 << 3 << "999" << "0.05%" << Bands{White, White, White, White, Grey} << std::vector<int>{};
+    QTest::newRow("475 Ohm, five bands, 0.1 %")
+        << 2 << 0 << "475" << "0.1%" << Bands{Yellow, Violet, Green, Black, Violet} << std::vector<int>{};
+    QTest::newRow("470 GOhm has no multiplier colour")
+        << 0 << 3 << "470" << "5%" << Bands{Yellow, Violet, -1, -1, -1} << std::vector<int>{MultiplierBand};
+    QTest::newRow("unknown unit has no multiplier colour")
+        << 1 << -1 << "47" << "5%" << Bands{Yellow, Violet, -1, -1, Gold} << std::vector<int>{MultiplierBand};
+    QTest::newRow("0.01 Ohm is below the smallest multiplier")
+        << 0 << 0 << "0.01" << "5%" << Bands{Brown, Black, -1, -1, -1} << std::vector<int>{MultiplierBand};
+    QTest::newRow("five bands 4.7: black has no third-digit value")
+        << 2 << 1 << "4.7" << "5%" << Bands{Yellow, Violet, -1, Brown, Gold} << std::vector<int>{ThirdDigitBand};
+    QTest::newRow("four bands without a tolerance item")
+        << 1 << 0 << "47" << "" << Bands{Yellow, Violet, -1, Black, -1} << std::vector<int>{ToleranceBand};
+    QTest::newRow("unknown band count does nothing") << -1 << 0 << "47" << "5%" << Bands{-1, -1, -1, -1, -1}
+                                                     << std::vector<int>{};
+}
+
+void EncodingTest::encodeNominal()
+{
+    QFETCH(int, bandCountIndex);
+    QFETCH(int, unitIndex);
+    QFETCH(QString, text);
+    QFETCH(QString, item);
+    QFETCH(Bands, bands);
+    QFETCH(std::vector<int>, unmatched);
+
+    const EncodedMarking marking = encodeText(bandCountIndex, unitIndex, text, item);
+    QVERIFY(!marking.plausibilityFailed);
+    QCOMPARE(applied(marking), bands);
+    QCOMPARE(marking.unmatchedPositions, unmatched);
+    const auto used = BandPositionsUsed(BandCountFromIndex(bandCountIndex));
+    QCOMPARE(marking.targetPositions, std::vector<int>(used.begin(), used.end()));
+}
+
+void EncodingTest::plausibilityCheck_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("fails");
+    QTest::newRow("third digit 0") << "470" << true;
+    QTest::newRow("two characters") << "47" << true;
+    QTest::newRow("one character") << "5" << true;
+    QTest::newRow("below one") << "0.47" << true;
+    QTest::newRow("three characters with a point") << "4.7" << false;
+    QTest::newRow("three digits") << "475" << false;
+    QTest::newRow("point in the middle") << "47.5" << false;
+}
+
+void EncodingTest::plausibilityCheck()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, fails);
+    const EncodedMarking five = encodeText(2, 1, text, QStringLiteral("5%"));
+    QCOMPARE(five.plausibilityFailed, fails);
+    if (fails)
+        QVERIFY(five.assignments.empty());
+    QVERIFY(!encodeText(1, 1, text, QStringLiteral("5%")).plausibilityFailed); // five bands only
+}
+
+void EncodingTest::coloursAreFoundInAscendingCodeOrder()
+{
+    const EncodedMarking marking = encodeText(1, 1, QStringLiteral("4.7"), QStringLiteral("5%"));
+    const std::vector<BandAssignment> expected = {
+        {ToleranceBand, Gold}, {MultiplierBand, Red}, {FirstDigitBand, Yellow}, {SecondDigitBand, Violet}};
+    QVERIFY(marking.assignments == expected);
+
+    // Two colours with one value: the higher code is painted last and stays.
+    ColourTables twice = deliveredTables();
+    twice.CodeValues[Orange][FirstDigitBand] = 4;
+    const EncodedMarking both = encodeText(1, 1, QStringLiteral("4.7"), QStringLiteral("5%"), twice);
+    QCOMPARE(applied(both)[FirstDigitBand], int(Yellow));
+    QCOMPARE(both.assignments.size(), std::size_t(5));
+}
+
+void EncodingTest::everyToleranceItemFindsItsColour()
+{
+    const QStringList items = ToleranceItems();
+    const auto palette = PaletteEntries(ToleranceBand);
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+        const EncodedMarking marking = encodeText(1, 0, QStringLiteral("47"), items[qsizetype(i)]);
+        QCOMPARE(applied(marking)[ToleranceBand], int(palette[i].code));
+    }
+}
+
+// 10^(L - 2) / 1000 x factor computed naively misses the table's 0.01 and others; the target
+// must equal the value read from the file, for every exponent the table has.
+void EncodingTest::multiplierEqualsTheTableValue()
+{
+    const ColourTables &tables = deliveredTables();
+    int checked = 0;
+    for (int significant : {2, 3}) {
+        for (int length = 1; length <= 12; ++length) {
+            for (int unit = 0; unit < 4; ++unit) {
+                const int exponent = length - significant - 3 + 3 * unit;
+                const double target = MultiplierTarget(length, significant, unit);
+                QCOMPARE(target, DecimalPower(exponent));
+                if (exponent < -2 || exponent > 9)
+                    continue;
+                const double fromFile = tables.CodeValues[std::size_t(exponent + 2)][MultiplierBand];
+                QVERIFY2(target == fromFile, qPrintable(QStringLiteral("10^%1").arg(exponent)));
+                ++checked;
+            }
+        }
+    }
+    QVERIFY(checked > 40);
+    QCOMPARE(MultiplierTarget(4, 2, -1), 0.0);
+    QCOMPARE(UnitFactor(3), 1e9);
+}
+
+// Every nominal the input rules let through is encoded and decoded back to the same value,
+// unless its multiplier is outside silver..white.
+void EncodingTest::encodeThenDecodeGivesTheNominalBack()
+{
+    const ColourTables &tables = deliveredTables();
+    int roundTrips = 0;
+    for (int bandIndex = 0; bandIndex < 3; ++bandIndex) {
+        QStringList texts;
+        for (int a = 1; a <= 9; ++a) {
+            for (int b = 0; b <= 9; ++b) {
+                const QString ab = QString::number(a) + QString::number(b);
+                if (bandIndex < 2) {
+                    texts << ab << ab + QLatin1Char('0') << QStringLiteral("%1.%2").arg(a).arg(b)
+                          << QStringLiteral("0.") + ab << QString::number(a);
+                } else {
+                    for (int c = 1; c <= 9; ++c)
+                        texts << ab + QString::number(c) << QStringLiteral("%1.%2%3").arg(a).arg(b).arg(c)
+                              << ab + QLatin1Char('.') + QString::number(c);
+                }
+            }
+        }
+        for (const QString &typed : std::as_const(texts)) {
+            const QString text = SettleNominalText(typed, bandIndex, 4).text;
+            for (int unit = 0; unit < 4; ++unit) {
+                const EncodedMarking marking = encodeText(bandIndex, unit, text, QStringLiteral("1%"));
+                const QString where = QStringLiteral("%1 bands, %2, unit %3").arg(bandIndex + 3).arg(text).arg(unit);
+                QVERIFY2(!marking.plausibilityFailed, qPrintable(where));
+                if (!marking.unmatchedPositions.empty()) {
+                    QVERIFY2(marking.unmatchedPositions == std::vector<int>{MultiplierBand}, qPrintable(where));
+                    continue;
+                }
+                BandCodeArray codes{};
+                for (const BandAssignment &assignment : marking.assignments)
+                    codes[std::size_t(assignment.bandPosition)] = assignment.code;
+                const DecodedMarking decoded =
+                    DecodeMarking(bandIndex + 3, codes, tables, kLangTexts, 0, QString());
+                const double ohms = decoded.value * std::pow(1000.0, decoded.unitIndex);
+                const double expected = common::leadingNumber(text) * UnitFactor(unit);
+                QVERIFY2(std::abs(ohms - expected) <= expected * 1e-12,
+                         qPrintable(where + QStringLiteral(": %1").arg(decoded.resultText)));
+                QCOMPARE(decoded.tolerance, bandIndex == 0 ? 20.0f : 1.0f);
+                ++roundTrips;
+            }
+        }
+    }
+    QVERIFY(roundTrips > 3000);
+}
+
+void EncodingTest::resultTexts()
+{
+    const ResultTexts texts =
+        EncodeResultTexts(kLangTexts, QStringLiteral("4.7"), QStringLiteral("кОм"), QStringLiteral("0.5%"));
+    QCOMPARE(texts.resultLine, QStringLiteral("Номинал: 4.7 кОм Допуск: 0.5%"));
+    QCOMPARE(texts.caption, QStringLiteral("Номинал: 4.7 кОм\r\n Допуск: 0.5%"));
+    QCOMPARE(PlausibilityMessage(kLangTexts),
+             QStringLiteral("Пятиполосная маркировка\r\nтребует\r\nтрёх значащих\r\nцифр."));
+}
+
+QTEST_GUILESS_MAIN(EncodingTest)
+#include "encoding_test.moc"
