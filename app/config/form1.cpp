@@ -121,6 +121,7 @@ void Form1::createControls()
     Label1 = makeLabel("Label1", QStringLiteral("Данные для декодирования:"), {16, 72, 270, 20});
     Label3 = makeLabel("Label3", QStringLiteral("Количество полос на резисторе:"), {16, 98, 270, 18});
     cmbPolosok = makeCombo("cmbPolosok", {16, 118, 200, 24});
+    connect(cmbPolosok, &QComboBox::activated, this, [this] { guarded([this] { cmbPolosok_Click(); }); });
     for (int i = 0; i < 5; ++i) {
         lbl[i] = makeLabel(qPrintable(QStringLiteral("lbl_%1").arg(i)), QString::fromUtf8(kBandTitles[i]),
                            {16, 160 + 32 * i, 128, 20});

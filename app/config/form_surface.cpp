@@ -1,5 +1,6 @@
 #include "form_surface.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace config {
@@ -43,13 +44,16 @@ void FormSurface::paintEvent(QPaintEvent *)
 
 void FormSurface::mouseMoveEvent(QMouseEvent *event)
 {
-    Q_EMIT bareSurfaceTouched();
+    // Controls pass on the pointer movements they do not use; only the bare surface counts.
+    if (!childAt(event->position().toPoint()))
+        Q_EMIT bareSurfaceTouched();
     QWidget::mouseMoveEvent(event);
 }
 
 void FormSurface::mousePressEvent(QMouseEvent *event)
 {
-    Q_EMIT bareSurfaceTouched();
+    if (!childAt(event->position().toPoint()))
+        Q_EMIT bareSurfaceTouched();
     QWidget::mousePressEvent(event);
 }
 

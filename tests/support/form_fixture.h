@@ -1,0 +1,66 @@
+#pragma once
+
+// A main window on its own temporary program folder, with messages and the end of the
+// program recorded instead of shown or carried out.
+
+#include "config/form1.h"
+#include "config/ui_seams.h"
+#include "test_folder.h"
+
+#include <QImage>
+#include <memory>
+#include <vector>
+
+namespace testing_support {
+
+class FormFixture
+{
+public:
+    FormFixture()
+    {
+        ui::resetEndRequest();
+        ui::setMessageHandler([this](QWidget *, const ui::Message &m) { messages.push_back(m); });
+        ui::setExitHandler([this](int code) { exitCodes.push_back(code); });
+    }
+    ~FormFixture()
+    {
+        form.reset();
+        ui::setMessageHandler({});
+        ui::setExitHandler({});
+        ui::resetEndRequest();
+    }
+
+    // Creates the window and runs its load; returns what the load returned.
+    bool load()
+    {
+        form = std::make_unique<config::Form1>();
+        return form->Form_Load();
+    }
+
+    // Closes the window as the user would and forgets it; the settings are saved.
+    void close()
+    {
+        form->close();
+        form.reset();
+        ui::resetEndRequest();
+    }
+
+    // True when the rectangle of the display at topLeft shows exactly the picture.
+    bool displayShows(const QString &pictureFile, QPoint topLeft) const
+    {
+        const QImage picture = QImage(folder.file(pictureFile)).convertToFormat(QImage::Format_RGB32);
+        if (picture.isNull())
+            return false;
+        const QImage shown = form->picMonitor->image()
+                                 .copy(QRect(topLeft, picture.size()))
+                                 .convertToFormat(QImage::Format_RGB32);
+        return shown == picture;
+    }
+
+    TestFolder folder;
+    std::unique_ptr<config::Form1> form;
+    std::vector<ui::Message> messages;
+    std::vector<int> exitCodes;
+};
+
+} // namespace testing_support
