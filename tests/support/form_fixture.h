@@ -43,6 +43,8 @@ public:
         form->close();
         form.reset();
         ui::resetEndRequest();
+        messages.clear();
+        exitCodes.clear();
     }
 
     // True when the rectangle of the display at topLeft shows exactly the picture.
