@@ -7,8 +7,10 @@
 
 #include <climits>
 
-namespace config {
-namespace {
+namespace config
+{
+namespace
+{
 
 constexpr int kAboutCountLine = 103;
 
@@ -98,10 +100,9 @@ VoltamoTexts parseVoltamoTexts(const QString &path, const QStringList &lines)
     skipTo(reader, 15);
     t.resistanceUnit = reader.readLine();
     skipTo(reader, 38);
-    for (QString *text :
-         {&t.voltageUnit, &t.currentUnit, &t.Command1Caption, &t.voltageName, &t.currentName,
-          &t.resistanceName, &t.lblUToolTip, &t.lblIToolTip, &t.lblRToolTip,
-          &t.txtResultToolTip, &t.failureText, &t.failureTitle})
+    for (QString *text : {&t.voltageUnit, &t.currentUnit, &t.Command1Caption, &t.voltageName,
+                          &t.currentName, &t.resistanceName, &t.lblUToolTip, &t.lblIToolTip,
+                          &t.lblRToolTip, &t.txtResultToolTip, &t.failureText, &t.failureTitle})
         *text = reader.readLine();
     return t;
 }

@@ -10,14 +10,14 @@
 #include <array>
 #include <vector>
 
-namespace config {
+namespace config
+{
 
 // <program folder>/Languages/<lang>.lng
 QString languageFilePath(const QString &lang);
 
 // The main window's texts: lines 4-34, 36-37 and 80-102.
-struct MainWindowTexts
-{
+struct MainWindowTexts {
     // 4-13: mnuFile, mnuNew, mnuOpen, mnuSaveAs, mnuPreferences, mnuExit, mnuUtils, mnuHelp,
     // mnuManual, mnuAbout.
     std::array<QString, 10> MenuCaptions;
@@ -26,8 +26,8 @@ struct MainWindowTexts
     std::array<QString, 16> LangTexts;
     std::array<QString, 3> BandCountNames; // 20-22: 3, 4 and 5 bands
     std::array<QString, 12> ColourNames;   // 23-34, by colour code
-    QString LangPos2; // 36: free placement
-    QString LangPos1; // 37: centred placement
+    QString LangPos2;                      // 36: free placement
+    QString LangPos1;                      // 37: centred placement
     // 80-91: Label1, Label2, lbl(0..4), Command1, Command2, Label3, Label4, Label5.
     std::array<QString, 12> ControlCaptions;
 
@@ -35,8 +35,7 @@ struct MainWindowTexts
 };
 
 // frmVoltam's texts: lines 15 and 38-49.
-struct VoltamoTexts
-{
+struct VoltamoTexts {
     QString resistanceUnit;   // 15
     QString voltageUnit;      // 38
     QString currentUnit;      // 39
@@ -55,8 +54,7 @@ struct VoltamoTexts
 };
 
 // frmLinkor's texts: lines 15-19 and 50-64.
-struct LinkoraTexts
-{
+struct LinkoraTexts {
     std::array<QString, 5> unitNames; // 15-19
     QString cmdAddCaption;            // 50
     QString cmdRemoveCaption;         // 51
@@ -79,8 +77,7 @@ struct LinkoraTexts
 
 // The options dialog's texts: lines 15, 21, 36-37 and 65-79. Lines 15 and 21 serve a change
 // of language, which rewrites the stored unit and band-count words.
-struct OptionsTexts
-{
+struct OptionsTexts {
     QString ohmUnitName;   // 15
     QString fourBandsName; // 21
     QString LangPos2;      // 36
@@ -94,8 +91,7 @@ struct OptionsTexts
 
 // Line 103 is the number N of about lines (leading-number rule); the about window takes the
 // following lines while their counter 1, 2, 3... does not exceed N (none for N below 1).
-struct AboutText
-{
+struct AboutText {
     QStringList lines;
     // The lines as the about window shows them: each followed by CR LF.
     QString joined() const;
@@ -104,8 +100,7 @@ struct AboutText
 
 constexpr int kMaxHelpTopics = 15;
 
-struct HelpTopic
-{
+struct HelpTopic {
     QString title;
     QString text; // the topic's lines, each followed by CR LF
     bool operator==(const HelpTopic &) const = default;
@@ -116,8 +111,7 @@ struct HelpTopic
 // same way to find the block. The viewer holds at most 15 topics: a block that declares more
 // keeps the first 15 and still walks past the others, so a file that ends before the declared
 // topics are complete fails as any other short file does.
-struct HelpBlock
-{
+struct HelpBlock {
     QString caption;
     int declaredTopicCount = 0;
     std::vector<HelpTopic> topics; // at most kMaxHelpTopics
@@ -125,8 +119,7 @@ struct HelpBlock
     bool operator==(const HelpBlock &) const = default;
 };
 
-struct LanguageFile
-{
+struct LanguageFile {
     MainWindowTexts main;
     VoltamoTexts voltamo;
     LinkoraTexts linkora;

@@ -10,8 +10,10 @@
 #include <cfloat>
 #include <cmath>
 
-namespace config {
-namespace {
+namespace config
+{
+namespace
+{
 
 // The label lines, by line number. Readers skip them; writers write them exactly.
 const QString kHeading = QStringLiteral("[Настройка конфигурации]");
@@ -34,8 +36,14 @@ const QString kLastResistorLabel = QStringLiteral("Последний резис
 
 const QString kFreeWord = QStringLiteral("Произвольно");
 
-QString coordinateText(float value) { return common::regionalNumberText(value); }
-QString roundingText(quint8 value) { return common::regionalNumberText(double(value)); }
+QString coordinateText(float value)
+{
+    return common::regionalNumberText(value);
+}
+QString roundingText(quint8 value)
+{
+    return common::regionalNumberText(double(value));
+}
 
 // A coordinate by the leading-number rule, as a 32-bit float.
 float readCoordinate(common::LineReader &reader)
@@ -69,8 +77,8 @@ int readItemIndex(common::LineReader &reader, const QStringList &items, const ch
     const QString text = reader.readLine();
     const int index = int(items.indexOf(text));
     if (index < 0)
-        reader.fail(QStringLiteral("\"%1\" is not an item of the %2 list")
-                        .arg(text, QLatin1String(what)));
+        reader.fail(
+            QStringLiteral("\"%1\" is not an item of the %2 list").arg(text, QLatin1String(what)));
     return index;
 }
 
@@ -109,14 +117,17 @@ bool positionUsed(int bandCount, int position)
 
 } // namespace
 
-QString settingsFilePath() { return common::programPath(u"\\Data\\Settings.dat"); }
+QString settingsFilePath()
+{
+    return common::programPath(u"\\Data\\Settings.dat");
+}
 
 const QStringList &toleranceItems()
 {
     static const QStringList items = {
-        QStringLiteral("10%"),   QStringLiteral("5%"),   QStringLiteral("1%"),
-        QStringLiteral("2%"),    QStringLiteral("0.5%"), QStringLiteral("0.25%"),
-        QStringLiteral("0.1%"),  QStringLiteral("0.05%"),
+        QStringLiteral("10%"),  QStringLiteral("5%"),    QStringLiteral("1%"),
+        QStringLiteral("2%"),   QStringLiteral("0.5%"),  QStringLiteral("0.25%"),
+        QStringLiteral("0.1%"), QStringLiteral("0.05%"),
     };
     return items;
 }

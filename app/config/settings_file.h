@@ -11,7 +11,8 @@
 #include <functional>
 #include <optional>
 
-namespace config {
+namespace config
+{
 
 constexpr int kSettingsLineCount = 35;
 
@@ -34,8 +35,7 @@ std::optional<double> strictNumber(QStringView text);
 QStringList defaultSettingsLines(float centredX, float centredY);
 
 // Everything the exit path writes, taken from the live state and the main window's controls.
-struct SettingsSnapshot
-{
+struct SettingsSnapshot {
     QString SkinName;
     QString Lang;
     QString FormCentring;
@@ -69,8 +69,7 @@ QString normalisedPlacementWord(const QString &word, const QString &langPos1,
 
 // ---- The last resistor (line 35) -----------------------------------------------------------
 
-struct LastResistor
-{
+struct LastResistor {
     int BandCount = 0;
     std::array<quint8, 5> BandCodes{};
     bool operator==(const LastResistor &) const = default;
@@ -104,8 +103,7 @@ LastResistor restoredLastResistor(const QString &temp01, const BandCodeAllowed &
 // ---- Reading -------------------------------------------------------------------------------
 
 // The raw lines of the file. Reading checks only that there are 35 lines.
-struct SettingsFile
-{
+struct SettingsFile {
     QString path;
     QStringList lines; // index = line number - 1; exactly 35
 
@@ -119,22 +117,19 @@ struct SettingsFile
 SettingsFile readSettingsFile(const QString &path);
 
 // What interpreting the values needs from the language just loaded.
-struct SettingsWords
-{
+struct SettingsWords {
     QString LangPos1;
     QStringList bandCountItems; // the items of cmbPolosok
     QStringList unitItems;      // the items of cmbEdinIzmereniya
 };
 
-struct TwipsPosition
-{
+struct TwipsPosition {
     float x = 0;
     float y = 0;
     bool operator==(const TwipsPosition &) const = default;
 };
 
-struct Settings
-{
+struct Settings {
     QString SkinName;
     QString Lang;
     QString FormCentring;

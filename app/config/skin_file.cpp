@@ -10,8 +10,10 @@
 #include <cfloat>
 #include <cmath>
 
-namespace config {
-namespace {
+namespace config
+{
+namespace
+{
 
 // Lines of the sections that only the tool windows read.
 constexpr int kLinkoraFirstLine = 289;

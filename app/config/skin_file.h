@@ -29,13 +29,17 @@
 #include <optional>
 #include <vector>
 
-namespace config {
+namespace config
+{
 
 // <program folder>/Skin/<skinName>
 QString skinFilePath(const QString &skinName);
 
 // "Nothing" in a picture field means no picture.
-inline bool isNoPicture(const QString &path) { return path == QLatin1String("Nothing"); }
+inline bool isNoPicture(const QString &path)
+{
+    return path == QLatin1String("Nothing");
+}
 
 // Geometry held as 32-bit floats, in twips.
 struct TwipsPoint // left, top (or x, y)
@@ -45,15 +49,13 @@ struct TwipsPoint // left, top (or x, y)
     bool operator==(const TwipsPoint &) const = default;
 };
 
-struct TwipsSize
-{
+struct TwipsSize {
     float width = 0;
     float height = 0;
     bool operator==(const TwipsSize &) const = default;
 };
 
-struct TwipsRect
-{
+struct TwipsRect {
     float left = 0;
     float top = 0;
     float width = 0;
@@ -62,16 +64,14 @@ struct TwipsRect
 };
 
 // L,T,W,H and a font size.
-struct SizedRect
-{
+struct SizedRect {
     TwipsRect rect;
     float fontSize = 0;
     bool operator==(const SizedRect &) const = default;
 };
 
 // L,T,W,H, font size and bold.
-struct StyledRect
-{
+struct StyledRect {
     TwipsRect rect;
     float fontSize = 0;
     bool bold = false;
@@ -79,8 +79,7 @@ struct StyledRect
 };
 
 // A drop-down list: L,T,W and a font size (its height follows from its font).
-struct SizedCombo
-{
+struct SizedCombo {
     float left = 0;
     float top = 0;
     float width = 0;
@@ -89,8 +88,7 @@ struct SizedCombo
 };
 
 // A drop-down list with L,T,W, font size and bold.
-struct StyledCombo
-{
+struct StyledCombo {
     float left = 0;
     float top = 0;
     float width = 0;
@@ -100,8 +98,7 @@ struct StyledCombo
 };
 
 // A label placed by its left and top only, with font size and bold.
-struct StyledPoint
-{
+struct StyledPoint {
     TwipsPoint place;
     float fontSize = 0;
     bool bold = false;
@@ -109,8 +106,7 @@ struct StyledPoint
 };
 
 // Outline of a rectangle drawn on the main window, corners (x1, y1) and (x2, y2).
-struct DecorativeRectangle
-{
+struct DecorativeRectangle {
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     quint32 colour = 0;
     bool operator==(const DecorativeRectangle &) const = default;
@@ -120,77 +116,74 @@ constexpr int kRequiredFileCount = 33;
 
 // The main window's part of a skin: lines 1-287 and 430 to the end. Members are named after
 // the values or controls they serve. 16-bit integer fields are int.
-struct MainWindowSkin
-{
-    QString PictureSetCode;        // 1: first character, empty if it is a blank
-    quint32 WindowColour = 0;      // 3: main window background
-    QString GlobalPicture;         // 4: path or "Nothing", as written
-    QString GeneralFont;           // 6
-    quint32 MenuBarColour = 0;     // 9
-    quint32 ShapeColor = 0;        // 11
-    std::array<quint32, 5> LabelColours{};    // 13-16 (0-3), 45 (4)
-    std::array<quint32, 3> TextBoxColours{};  // 18-20
-    std::array<quint32, 3> ComboBoxColours{}; // 22-24
-    quint32 ButtonColor = 0;       // 26
-    QRect picMonitor;              // 28-31 L,T,W,H (16-bit)
-    quint32 picMonitorColour = 0;  // 32
-    QPoint BodyPlace;              // 34-35 (16-bit)
-    QPoint BandOrigin;             // 37-38 (16-bit)
-    QSize windowSize;              // 40-41 (16-bit)
-    TwipsPoint lblMonitor;         // 43-44
-    std::array<QPoint, 5> BandOffsets{}; // 47-56 (16-bit)
-    SizedCombo cmbPolosok;         // 59-62 (line 58 is not used)
-    TwipsRect lblInfoMonitor;      // 64-67
-    QString lblInfoMonitorCaption; // 68
-    float lblInfoMonitorFontSize = 0; // 69 (strict)
-    float ConnectFormW = 0, ConnectFormH = 0; // 71-72
-    float OmFormW = 0, OmFormH = 0;           // 74-75
-    QString picMark, picCon, picOm;           // 77-79
+struct MainWindowSkin {
+    QString PictureSetCode;                      // 1: first character, empty if it is a blank
+    quint32 WindowColour = 0;                    // 3: main window background
+    QString GlobalPicture;                       // 4: path or "Nothing", as written
+    QString GeneralFont;                         // 6
+    quint32 MenuBarColour = 0;                   // 9
+    quint32 ShapeColor = 0;                      // 11
+    std::array<quint32, 5> LabelColours{};       // 13-16 (0-3), 45 (4)
+    std::array<quint32, 3> TextBoxColours{};     // 18-20
+    std::array<quint32, 3> ComboBoxColours{};    // 22-24
+    quint32 ButtonColor = 0;                     // 26
+    QRect picMonitor;                            // 28-31 L,T,W,H (16-bit)
+    quint32 picMonitorColour = 0;                // 32
+    QPoint BodyPlace;                            // 34-35 (16-bit)
+    QPoint BandOrigin;                           // 37-38 (16-bit)
+    QSize windowSize;                            // 40-41 (16-bit)
+    TwipsPoint lblMonitor;                       // 43-44
+    std::array<QPoint, 5> BandOffsets{};         // 47-56 (16-bit)
+    SizedCombo cmbPolosok;                       // 59-62 (line 58 is not used)
+    TwipsRect lblInfoMonitor;                    // 64-67
+    QString lblInfoMonitorCaption;               // 68
+    float lblInfoMonitorFontSize = 0;            // 69 (strict)
+    float ConnectFormW = 0, ConnectFormH = 0;    // 71-72
+    float OmFormW = 0, OmFormH = 0;              // 74-75
+    QString picMark, picCon, picOm;              // 77-79
     std::array<TwipsPoint, 5> BandLabelPlaces{}; // 81-90: lblPoloska(0..4) left, top
-    TwipsSize lblPoloskaSize;      // 92-93
-    quint32 shpRCRamkaC = 0;       // 95
-    float shpRCRamkaT = 0;         // 96
-    quint32 picPalleteColour = 0;  // 98
-    QString picPalletePicture;     // 99: path or "Nothing", as written
-    std::array<TwipsSize, 5> picPalleteSizes{}; // 100-109: picPallete1..5
-    std::array<TwipsPoint, 48> lblColor{};      // 110-205
-    std::array<TwipsRect, 5> lbl{};             // 207-226: band titles
-    SizedRect Command1;            // 228-232: decode button
-    SizedRect Command2;            // 234-238: encode button
-    TwipsPoint picMarkTitle;       // 240-241
-    SizedRect txtNominal;          // 243-247
-    SizedCombo cmbEdinIzmereniya;  // 249-252
-    std::array<StyledRect, 5> Labels{}; // Label1..Label5: 254-259, 261-266, ... 282-287
+    TwipsSize lblPoloskaSize;                    // 92-93
+    quint32 shpRCRamkaC = 0;                     // 95
+    float shpRCRamkaT = 0;                       // 96
+    quint32 picPalleteColour = 0;                // 98
+    QString picPalletePicture;                   // 99: path or "Nothing", as written
+    std::array<TwipsSize, 5> picPalleteSizes{};  // 100-109: picPallete1..5
+    std::array<TwipsPoint, 48> lblColor{};       // 110-205
+    std::array<TwipsRect, 5> lbl{};              // 207-226: band titles
+    SizedRect Command1;                          // 228-232: decode button
+    SizedRect Command2;                          // 234-238: encode button
+    TwipsPoint picMarkTitle;                     // 240-241
+    SizedRect txtNominal;                        // 243-247
+    SizedCombo cmbEdinIzmereniya;                // 249-252
+    std::array<StyledRect, 5> Labels{};          // Label1..Label5: 254-259, 261-266, ... 282-287
     std::array<QString, kRequiredFileCount> RequiredFiles; // 430-462, as written
-    int lineWidth = 0;             // 464 (16-bit), pixels
+    int lineWidth = 0;                                     // 464 (16-bit), pixels
     std::vector<DecorativeRectangle> rectangles; // 465: n (a count below 0 draws none), 466...
 
     bool operator==(const MainWindowSkin &) const = default;
 };
 
 // frmLinkor's section, lines 289-365.
-struct LinkoraSkin
-{
-    TwipsPoint picConTitle; // 289-290
-    StyledRect cmdAdd;      // 292-297
-    StyledRect cmdRemove;   // 299-304
-    StyledRect cmdClear;    // 306-311
-    StyledRect cmdCalc;     // 313-318
-    TwipsPoint picParal;    // 320-321
-    TwipsPoint picPosled;   // 323-324
-    StyledRect Label1;      // 326-331
-    StyledRect txtNominal;  // 333-338
-    StyledCombo cmbEdinIz;  // 340-344
+struct LinkoraSkin {
+    TwipsPoint picConTitle;  // 289-290
+    StyledRect cmdAdd;       // 292-297
+    StyledRect cmdRemove;    // 299-304
+    StyledRect cmdClear;     // 306-311
+    StyledRect cmdCalc;      // 313-318
+    TwipsPoint picParal;     // 320-321
+    TwipsPoint picPosled;    // 323-324
+    StyledRect Label1;       // 326-331
+    StyledRect txtNominal;   // 333-338
+    StyledCombo cmbEdinIz;   // 340-344
     StyledRect lstResistors; // 346-351
-    StyledRect lblResult;   // 353-358
-    StyledRect txtResult;   // 360-365
+    StyledRect lblResult;    // 353-358
+    StyledRect txtResult;    // 360-365
 
     bool operator==(const LinkoraSkin &) const = default;
 };
 
 // frmVoltam's section, lines 367-428.
-struct VoltamoSkin
-{
+struct VoltamoSkin {
     TwipsPoint picOmTitle; // 367-368
     TwipsPoint picUIR;     // 370-371
     StyledPoint lblU;      // 373-376
@@ -206,8 +199,7 @@ struct VoltamoSkin
     bool operator==(const VoltamoSkin &) const = default;
 };
 
-struct SkinFile
-{
+struct SkinFile {
     MainWindowSkin main;
     LinkoraSkin linkora;
     VoltamoSkin voltamo;

@@ -12,7 +12,8 @@
 #include <QFileInfo>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 QString deliveredFolder(const QString &sub)
 {

@@ -10,7 +10,8 @@
 
 using config::LanguageFile;
 
-namespace {
+namespace
+{
 
 // Lines 1-102 of a language file in which line k holds "L<k>".
 QStringList numberedLines(int count = 102)
@@ -48,8 +49,7 @@ QStringList aboutLines(int count)
     return lines;
 }
 
-struct Check
-{
+struct Check {
     QString name;
     std::function<QString(const LanguageFile &)> value;
     int line;
@@ -63,44 +63,67 @@ std::vector<Check> checks()
         c.push_back({name, std::move(value), line});
     };
     for (int i = 0; i < 10; ++i)
-        add(QStringLiteral("menu caption %1").arg(i), [i](F f) { return f.main.MenuCaptions[i]; },
+        add(
+            QStringLiteral("menu caption %1").arg(i), [i](F f) { return f.main.MenuCaptions[i]; },
             4 + i);
-    add("NotChosenText", [](F f) { return f.main.NotChosenText; }, 14);
+    add(
+        "NotChosenText", [](F f) { return f.main.NotChosenText; }, 14);
     for (int i = 0; i < 5; ++i)
-        add(QStringLiteral("LangTexts %1").arg(i), [i](F f) { return f.main.LangTexts[i]; },
+        add(
+            QStringLiteral("LangTexts %1").arg(i), [i](F f) { return f.main.LangTexts[i]; },
             15 + i);
     for (int i = 5; i < 16; ++i)
-        add(QStringLiteral("LangTexts %1").arg(i), [i](F f) { return f.main.LangTexts[i]; },
+        add(
+            QStringLiteral("LangTexts %1").arg(i), [i](F f) { return f.main.LangTexts[i]; },
             87 + i);
     for (int i = 0; i < 3; ++i)
-        add(QStringLiteral("BandCountNames %1").arg(i),
+        add(
+            QStringLiteral("BandCountNames %1").arg(i),
             [i](F f) { return f.main.BandCountNames[i]; }, 20 + i);
     for (int i = 0; i < 12; ++i)
-        add(QStringLiteral("ColourNames %1").arg(i), [i](F f) { return f.main.ColourNames[i]; },
+        add(
+            QStringLiteral("ColourNames %1").arg(i), [i](F f) { return f.main.ColourNames[i]; },
             23 + i);
-    add("LangPos2", [](F f) { return f.main.LangPos2; }, 36);
-    add("LangPos1", [](F f) { return f.main.LangPos1; }, 37);
+    add(
+        "LangPos2", [](F f) { return f.main.LangPos2; }, 36);
+    add(
+        "LangPos1", [](F f) { return f.main.LangPos1; }, 37);
     for (int i = 0; i < 12; ++i)
-        add(QStringLiteral("control caption %1").arg(i),
+        add(
+            QStringLiteral("control caption %1").arg(i),
             [i](F f) { return f.main.ControlCaptions[i]; }, 80 + i);
 
-    add("Voltamo unit of R", [](F f) { return f.voltamo.resistanceUnit; }, 15);
-    add("Voltamo unit of U", [](F f) { return f.voltamo.voltageUnit; }, 38);
-    add("Voltamo unit of I", [](F f) { return f.voltamo.currentUnit; }, 39);
-    add("Voltamo Command1", [](F f) { return f.voltamo.Command1Caption; }, 40);
-    add("Voltamo name of U", [](F f) { return f.voltamo.voltageName; }, 41);
-    add("Voltamo name of I", [](F f) { return f.voltamo.currentName; }, 42);
-    add("Voltamo name of R", [](F f) { return f.voltamo.resistanceName; }, 43);
-    add("Voltamo lblU tip", [](F f) { return f.voltamo.lblUToolTip; }, 44);
-    add("Voltamo lblI tip", [](F f) { return f.voltamo.lblIToolTip; }, 45);
-    add("Voltamo lblR tip", [](F f) { return f.voltamo.lblRToolTip; }, 46);
-    add("Voltamo txtResult tip", [](F f) { return f.voltamo.txtResultToolTip; }, 47);
-    add("Voltamo failure text", [](F f) { return f.voltamo.failureText; }, 48);
-    add("Voltamo failure title", [](F f) { return f.voltamo.failureTitle; }, 49);
+    add(
+        "Voltamo unit of R", [](F f) { return f.voltamo.resistanceUnit; }, 15);
+    add(
+        "Voltamo unit of U", [](F f) { return f.voltamo.voltageUnit; }, 38);
+    add(
+        "Voltamo unit of I", [](F f) { return f.voltamo.currentUnit; }, 39);
+    add(
+        "Voltamo Command1", [](F f) { return f.voltamo.Command1Caption; }, 40);
+    add(
+        "Voltamo name of U", [](F f) { return f.voltamo.voltageName; }, 41);
+    add(
+        "Voltamo name of I", [](F f) { return f.voltamo.currentName; }, 42);
+    add(
+        "Voltamo name of R", [](F f) { return f.voltamo.resistanceName; }, 43);
+    add(
+        "Voltamo lblU tip", [](F f) { return f.voltamo.lblUToolTip; }, 44);
+    add(
+        "Voltamo lblI tip", [](F f) { return f.voltamo.lblIToolTip; }, 45);
+    add(
+        "Voltamo lblR tip", [](F f) { return f.voltamo.lblRToolTip; }, 46);
+    add(
+        "Voltamo txtResult tip", [](F f) { return f.voltamo.txtResultToolTip; }, 47);
+    add(
+        "Voltamo failure text", [](F f) { return f.voltamo.failureText; }, 48);
+    add(
+        "Voltamo failure title", [](F f) { return f.voltamo.failureTitle; }, 49);
 
     for (int i = 0; i < 5; ++i)
-        add(QStringLiteral("Linkora unit %1").arg(i),
-            [i](F f) { return f.linkora.unitNames[i]; }, 15 + i);
+        add(
+            QStringLiteral("Linkora unit %1").arg(i), [i](F f) { return f.linkora.unitNames[i]; },
+            15 + i);
     const std::vector<std::pair<const char *, QString config::LinkoraTexts::*>> linkora = {
         {"cmdAdd", &config::LinkoraTexts::cmdAddCaption},
         {"cmdRemove", &config::LinkoraTexts::cmdRemoveCaption},
@@ -120,17 +143,23 @@ std::vector<Check> checks()
     };
     for (std::size_t i = 0; i < linkora.size(); ++i) {
         const auto member = linkora[i].second;
-        add(QStringLiteral("Linkora %1").arg(QLatin1String(linkora[i].first)),
+        add(
+            QStringLiteral("Linkora %1").arg(QLatin1String(linkora[i].first)),
             [member](F f) { return f.linkora.*member; }, 50 + int(i));
     }
 
-    add("options unit of 1 ohm", [](F f) { return f.options.ohmUnitName; }, 15);
-    add("options four bands", [](F f) { return f.options.fourBandsName; }, 21);
-    add("options LangPos2", [](F f) { return f.options.LangPos2; }, 36);
-    add("options LangPos1", [](F f) { return f.options.LangPos1; }, 37);
+    add(
+        "options unit of 1 ohm", [](F f) { return f.options.ohmUnitName; }, 15);
+    add(
+        "options four bands", [](F f) { return f.options.fourBandsName; }, 21);
+    add(
+        "options LangPos2", [](F f) { return f.options.LangPos2; }, 36);
+    add(
+        "options LangPos1", [](F f) { return f.options.LangPos1; }, 37);
     for (int i = 0; i < 15; ++i)
-        add(QStringLiteral("options caption %1").arg(i),
-            [i](F f) { return f.options.Captions[i]; }, 65 + i);
+        add(
+            QStringLiteral("options caption %1").arg(i), [i](F f) { return f.options.Captions[i]; },
+            65 + i);
     return c;
 }
 
@@ -168,8 +197,8 @@ class LanguageFileTest : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        m_synthetic =
-            config::readLanguageFile(writeFile(languageFile("2", aboutLines(2), ::helpBlock(2, 2))));
+        m_synthetic = config::readLanguageFile(
+            writeFile(languageFile("2", aboutLines(2), ::helpBlock(2, 2))));
     }
 
     void textComesFromItsLine_data()
@@ -302,8 +331,7 @@ private Q_SLOTS:
             << QStringList{"Caption", "1", "T", "2.5", "a", "b", "c"} << 1
             << QStringList{"a\r\nb\r\n"};
         QTest::newRow("line count 1.5 rounds to 2")
-            << QStringList{"Caption", "1", "T", "1.5", "a", "b"} << 1
-            << QStringList{"a\r\nb\r\n"};
+            << QStringList{"Caption", "1", "T", "1.5", "a", "b"} << 1 << QStringList{"a\r\nb\r\n"};
         QTest::newRow("blank topic lines kept")
             << QStringList{"Caption", "1", "T", "3", "", "x", ""} << 1
             << QStringList{"\r\nx\r\n\r\n"};

@@ -15,7 +15,8 @@ using Codes = std::array<quint8, 5>;
 
 Q_DECLARE_METATYPE(Codes)
 
-namespace {
+namespace
+{
 
 const QString kFree = QStringLiteral("Произвольно");
 const QString kCentred = QStringLiteral("По центру");
@@ -379,9 +380,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("rounding");
         QTest::addColumn<float>("x");
         QTest::addColumn<int>("decimals");
-        QTest::newRow("comma ends the coordinate") << "12,5" << "2.5" << 12.0f << 2;
-        QTest::newRow("no number reads 0") << "abc" << "3.5" << 0.0f << 4;
-        QTest::newRow("blanks inside") << " 1 000" << "1E1" << 1000.0f << 10;
+        QTest::newRow("comma ends the coordinate") << "12,5"
+                                                   << "2.5" << 12.0f << 2;
+        QTest::newRow("no number reads 0") << "abc"
+                                           << "3.5" << 0.0f << 4;
+        QTest::newRow("blanks inside") << " 1 000"
+                                       << "1E1" << 1000.0f << 10;
     }
 
     void lenientValues()
