@@ -96,7 +96,7 @@ private Q_SLOTS:
         QCOMPARE(main.PictureSetCode, QStringLiteral("1"));
         QCOMPARE(main.GeneralFont, QStringLiteral("DejaVu Sans"));
         QCOMPARE(main.GlobalPicture, QStringLiteral("Nothing"));
-        QCOMPARE(main.windowSize, QSize(13500, 8100));
+        QCOMPARE(main.windowSize, QSize(13500, 7800));
         QCOMPARE(main.BandOffsets[0], QPoint(68 * 15, 14 * 15));
         QCOMPARE(main.BandOffsets[4], QPoint(190 * 15, 24 * 15));
         QCOMPARE(main.RequiredFiles[0], QStringLiteral("\\Data\\Resistor.bmp"));

@@ -71,7 +71,7 @@ private Q_SLOTS:
         QVERIFY(!w->saveAsWanted());
         QVERIFY(f.displayShows(QStringLiteral("\\Data\\Resistor.bmp"), {15, 24}));
         // The skin applied: size, title picture, menu captions.
-        QCOMPARE(w->size(), QSize(900, 540));
+        QCOMPARE(w->size(), QSize(900, 520));
         QVERIFY(!w->picMarkTitle->pixmap().isNull());
         QCOMPARE(w->mnuFile->title(), QStringLiteral("&Файл"));
         QVERIFY(w->Timer1->isActive() && w->Timer2->isActive());

@@ -47,8 +47,8 @@ def flag(bold):
 FONT = "DejaVu Sans"
 
 MAIN = {
-    "window": (900, 540),                       # width, height
-    "picMonitor": (300, 72, 340, 252),          # the display
+    "window": (900, 520),                       # width, height
+    "picMonitor": (300, 72, 340, 292),          # the display
     "BodyPlace": (15, 24),                      # body picture inside the display
     "BandOrigin": (15, 24),                     # origin of the band places inside the display
     "lblMonitor": (8, 4),                       # display title, inside the display
@@ -155,8 +155,8 @@ DEFAULT = {
     # Decorative rectangles in window pixels: x1, y1, x2, y2, colour.
     "rectangles": [
         (8, 66, 292, 368, "#A9B8CB"),     # decoding side
-        (296, 68, 644, 328, "#A9B8CB"),   # around the display
-        (648, 66, 892, 262, "#A9B8CB"),   # encoding side
+        (296, 68, 644, 368, "#A9B8CB"),   # around the display
+        (648, 66, 892, 368, "#A9B8CB"),   # encoding side
     ],
 }
 
@@ -184,8 +184,8 @@ DARK = {
     "rectangles": [
         (6, 2, 894, 64, "#B8913A"),       # gold frame around the title banner
         (8, 68, 292, 370, "#4B5B72"),     # decoding side
-        (296, 68, 644, 328, "#4B5B72"),   # around the display
-        (648, 68, 892, 262, "#4B5B72"),   # encoding side
+        (296, 68, 644, 368, "#4B5B72"),   # around the display
+        (648, 68, 892, 368, "#4B5B72"),   # encoding side
     ],
 }
 
