@@ -16,9 +16,9 @@ using testing_support::FormFixture;
 
 namespace {
 
-// Drawing places of the delivered skin in display pixels: body at (15, 24), bands after it.
-const QPoint kPlace[5] = {{83, 38}, {127, 48}, {149, 48}, {171, 48}, {205, 48}};
-const QPoint kBody(15, 24);
+// Drawing places of the delivered skin in display pixels: body at (15, 60), bands on it.
+const QPoint kPlace[5] = {{83, 74}, {127, 84}, {149, 84}, {171, 84}, {205, 84}};
+const QPoint kBody(15, 60);
 
 // lblColor entries of some colours, per palette.
 constexpr int kBrownFirst = 47, kYellowFirst = 42;
@@ -344,7 +344,7 @@ private Q_SLOTS:
             framed += entry->frameStyle() != QFrame::NoFrame;
         QCOMPARE(framed, 1);
         QVERIFY(w()->lblColor[kWhiteMultiplier]->frameStyle() != QFrame::NoFrame);
-        QTest::mouseMove(w()->centralWidget(), QPoint(450, 470));
+        QTest::mouseMove(w()->centralWidget(), QPoint(294, 300)); // between the groups
         QVERIFY(!w()->picPallete[0]->isVisible() && !w()->picPallete[3]->isVisible());
         for (auto *entry : w()->lblColor)
             QCOMPARE(entry->frameStyle(), int(QFrame::NoFrame));

@@ -69,7 +69,7 @@ private Q_SLOTS:
             QCOMPARE(band->text(), QStringLiteral("Не выбран"));
         QCOMPARE(w->lblInfoMonitor->text(), QStringLiteral("Bandolin"));
         QVERIFY(!w->saveAsWanted());
-        QVERIFY(f.displayShows(QStringLiteral("\\Data\\Resistor.bmp"), {15, 24}));
+        QVERIFY(f.displayShows(QStringLiteral("\\Data\\Resistor.bmp"), {15, 60}));
         // The skin applied: size, title picture, menu captions.
         QCOMPARE(w->size(), QSize(900, 520));
         QVERIFY(!w->picMarkTitle->pixmap().isNull());

@@ -48,14 +48,14 @@ FONT = "DejaVu Sans"
 
 MAIN = {
     "window": (900, 520),                       # width, height
-    "picMonitor": (300, 72, 340, 292),          # the display
-    "BodyPlace": (15, 24),                      # body picture inside the display
-    "BandOrigin": (15, 24),                     # origin of the band places inside the display
+    "picMonitor": (300, 72, 340, 418),          # the display
+    "BodyPlace": (15, 60),                      # body picture inside the display
+    "BandOrigin": (15, 60),                     # origin of the band places inside the display
     "lblMonitor": (8, 4),                       # display title, inside the display
     # Band places relative to BandOrigin; they match the band places drawn in Resistor.bmp.
     "BandOffsets": [(68, 14), (112, 24), (134, 24), (156, 24), (190, 24)],
     "cmbPolosok": (16, 118, 200), "cmbPolosok_size": 9,
-    "lblInfoMonitor": (10, 140, 320, 104), "lblInfoMonitor_size": 11,
+    "lblInfoMonitor": (10, 186, 320, 120), "lblInfoMonitor_size": 12,
     "lblInfoMonitor_caption": "Bandolin",
     # Band labels lblPoloska(i): left, top; all share one size.
     "lblPoloska": [(148, 156 + 32 * i) for i in range(5)],
@@ -154,9 +154,9 @@ DEFAULT = {
     "line_width": 1,
     # Decorative rectangles in window pixels: x1, y1, x2, y2, colour.
     "rectangles": [
-        (8, 66, 292, 368, "#A9B8CB"),     # decoding side
-        (296, 68, 644, 368, "#A9B8CB"),   # around the display
-        (648, 66, 892, 368, "#A9B8CB"),   # encoding side
+        (8, 66, 292, 494, "#A9B8CB"),     # decoding side
+        (296, 68, 644, 494, "#A9B8CB"),   # around the display
+        (648, 66, 892, 494, "#A9B8CB"),   # encoding side
     ],
 }
 
@@ -183,9 +183,9 @@ DARK = {
     "line_width": 2,
     "rectangles": [
         (6, 2, 894, 64, "#B8913A"),       # gold frame around the title banner
-        (8, 68, 292, 370, "#4B5B72"),     # decoding side
-        (296, 68, 644, 368, "#4B5B72"),   # around the display
-        (648, 68, 892, 368, "#4B5B72"),   # encoding side
+        (8, 68, 292, 494, "#4B5B72"),     # decoding side
+        (296, 68, 644, 494, "#4B5B72"),   # around the display
+        (648, 68, 892, 494, "#4B5B72"),   # encoding side
     ],
 }
 
