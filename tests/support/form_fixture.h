@@ -3,6 +3,8 @@
 // A main window on its own temporary program folder, with messages and the end of the
 // program recorded instead of shown or carried out.
 
+#include "colour_code/band_widgets.h"
+#include "colour_code/resistor_display.h"
 #include "config/form1.h"
 #include "config/ui_seams.h"
 #include "test_folder.h"
