@@ -507,19 +507,19 @@ QImage banner(QSize size, const QString &title, const QString &subtitle, Motif m
 
 void makeBanners(Writer &out)
 {
-    struct Spec {
+    struct PictureJob {
         const char *file;
         QSize size;
         const char *title;
         const char *subtitle;
         Motif motif;
     };
-    const Spec specs[] = {
+    const PictureJob jobs[] = {
         {"MarkTitle", {880, 56}, "Bandolin", "Цветовая маркировка резисторов", Motif::Resistor},
         {"ConTitle", {460, 48}, "Linkora", "Расчёт соединений", Motif::Connection},
         {"OmTitle", {380, 48}, "Voltamo", "Закон Ома", Motif::Law},
     };
-    for (const Spec &s : specs) {
+    for (const PictureJob &s : jobs) {
         const QString title = QString::fromUtf8(s.title), subtitle = QString::fromUtf8(s.subtitle);
         out.bmp(banner(s.size, title, subtitle, s.motif, kLight),
                 QLatin1String(s.file) + QLatin1String(".bmp"));

@@ -82,15 +82,15 @@ Linear shade(const Paint &paint, Vec n)
         const double nv = dot(n, kView);
         const Vec reflected = {2 * nv * n.x, 2 * nv * n.y, 2 * nv * n.z - 1};
         const double env = environment(reflected.y) * (0.55 + 0.45 * diffuse);
-        const double spec = 0.55 * std::pow(facing, 40);
+        const double specular = 0.55 * std::pow(facing, 40);
         for (int i = 0; i < 3; ++i)
-            out[size_t(i)] = base[size_t(i)] * env + spec * (0.7 + 0.3 * base[size_t(i)]);
+            out[size_t(i)] = base[size_t(i)] * env + specular * (0.7 + 0.3 * base[size_t(i)]);
     } else {
         // Sky from above, a little light thrown back from below, a narrow glossy highlight.
         const double ambient = 0.20 + 0.10 * (0.5 - 0.5 * n.y) + 0.10 * std::max(0.0, n.y);
-        const double spec = 0.22 * std::pow(facing, 60) + 0.02 * std::pow(facing, 8);
+        const double specular = 0.22 * std::pow(facing, 60) + 0.02 * std::pow(facing, 8);
         for (int i = 0; i < 3; ++i)
-            out[size_t(i)] = base[size_t(i)] * (ambient + 0.85 * diffuse) + spec;
+            out[size_t(i)] = base[size_t(i)] * (ambient + 0.85 * diffuse) + specular;
     }
     return out;
 }

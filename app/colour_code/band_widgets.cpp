@@ -5,6 +5,14 @@
 
 namespace colour_code {
 
+void setLabelColours(QLabel *label, const QColor &background, const QColor &text)
+{
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, background);
+    pal.setColor(QPalette::WindowText, text);
+    label->setPalette(pal);
+}
+
 ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent)
 {
     setMouseTracking(true);

@@ -7,6 +7,9 @@
 
 namespace colour_code {
 
+// Gives a label its background and text colour (band labels and palette entries).
+void setLabelColours(QLabel *label, const QColor &background, const QColor &text);
+
 // A label that reports clicks and pointer movement: band labels and palette entries.
 class ClickLabel : public QLabel
 {

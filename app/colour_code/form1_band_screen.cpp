@@ -15,17 +15,8 @@
 #include <QScreen>
 
 namespace config {
-namespace {
 
-void setLabelColours(QLabel *label, const QColor &background, const QColor &text)
-{
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, background);
-    pal.setColor(QPalette::WindowText, text);
-    label->setPalette(pal);
-}
-
-} // namespace
+using colour_code::setLabelColours;
 
 int Form1::bandWordIndex(const QString &word) const
 {

@@ -17,15 +17,10 @@
 #include <limits>
 
 namespace config {
-namespace {
 
-void setLabelColours(QLabel *label, const QColor &background, const QColor &text)
-{
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, background);
-    pal.setColor(QPalette::WindowText, text);
-    label->setPalette(pal);
-}
+using colour_code::setLabelColours;
+
+namespace {
 
 // Drawing places are sums of 16-bit skin values; a sum beyond 16 bits is a broken skin.
 int sum16(int a, int b)

@@ -3,6 +3,7 @@
 #include "common/failure.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
+#include "support/failures.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -32,21 +33,8 @@ config::SettingsWords russianWords()
     return words;
 }
 
-// Runs the action and returns the failure's message, or an empty text when none came.
-QString failureOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const common::Failure &failure) {
-        return failure.message();
-    }
-    return {};
-}
-
-bool namesLine(const QString &message, int line)
-{
-    return message.contains(QRegularExpression(QStringLiteral("line %1\\b").arg(line)));
-}
+using testing_support::failureOf;
+using testing_support::namesLine;
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "common/failure.h"
 #include "common/text_file.h"
+#include "support/failures.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -365,20 +366,8 @@ std::vector<TextCheck> textChecks()
     return c;
 }
 
-QString failureOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const common::Failure &failure) {
-        return failure.message();
-    }
-    return {};
-}
-
-bool namesLine(const QString &message, int line)
-{
-    return message.contains(QRegularExpression(QStringLiteral("line %1\\b").arg(line)));
-}
+using testing_support::failureOf;
+using testing_support::namesLine;
 
 } // namespace
 
