@@ -30,21 +30,26 @@ using common::twipsToPixels;
 
 QColor colour(quint32 value) { return common::colourFromValue(value); }
 
+// Skin colours go to the enabled states only, so a disabled control still looks disabled.
+void setEnabledColour(QPalette &pal, QPalette::ColorRole role, const QColor &colour)
+{
+    pal.setColor(QPalette::Active, role, colour);
+    pal.setColor(QPalette::Inactive, role, colour);
+}
+
 void setTextColour(QWidget *w, const QColor &text)
 {
     QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, text);
-    pal.setColor(QPalette::Text, text);
-    pal.setColor(QPalette::ButtonText, text);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        setEnabledColour(pal, role, text);
     w->setPalette(pal);
 }
 
 void setBackground(QWidget *w, const QColor &background)
 {
     QPalette pal = w->palette();
-    pal.setColor(QPalette::Base, background);
-    pal.setColor(QPalette::Button, background);
-    pal.setColor(QPalette::Window, background);
+    for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window})
+        setEnabledColour(pal, role, background);
     w->setPalette(pal);
 }
 
