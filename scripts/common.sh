@@ -19,6 +19,7 @@ install_missing() {
 }
 
 # configure_build <build dir> <build type> [extra cmake arguments...]
+# BUILD_TARGET, when set, builds only that target (and what it needs).
 configure_build() {
     local dir="$1" type="$2"
     shift 2
@@ -27,5 +28,5 @@ configure_build() {
     if [ ! -f "$dir/build.ninja" ]; then
         cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "${launcher[@]}" "$@"
     fi
-    cmake --build "$dir" -j "$(nproc)"
+    cmake --build "$dir" -j "$(nproc)" ${BUILD_TARGET:+--target "$BUILD_TARGET"}
 }

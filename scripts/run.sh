@@ -4,7 +4,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_missing "${PACKAGES[@]}"
-configure_build "$ROOT/build/release" Release
+BUILD_TARGET=Bandolin configure_build "$ROOT/build/release" Release
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "Bandolin is built in $ROOT/build/release/bandolin, but there is no display to show it on" >&2
