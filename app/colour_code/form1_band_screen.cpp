@@ -9,10 +9,8 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QScreen>
 
 namespace config {
 
@@ -154,16 +152,8 @@ bool Form1::bandsInUseChosen() const
 
 void Form1::Timer1_Timer()
 {
-    if (settings.isCentred(settings.FormCentring)) {
-        if (const QScreen *screen = this->screen()) {
-            const QRect area = screen->geometry();
-            const QSize frame = frameGeometry().size();
-            const QPoint centred(area.x() + (area.width() - frame.width()) / 2,
-                                 area.y() + (area.height() - frame.height()) / 2);
-            if (pos() != centred)
-                move(centred);
-        }
-    }
+    if (settings.isCentred(settings.FormCentring) && pos() != centredPosition())
+        move(centredPosition());
     if (bandWordIndex(cmbPolosok->currentText()) >= 0)
         Command1->setEnabled(bandsInUseChosen());
     const QString nominal = txtNominal->text();

@@ -96,13 +96,18 @@ void Form1::Command1_Click()
         texts.LangTexts, caption, marking.Tolerance, marking.DeviationText);
     marking.ResultLine = result.resultLine;
     lblInfoMonitor->setText(result.caption);
-    if (const auto item = colour_code::DecodedToleranceItem(marking.Tolerance)) {
+    selectToleranceItem(marking.Tolerance);
+    marking.DeviationText.clear();
+    setSaveAsWanted(true);
+}
+
+void Form1::selectToleranceItem(float tolerance)
+{
+    if (const auto item = colour_code::DecodedToleranceItem(tolerance)) {
         const int index = cmbDopusk->findText(*item, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (index >= 0)
             cmbDopusk->setCurrentIndex(index);
     }
-    marking.DeviationText.clear();
-    setSaveAsWanted(true);
 }
 
 void Form1::failEncoding()

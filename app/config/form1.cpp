@@ -11,6 +11,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
@@ -212,6 +214,16 @@ void Form1::createControls()
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(1000);
     connect(Timer2, &QTimer::timeout, this, [this] { guarded([this] { Timer2_Timer(); }); });
+}
+
+QPoint Form1::centredPosition() const
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return pos();
+    const QRect area = screen->geometry();
+    const QSize frame = frameGeometry().size();
+    return {area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2};
 }
 
 void Form1::guarded(const std::function<void()> &handler)

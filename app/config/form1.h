@@ -148,6 +148,10 @@ private:
     bool restoreLastResistor(); // true when a stored marking was restored
     void colourMenuBar();
     void setNotChosen(int position);
+    // Where the window stands when centred on its screen (frame position, pixels).
+    QPoint centredPosition() const;
+    // Selects the tolerance item that shows a decoded tolerance, when the list has it.
+    void selectToleranceItem(float tolerance);
     void setSaveAsWanted(bool wanted);
     void failEncoding();
     int unitWordIndex(const QString &word) const;

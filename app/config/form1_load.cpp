@@ -1,7 +1,6 @@
 // The main window's load and shutdown: settings, language, skin, tables, the last resistor.
 
 #include "colour_code/band_widgets.h"
-#include "colour_code/decoding.h"
 #include "colour_code/resistor_display.h"
 #include "common/failure.h"
 #include "common/numbers.h"
@@ -261,11 +260,8 @@ void Form1::ApplySkin()
 
     // The skin gives the size of the window below its title bar, menu bar included.
     resize(twipsToPixels(s.windowSize.width()), twipsToPixels(s.windowSize.height()));
-    if (settings.isCentred(settings.FormCentring)) {
-        const QSize screen = screenSize(this);
-        const QSize frame = frameGeometry().size();
-        move((screen.width() - frame.width()) / 2, (screen.height() - frame.height()) / 2);
-    }
+    if (settings.isCentred(settings.FormCentring))
+        move(centredPosition());
 
     placeAt(lblMonitor, s.lblMonitor);
     lblMonitor->adjustSize();
@@ -453,11 +449,8 @@ bool Form1::restoreLastResistor()
     marking.DeviationText.clear();
     marking.BandCodes = stored->BandCodes;
     // The encoder paints the tolerance band from the selector: give it the stored one.
-    if (const auto item = colour_code::DecodedToleranceItem(marking.Tolerance)) {
-        const int index = cmbDopusk->findText(*item, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (index >= 0 && stored->BandCount != 3)
-            cmbDopusk->setCurrentIndex(index);
-    }
+    if (stored->BandCount != 3)
+        selectToleranceItem(marking.Tolerance);
     return true;
 }
 
