@@ -3,6 +3,7 @@
 #include "failure.h"
 
 #include <QLocale>
+#include <climits>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -203,6 +204,14 @@ double roundHalfEven(double value, int decimals)
     else
         rounded = std::fmod(whole, 2.0) == 0 ? whole : whole + 1;
     return rounded / scale;
+}
+
+int wholeCount(QStringView text)
+{
+    const double rounded = roundHalfEven(leadingNumber(text), 0);
+    if (!(rounded > 0))
+        return 0;
+    return rounded >= double(INT_MAX) ? INT_MAX : int(rounded);
 }
 
 } // namespace common

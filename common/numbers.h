@@ -28,6 +28,11 @@ QString regionalNumberText(float value);
 // Rounds to the given number of decimals, halves to the even neighbour (0.125 -> 0.12).
 double roundHalfEven(double value, int decimals);
 
+// A count as the data files write it (line counts, topic counts): the leading number rounded
+// to a whole number, halves to even. Nothing below 0 counts as 0 and a count beyond the int
+// range is kept at INT_MAX (no file is that long). Throws Failure as leadingNumber does.
+int wholeCount(QStringView text);
+
 // Converts a double to single precision the way an assignment to a 32-bit float does.
 inline float toSingle(double value) { return static_cast<float>(value); }
 

@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include <QTest>
+#include <climits>
 #include <cmath>
 
 class NumbersTest : public QObject
@@ -153,6 +154,27 @@ private Q_SLOTS:
         QFETCH(int, decimals);
         QFETCH(double, expected);
         QCOMPARE(common::roundHalfEven(value, decimals), expected);
+    }
+
+    void wholeCount_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("plain") << "16" << 16;
+        QTest::newRow("text after the number") << "3 topics" << 3;
+        QTest::newRow("half to even down") << "2.5" << 2;
+        QTest::newRow("half to even up") << "3.5" << 4;
+        QTest::newRow("no number") << "many" << 0;
+        QTest::newRow("negative") << "-4" << 0;
+        QTest::newRow("small negative rounds to zero") << "-0.4" << 0;
+        QTest::newRow("beyond int") << "1E12" << INT_MAX;
+    }
+
+    void wholeCount()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, expected);
+        QCOMPARE(common::wholeCount(text), expected);
     }
 };
 
