@@ -1,7 +1,7 @@
 // The main window's load and shutdown on a temporary program folder.
 
-#include "colour_code/band_widgets.h"
-#include "colour_code/resistor_display.h"
+#include "main_window/band_widgets.h"
+#include "main_window/resistor_display.h"
 #include "common/program_folder.h"
 #include "config/settings_file.h"
 #include "support/form_fixture.h"
@@ -59,7 +59,7 @@ private Q_SLOTS:
         QCOMPARE(lines[34], QString());
         QVERIFY(f.messages.empty());
         QVERIFY(f.exitCodes.empty());
-        config::Form1 *w = f.form.get();
+        main_window::Form1 *w = f.form.get();
         QVERIFY(w->LoadedFlag);
         QCOMPARE(w->cmbPolosok->currentText(), QStringLiteral("Четыре"));
         QCOMPARE(w->cmbEdinIzmereniya->currentText(), QStringLiteral("Ом"));
@@ -99,7 +99,7 @@ private Q_SLOTS:
         QFETCH(QString, stored);
         FormFixture f;
         QVERIFY(f.load());
-        config::Form1 *w = f.form.get();
+        main_window::Form1 *w = f.form.get();
         w->cmbPolosok->setCurrentIndex(bands - 3);
         w->cmbPolosok_Click();
         QTest::keyClicks(w->txtNominal, nominal);
@@ -143,6 +143,39 @@ private Q_SLOTS:
         QString again = f.folder.readLines(kSettings).at(34);
         QCOMPARE(again.left(3), line35.left(3));
         QCOMPARE(again.mid(4, bands == 3 ? 1 : 2), line35.mid(4, bands == 3 ? 1 : 2));
+    }
+
+    // The stored marking's tolerance band decides the tolerance item, not the item stored on
+    // its own line.
+    void restoredMarkingSelectsItsOwnTolerance()
+    {
+        FormFixture f;
+        QVERIFY(f.load());
+        f.close();
+        editLine(f, kSettings, 23, QStringLiteral("10%"));
+        editLine(f, kSettings, 35, QStringLiteral("469043")); // yellow violet red, brown: 1%
+        QVERIFY(f.load());
+        QVERIFY(f.messages.empty());
+        QCOMPARE(f.form->cmbDopusk->currentText(), QStringLiteral("1%"));
+        QCOMPARE(int(f.form->marking.BandCodes[4]), 3);
+        QCOMPARE(f.form->lblPoloska[4]->text(), f.form->texts.ColourNames[3]);
+    }
+
+    // Both rounding values go back to their own lines.
+    void roundingValuesAreSavedOnTheirOwnLines()
+    {
+        FormFixture f;
+        QVERIFY(f.load());
+        f.close();
+        editLine(f, kSettings, 29, QStringLiteral("2"));
+        editLine(f, kSettings, 31, QStringLiteral("6"));
+        QVERIFY(f.load());
+        QCOMPARE(int(f.form->settings.ConRound), 2);
+        QCOMPARE(int(f.form->settings.OmRound), 6);
+        f.close();
+        const QStringList lines = f.folder.readLines(kSettings);
+        QCOMPARE(lines[28], QStringLiteral("2"));
+        QCOMPARE(lines[30], QStringLiteral("6"));
     }
 
     void storedResistorThatIsNoMarkingStartsEmpty_data()
@@ -292,7 +325,7 @@ private Q_SLOTS:
         QVERIFY(f.load());
         QVERIFY(!f.form->mnuManual->isEnabled());
         f.close();
-        QFile help(config::Form1::helpProgramPath());
+        QFile help(main_window::Form1::helpProgramPath());
         QVERIFY(help.open(QIODevice::WriteOnly));
         help.write("#!/bin/sh\n");
         help.close();
