@@ -5,8 +5,6 @@
 #include "common/program_folder.h"
 #include "common/text_file.h"
 
-#include <climits>
-
 namespace config
 {
 namespace
@@ -35,14 +33,15 @@ double countNumber(common::LineReader &reader)
     }
 }
 
-// A count of the help block: rounded, halves to even; nothing below 0. A count too large for
-// an int is kept at INT_MAX: the file ends long before that.
+// A count of the help block (common::wholeCount); a failure names the file and line.
 int roundedCount(common::LineReader &reader)
 {
-    const double rounded = common::roundHalfEven(countNumber(reader), 0);
-    if (!(rounded > 0))
-        return 0;
-    return rounded >= double(INT_MAX) ? INT_MAX : int(rounded);
+    const QString line = reader.readLine();
+    try {
+        return common::wholeCount(line);
+    } catch (const common::Failure &failure) {
+        reader.fail(failure.message());
+    }
 }
 
 QString joinedLines(common::LineReader &reader, int count)
