@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QImage>
+#include <QPixmap>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -20,9 +21,19 @@ namespace
 
 const QString kMarkerEdge = QStringLiteral("<>");
 
-// The picture's own size, kept in its format so that fitting can always scale from it.
+// The picture's own size and resource name, kept in its format so that fitting always scales
+// from the picture as loaded.
 constexpr int kNaturalWidth = QTextFormat::UserProperty + 1;
 constexpr int kNaturalHeight = QTextFormat::UserProperty + 2;
+constexpr int kSourceName = QTextFormat::UserProperty + 3;
+
+QImage imageResource(const QTextDocument &document, const QString &name)
+{
+    const QVariant data = document.resource(QTextDocument::ImageResource, QUrl(name));
+    if (data.userType() == QMetaType::QPixmap)
+        return data.value<QPixmap>().toImage();
+    return data.value<QImage>();
+}
 
 bool holdsLineBreak(QStringView text)
 {
@@ -110,7 +121,8 @@ bool InsertTopicPicture(QTextDocument &document)
     QTextBlockFormat paragraph = cursor.blockFormat();
     paragraph.setAlignment(Qt::AlignHCenter);
     paragraph.setTopMargin(6);
-    paragraph.setBottomMargin(6);
+    paragraph.setBottomMargin(10);
+    paragraph.setLineHeight(100, QTextBlockFormat::SingleHeight);
     cursor.setBlockFormat(paragraph);
 
     const QUrl name = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
@@ -121,6 +133,7 @@ bool InsertTopicPicture(QTextDocument &document)
     image.setHeight(picture.height());
     image.setProperty(kNaturalWidth, qreal(picture.width()));
     image.setProperty(kNaturalHeight, qreal(picture.height()));
+    image.setProperty(kSourceName, name.toString());
     cursor.insertImage(image);
     return true;
 }
@@ -146,11 +159,27 @@ void FitTopicPictures(QTextDocument &document, qreal width)
             if (naturalWidth <= 0 || naturalHeight <= 0)
                 continue;
             const qreal scale = std::min<qreal>(1.0, width / naturalWidth);
-            const qreal newWidth = std::floor(naturalWidth * scale);
-            if (newWidth == format.width())
+            const QSize fitted(int(std::floor(naturalWidth * scale)),
+                               int(std::floor(naturalHeight * scale)));
+            if (fitted.width() == int(format.width()) || fitted.isEmpty())
                 continue;
-            format.setWidth(newWidth);
-            format.setHeight(std::floor(naturalHeight * scale));
+            // A smaller copy, scaled smoothly here: the pane would scale without smoothing.
+            const QString source = format.stringProperty(kSourceName);
+            if (source.isEmpty())
+                continue;
+            QString name = source;
+            if (scale < 1) {
+                const QImage original = imageResource(document, source);
+                if (original.isNull())
+                    continue;
+                name = source + QStringLiteral("#fitted");
+                document.addResource(
+                    QTextDocument::ImageResource, QUrl(name),
+                    original.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            }
+            format.setName(name);
+            format.setWidth(fitted.width());
+            format.setHeight(fitted.height());
             changes.push_back({fragment.position(), fragment.length(), format});
         }
     }

@@ -3,6 +3,7 @@
 //
 // The output depends only on this code (and the DejaVu Sans font): no randomness, no dates.
 
+#include "manual_pictures.h"
 #include "resistor_render.h"
 
 #include <QDir>
@@ -25,30 +26,9 @@ const QColor kDisplayBackground(0xFA, 0xFB, 0xFD);
 const QColor kLightWindow(0xE9, 0xEE, 0xF4);
 const QColor kDarkWindow(0x23, 0x27, 0x2E);
 
-struct NamedPaint {
-    const char *name;
-    Paint paint;
-};
-
-// Code order of the colour table: the file names are "B1" / "S1" + name + ".bmp".
-const NamedPaint kBandPaints[] = {
-    {"Silver", {QColor(196, 199, 206), Finish::Metal}},
-    {"Gold", {QColor(214, 168, 52), Finish::Metal}},
-    {"Black", {QColor(28, 28, 30), Finish::Paint}},
-    {"Brown", {QColor(118, 64, 32), Finish::Paint}},
-    {"Red", {QColor(206, 32, 32), Finish::Paint}},
-    {"Orange", {QColor(242, 124, 20), Finish::Paint}},
-    {"Yellow", {QColor(246, 212, 36), Finish::Paint}},
-    {"Green", {QColor(32, 148, 68), Finish::Paint}},
-    {"Blue", {QColor(36, 90, 204), Finish::Paint}},
-    {"Violet", {QColor(134, 64, 180), Finish::Paint}},
-    {"Grey", {QColor(132, 132, 136), Finish::Paint}},
-    {"White", {QColor(246, 246, 242), Finish::Paint}},
-};
-
 Paint paintNamed(const char *name)
 {
-    for (const NamedPaint &p : kBandPaints)
+    for (const NamedPaint &p : bandPaints())
         if (qstrcmp(p.name, name) == 0)
             return p.paint;
     return bodyPaint();
@@ -71,6 +51,10 @@ public:
     void jpg(const QImage &image, const QString &name)
     {
         save(image.convertToFormat(QImage::Format_RGB32), name, "JPG", 92);
+    }
+    void png(const QImage &image, const QString &name)
+    {
+        save(image.convertToFormat(QImage::Format_RGB32), name, "PNG", -1);
     }
     bool ok() const { return m_ok; }
 
@@ -152,7 +136,7 @@ void makeResistorPictures(Writer &out)
         p.end();
         return composite;
     };
-    for (const NamedPaint &np : kBandPaints) {
+    for (const NamedPaint &np : bandPaints()) {
         const QString name = QLatin1String(np.name) + QLatin1String(".bmp");
         out.bmp(cut(np.paint, kFirstBandPlace), QLatin1String("B1") + name);
         out.bmp(cut(np.paint, kOtherBandPlace), QLatin1String("S1") + name);
@@ -545,5 +529,7 @@ int main(int argc, char **argv)
     makeLawPicture(out);
     makeIntroPicture(out);
     makeBanners(out);
+    for (const ManualPicture &picture : manualPictures())
+        out.png(picture.image, picture.file);
     return out.ok() ? 0 : 1;
 }

@@ -103,6 +103,25 @@ double smootherStep(double t)
 
 } // namespace
 
+const std::array<NamedPaint, 12> &bandPaints()
+{
+    static const std::array<NamedPaint, 12> paints = {{
+        {"Silver", {QColor(196, 199, 206), Finish::Metal}},
+        {"Gold", {QColor(214, 168, 52), Finish::Metal}},
+        {"Black", {QColor(28, 28, 30), Finish::Paint}},
+        {"Brown", {QColor(118, 64, 32), Finish::Paint}},
+        {"Red", {QColor(206, 32, 32), Finish::Paint}},
+        {"Orange", {QColor(242, 124, 20), Finish::Paint}},
+        {"Yellow", {QColor(246, 212, 36), Finish::Paint}},
+        {"Green", {QColor(32, 148, 68), Finish::Paint}},
+        {"Blue", {QColor(36, 90, 204), Finish::Paint}},
+        {"Violet", {QColor(134, 64, 180), Finish::Paint}},
+        {"Grey", {QColor(132, 132, 136), Finish::Paint}},
+        {"White", {QColor(246, 246, 242), Finish::Paint}},
+    }};
+    return paints;
+}
+
 Paint bodyPaint()
 {
     return {QColor(224, 198, 154), Finish::Paint};

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QList>
 #include <QRect>
+#include <array>
 #include <vector>
 
 namespace artwork
@@ -43,6 +44,15 @@ struct Band {
 
 Paint bodyPaint();
 Paint leadPaint();
+
+struct NamedPaint {
+    const char *name;
+    Paint paint;
+};
+
+// The band paints in colour-code order (silver, gold, black ... white); the band pictures are
+// named after them: "B1" / "S1" + name + ".bmp".
+const std::array<NamedPaint, 12> &bandPaints();
 
 // Draws one resistor into a transparent image of the given size. The expensive geometry (which
 // sample is body, lead or outline) is worked out once, so many band variants stay cheap.

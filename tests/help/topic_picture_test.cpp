@@ -202,7 +202,11 @@ private Q_SLOTS:
         // Fitted to a narrow pane first: a wider pane must scale from the picture's own size.
         help::FitTopicPictures(document, 50);
         help::FitTopicPictures(document, width);
-        QCOMPARE(picturesIn(document).front().size, size);
+        const Picture fitted = picturesIn(document).front();
+        QCOMPARE(fitted.size, size);
+        // The pane shows the resource as it is: it must have been scaled to that size.
+        const QVariant shown = document.resource(QTextDocument::ImageResource, QUrl(fitted.name));
+        QCOMPARE(shown.value<QImage>().size(), size);
     }
 };
 

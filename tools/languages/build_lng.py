@@ -23,12 +23,25 @@ LANGUAGES = {"ru.txt": "Русский", "en.txt": "English"}
 # Lines the settings defaults store as words of the reference language.
 REFERENCE_WORDS = {15: "Ом", 21: "Четыре", 36: "Произвольно"}
 
+# Pictures a topic may show: the program's own pictures and the manual's, which the build draws
+# (tools/manual_pictures.cpp) or takes of the main window in each language
+# (tools/make_manual_shots.cpp).
 PICTURES = {
     r"\Data\Resistor.bmp",
     r"\Data\Intro.jpg",
     r"\Data\UIR.jpg",
     r"\Data\Connect1.bmp",
     r"\Data\Connect2.bmp",
+    r"\Data\ManualBands.png",
+    r"\Data\ManualEncoding.png",
+    r"\Data\ManualFileName.png",
+    r"\Data\ManualConnections.png",
+    r"\Data\ManualLaw.png",
+    r"\Data\ManualPlacement.png",
+    r"\Data\ManualWindowRu.png",
+    r"\Data\ManualWindowEn.png",
+    r"\Data\ManualPaletteRu.png",
+    r"\Data\ManualPaletteEn.png",
 }
 
 FIXED_LINES = 102  # everything before the about count
