@@ -18,25 +18,23 @@ struct BrokenOff {
     int line;
 };
 
+// Reads the help block's lines in order; where the file ends, or a count cannot be read, the
+// block breaks off at that line.
 class BlockReader
 {
 public:
-    explicit BlockReader(const QStringList &lines) : m_lines(lines) {}
+    explicit BlockReader(const QStringList &lines) : m_reader(QString(), lines) {}
 
     QString line()
     {
-        if (m_next >= m_lines.size())
-            throw BrokenOff{int(m_next) + 1};
-        return m_lines.at(m_next++);
+        if (m_reader.atEnd())
+            throw BrokenOff{m_reader.nextLineNumber()};
+        return m_reader.readLine();
     }
     void skip(int count)
     {
-        // A count larger than the rest of the file breaks off at its end.
-        if (count > m_lines.size() - m_next) {
-            m_next = m_lines.size();
-            throw BrokenOff{int(m_next) + 1};
-        }
-        m_next += count;
+        for (int i = 0; i < count; ++i)
+            line();
     }
     int count()
     {
@@ -44,13 +42,12 @@ public:
         try {
             return common::wholeCount(text);
         } catch (const common::Failure &) {
-            throw BrokenOff{int(m_next)}; // a number beyond any range
+            throw BrokenOff{m_reader.nextLineNumber() - 1}; // a number beyond any range
         }
     }
 
 private:
-    const QStringList &m_lines;
-    qsizetype m_next = 0;
+    common::LineReader m_reader;
 };
 
 } // namespace
