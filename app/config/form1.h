@@ -27,6 +27,10 @@ class PalettePanel;
 class ResistorDisplay;
 } // namespace colour_code
 
+namespace marking_files {
+struct Marking;
+}
+
 namespace config {
 
 class FormSurface;
@@ -146,6 +150,9 @@ private:
     void createMenus();
     void readSettings();
     bool restoreLastResistor(); // true when a stored marking was restored
+    // Selects the marking's band count, decodes it and selects its tolerance item, ready for
+    // the encoder to rebuild the band labels and the display.
+    void restoreMarking(const marking_files::Marking &restored);
     void colourMenuBar();
     void setNotChosen(int position);
     // Where the window stands when centred on its screen (frame position, pixels).
