@@ -46,14 +46,6 @@ private Q_SLOTS:
         QCOMPARE(file.read(2), QByteArray("BM"));
     }
 
-    void anyExtensionStillGetsABmp()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("picture.png"));
-        marking_files::writeBitmap(picture(), path);
-        QCOMPARE(QImageReader(path).format(), QByteArray("bmp"));
-    }
-
     void replacesAnExistingFile()
     {
         QTemporaryDir dir;
