@@ -152,7 +152,8 @@ void Form1::createControls()
     picMonitor = new ResistorDisplay(m_surface);
     picMonitor->setObjectName(QStringLiteral("picMonitor"));
     picMonitor->setGeometry(300, 72, 340, 252);
-    lblMonitor = new QLabel(QStringLiteral("Display"), picMonitor);
+    // The language files have no line for a display caption, so it shows none.
+    lblMonitor = new QLabel(picMonitor);
     lblMonitor->setObjectName(QStringLiteral("lblMonitor"));
     lblMonitor->move(8, 4);
     registerControl(lblMonitor, ControlKind::Label);
