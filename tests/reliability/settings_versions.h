@@ -25,8 +25,7 @@ inline QStringList settingsVersion(int k)
     s.LastConnect = QStringLiteral("Параллельное");
     s.ConRound = s.OmRound = 3;
     s.VoltamLastUIR = QStringLiteral("U");
-    s.BandCount = 4;
-    s.BandCodes = {6, 9, 0, 4, 1};
+    s.lastResistorCode = QStringLiteral("469041");
     return config::saveSettingsLines(s);
 }
 
