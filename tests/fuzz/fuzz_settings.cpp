@@ -1,7 +1,8 @@
-// The settings file, read and interpreted as the main window's load does.
-#include "colour_code/colour_tables.h"
+// The settings file, read and interpreted as the main window's load does, with its last
+// resistor.
 #include "config/settings_file.h"
 #include "fuzz_input.h"
+#include "marking_files/mark_code.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -14,12 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             {QStringLiteral("Ом"), QStringLiteral("кОм"), QStringLiteral("МОм"),
              QStringLiteral("ГОм")}};
         const config::Settings settings = config::interpretSettings(file, words);
-        const config::LastResistor stored = config::restoredLastResistor(
-            settings.Temp01, [](int, quint8 code) { return code < colour_code::kColourCount; });
-        // What is restored is written back the same way.
-        if (stored.BandCount >= 3 && stored.BandCount <= 5) {
-            const QString code = config::lastResistorCode(stored.BandCount, stored.BandCodes);
-            if (config::parseLastResistor(code) != stored)
+        // A stored resistor that reads as a marking is written back the same way.
+        if (const auto stored = marking_files::parseMarkCode(settings.Temp01)) {
+            if (marking_files::markCode(*stored) != settings.Temp01)
                 abort();
         }
     } catch (const common::Failure &) {
