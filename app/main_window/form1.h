@@ -28,6 +28,10 @@ class ClickLabel;
 class WindowSurface;
 } // namespace ui
 
+namespace connection_calc {
+class frmLinkor;
+} // namespace connection_calc
+
 namespace main_window {
 
 class NominalEdit;
@@ -102,6 +106,7 @@ public:
     void txtNominal_Change();
     void mnuExit_Click();
     void mnuManual_Click();
+    void mnuLinkora_Click();
 
     void ResetPicture();
     void SetBand(int position, quint8 code);
@@ -120,6 +125,12 @@ public:
     bool saveAsWanted() const { return m_saveAsWanted; }
     // Where the help program is expected.
     static QString helpProgramPath();
+
+    // The Linkora window while it is loaded (prepared, shown or not), otherwise null.
+    connection_calc::frmLinkor *LinkoraWindow() const;
+    // The Linkora window, created and prepared (and left hidden) when it is not loaded; null
+    // when its preparation failed, which the user has been told.
+    connection_calc::frmLinkor *LoadLinkora();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -148,6 +159,7 @@ private:
     ui::WindowSurface *m_surface = nullptr;
     std::vector<std::pair<QWidget *, ui::ControlKind>> m_controlOrder;
     std::unique_ptr<QLockFile> m_lock;
+    QPointer<connection_calc::frmLinkor> m_linkora; // deleted when it closes
     bool m_inNominalChange = false;
     // Save As is wanted after a decoding or an encoding; the item itself waits for the
     // marking files.
