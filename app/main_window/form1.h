@@ -131,6 +131,9 @@ public:
     // The Linkora window, created and prepared (and left hidden) when it is not loaded; null
     // when its preparation failed, which the user has been told.
     connection_calc::frmLinkor *LoadLinkora();
+    // After the options changed the files: prepares the loaded window again (keeping its
+    // entries), or prepares it hidden when it is not loaded.
+    void ReInLinkora();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

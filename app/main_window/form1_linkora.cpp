@@ -24,6 +24,14 @@ connection_calc::frmLinkor *Form1::LoadLinkora()
     return window;
 }
 
+void Form1::ReInLinkora()
+{
+    if (m_linkora)
+        m_linkora->ReIn();
+    else
+        LoadLinkora();
+}
+
 void Form1::mnuLinkora_Click()
 {
     connection_calc::frmLinkor *window = LoadLinkora();

@@ -94,6 +94,31 @@ private Q_SLOTS:
         QCOMPARE(loaded->txtResult->text(), QStringLiteral(" 1 Ом"));
     }
 
+    void reInAfterTheOptions()
+    {
+        FormFixture f;
+        QVERIFY(f.load());
+        // Not loaded: prepared and left hidden.
+        f.form->ReInLinkora();
+        frmLinkor *w = f.form->LinkoraWindow();
+        QVERIFY(w);
+        QVERIFY(!w->isVisible());
+        f.form->mnuLinkora->trigger();
+        QCOMPARE(f.form->LinkoraWindow(), w);
+        w->cmbEdinIz->setCurrentIndex(1);
+        QTest::keyClicks(w->txtNominal, QStringLiteral("4.7"));
+        QTest::mouseClick(w->cmdAdd, Qt::LeftButton);
+
+        // Loaded: the new language reaches the open window, whose entry keeps its value.
+        f.form->settings.Lang = QStringLiteral("English");
+        f.form->ReInLinkora();
+        QCOMPARE(f.form->LinkoraWindow(), w);
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->cmdAdd->text(), QStringLiteral("Add"));
+        QCOMPARE(w->lstResistors->item(0)->text(), QStringLiteral("4.7 kOhm"));
+        QVERIFY(f.messages.empty());
+    }
+
     void failedPreparationLeavesTheMainWindowRunning()
     {
         FormFixture f;
