@@ -238,19 +238,19 @@ void makeConnectionPictures(Writer &out)
         out.bmp(image, QStringLiteral("Connect1.bmp"));
     }
     {
-        // Series: two resistors in a chain.
+        // Series: two resistors in a chain, with bare wire between the terminals and the
+        // bodies so that the chain reads as one path (no junction: nothing branches here).
         QImage image = schematicTile();
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
-        const double mid = 48;
+        const double mid = 48, length = 29;
         p.setPen(QPen(kWire, wire, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(QPointF(9, mid), QPointF(87, mid));
-        const double k = 35.0 / 220;
+        const double k = length / 220;
         p.drawImage(0, 0,
-                    smallResistor(image.size(), k, QPointF(10.5, mid), false, iconBandsA(), 1.3));
+                    smallResistor(image.size(), k, QPointF(14, mid), false, iconBandsA(), 1.5));
         p.drawImage(0, 0,
-                    smallResistor(image.size(), k, QPointF(50.5, mid), false, iconBandsB(), 1.3));
-        drawJunction(p, QPointF(48, mid));
+                    smallResistor(image.size(), k, QPointF(53, mid), false, iconBandsB(), 1.5));
         drawTerminal(p, QPointF(6, mid));
         drawTerminal(p, QPointF(90, mid));
         p.end();

@@ -32,6 +32,10 @@ namespace marking_files {
 struct Marking;
 } // namespace marking_files
 
+namespace connection_calc {
+class frmLinkor;
+} // namespace connection_calc
+
 namespace main_window {
 
 class NominalEdit;
@@ -109,6 +113,7 @@ public:
     void mnuNew_Click();
     void mnuOpen_Click();
     void mnuSaveAs_Click();
+    void mnuLinkora_Click();
 
     void ResetPicture();
     void SetBand(int position, quint8 code);
@@ -127,6 +132,15 @@ public:
     bool saveAsWanted() const { return m_saveAsWanted; }
     // Where the help program is expected.
     static QString helpProgramPath();
+
+    // The Linkora window while it is loaded (prepared, shown or not), otherwise null.
+    connection_calc::frmLinkor *LinkoraWindow() const;
+    // The Linkora window, created and prepared (and left hidden) when it is not loaded; null
+    // when its preparation failed, which the user has been told.
+    connection_calc::frmLinkor *LoadLinkora();
+    // After the options changed the files: prepares the loaded window again (keeping its
+    // entries), or prepares it hidden when it is not loaded.
+    void ReInLinkora();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -159,6 +173,7 @@ private:
     ui::WindowSurface *m_surface = nullptr;
     std::vector<std::pair<QWidget *, ui::ControlKind>> m_controlOrder;
     std::unique_ptr<QLockFile> m_lock;
+    QPointer<connection_calc::frmLinkor> m_linkora; // deleted when it closes
     bool m_inNominalChange = false;
     // Save As is enabled by a decoding, an encoding or an opened marking, and disabled by a
     // change of the band count.
