@@ -1,7 +1,7 @@
 // The main window's colour-code screen, driven through its real controls.
 
-#include "colour_code/band_widgets.h"
-#include "colour_code/resistor_display.h"
+#include "main_window/band_widgets.h"
+#include "main_window/resistor_display.h"
 #include "support/form_fixture.h"
 
 #include <QApplication>
@@ -42,7 +42,7 @@ class BandScreenTest : public QObject
     Q_OBJECT
 
     std::unique_ptr<FormFixture> f;
-    config::Form1 *w() { return f->form.get(); }
+    main_window::Form1 *w() { return f->form.get(); }
 
     void selectBands(int count)
     {
