@@ -384,20 +384,18 @@ void makeIntroPicture(Writer &out)
 enum class Motif { Resistor, Connection, Law };
 
 struct Theme {
-    QColor window, accent, line, title, subtitle, ink;
+    QColor window, accent, line, title, ink;
 };
 
 const Theme kLight = {kLightWindow,
                       QColor(0xCF, 0xDC, 0xEC),
                       QColor(0x7A, 0x8C, 0xA3),
                       QColor(0x16, 0x32, 0x5C),
-                      QColor(0x4A, 0x5D, 0x78),
                       QColor(0x2E, 0x40, 0x58)};
 const Theme kDark = {kDarkWindow,
                      QColor(0x33, 0x40, 0x52),
                      QColor(0x5E, 0x72, 0x8C),
                      QColor(0xE8, 0xEE, 0xF6),
-                     QColor(0xA4, 0xB4, 0xC8),
                      QColor(0xB8, 0xC6, 0xD8)};
 
 void drawMotif(QPainter &p, Motif motif, const QRectF &box, const Theme &theme, QSize canvas)
@@ -449,8 +447,8 @@ void drawMotif(QPainter &p, Motif motif, const QRectF &box, const Theme &theme, 
     }
 }
 
-QImage banner(QSize size, const QString &title, const QString &subtitle, Motif motif,
-              const Theme &theme)
+// The banner carries the window's name only: it is shown whatever the interface language.
+QImage banner(QSize size, const QString &title, Motif motif, const Theme &theme)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(theme.window);
@@ -499,18 +497,12 @@ QImage banner(QSize size, const QString &title, const QString &subtitle, Motif m
     }
 
     const double textLeft = box.right() + 14;
-    const QFont titleFont = sansFont(h * 0.45, QFont::Bold);
-    const QFont subFont = sansFont(h * 0.23);
-    const QFontMetricsF tm(titleFont), sm(subFont);
-    const double gap = 2;
-    const double block = tm.ascent() + gap + sm.ascent();
-    const double titleBase = (h - 3 - block) / 2 + tm.ascent();
+    const QFont titleFont = sansFont(h * 0.52, QFont::Bold);
+    const QFontMetricsF tm(titleFont);
+    const double titleBase = (h - 3 - tm.ascent()) / 2 + tm.ascent();
     p.setFont(titleFont);
     p.setPen(theme.title);
     p.drawText(QPointF(textLeft, titleBase), title);
-    p.setFont(subFont);
-    p.setPen(theme.subtitle);
-    p.drawText(QPointF(textLeft + 1, titleBase + gap + sm.ascent()), subtitle);
     p.end();
     return image;
 }
@@ -521,19 +513,18 @@ void makeBanners(Writer &out)
         const char *file;
         QSize size;
         const char *title;
-        const char *subtitle;
         Motif motif;
     };
     const PictureJob jobs[] = {
-        {"MarkTitle", {880, 56}, "Bandolin", "Цветовая маркировка резисторов", Motif::Resistor},
-        {"ConTitle", {460, 48}, "Linkora", "Расчёт соединений", Motif::Connection},
-        {"OmTitle", {380, 48}, "Voltamo", "U = I · R", Motif::Law},
+        {"MarkTitle", {880, 56}, "Bandolin", Motif::Resistor},
+        {"ConTitle", {460, 48}, "Linkora", Motif::Connection},
+        {"OmTitle", {380, 48}, "Voltamo", Motif::Law},
     };
     for (const PictureJob &s : jobs) {
-        const QString title = QString::fromUtf8(s.title), subtitle = QString::fromUtf8(s.subtitle);
-        out.bmp(banner(s.size, title, subtitle, s.motif, kLight),
+        const QString title = QString::fromLatin1(s.title);
+        out.bmp(banner(s.size, title, s.motif, kLight),
                 QLatin1String(s.file) + QLatin1String(".bmp"));
-        out.bmp(banner(s.size, title, subtitle, s.motif, kDark),
+        out.bmp(banner(s.size, title, s.motif, kDark),
                 QLatin1String(s.file) + QLatin1String("Dark.bmp"));
     }
 }

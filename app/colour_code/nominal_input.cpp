@@ -84,7 +84,12 @@ private:
         } catch (const common::Failure &) {
             return; // beyond the double range: leave the text for the encoder to refuse
         }
-        rewrite(common::plainNumberText(common::roundHalfEven(value, decimals)));
+        QString rounded = common::plainNumberText(common::roundHalfEven(value, decimals));
+        // A number in exponent form ("4.044E+42") already has no fraction to drop: writing it
+        // again would only add the blank that the next run removes, without end.
+        if (QStringView(rounded).trimmed() == text())
+            return;
+        rewrite(rounded);
     }
 
     // B: "4.0" becomes "4".
@@ -101,11 +106,14 @@ private:
             rewriteRounded(1);
     }
 
-    // D: two significant digits at most: "475" becomes "47".
+    // D: two significant digits at most: "475" becomes "47". A text of two characters or
+    // fewer is written again unchanged, which still puts the caret at the end.
     void ruleTwoDigits()
     {
-        if (charAt(3) != QStringLiteral("0") && charAt(2) != QStringLiteral("."))
+        if (charAt(3) != QStringLiteral("0") && charAt(2) != QStringLiteral(".")) {
+            m_result.rewritten = true;
             rewrite(text().left(2));
+        }
     }
 
     // E: "0.47" needs a fourth character.

@@ -19,7 +19,10 @@ void PalettePanel::setBackgroundPicture(const QPixmap &picture)
 
 void PalettePanel::mousePressEvent(QMouseEvent *event)
 {
-    Q_EMIT bareAreaClicked();
+    // A press on a colour entry comes here too (labels pass presses on); only the bare area
+    // closes the palette, so the entry's click can still make its choice.
+    if (!childAt(event->position().toPoint()))
+        Q_EMIT bareAreaClicked();
     QFrame::mousePressEvent(event);
 }
 

@@ -82,11 +82,12 @@ void Form1::createMenus()
     mnuAbout = addItem(mnuHelp, "mnuAbout", QStringLiteral("О программе..."));
 
     // The windows behind these items are not part of the program yet.
-    for (QAction *a : {mnuNew, mnuOpen, mnuSaveAs, mnuPreferences, mnuLinkora, mnuAbout})
+    for (QAction *a : {mnuPreferences, mnuLinkora, mnuAbout})
         a->setEnabled(false);
 
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(mnuManual, &QAction::triggered, this, [this] { guarded([this] { mnuManual_Click(); }); });
+    connectMarkingFileItems();
     connect(mnuVoltamo, &QAction::triggered, this, [this] { mnuVoltamo_Click(); });
 }
 
@@ -152,7 +153,8 @@ void Form1::createControls()
     picMonitor = new ResistorDisplay(m_surface);
     picMonitor->setObjectName(QStringLiteral("picMonitor"));
     picMonitor->setGeometry(300, 72, 340, 252);
-    lblMonitor = new QLabel(QStringLiteral("Display"), picMonitor);
+    // The language files have no line for a display caption, so it shows none.
+    lblMonitor = new QLabel(picMonitor);
     lblMonitor->setObjectName(QStringLiteral("lblMonitor"));
     lblMonitor->move(8, 4);
     registerControl(lblMonitor, ControlKind::Label);

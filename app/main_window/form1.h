@@ -32,6 +32,10 @@ class ClickLabel;
 class WindowSurface;
 } // namespace ui
 
+namespace marking_files {
+struct Marking;
+} // namespace marking_files
+
 namespace main_window {
 
 class NominalEdit;
@@ -106,6 +110,9 @@ public:
     void txtNominal_Change();
     void mnuExit_Click();
     void mnuManual_Click();
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    void mnuSaveAs_Click();
     void mnuVoltamo_Click();
     // Prepares the Voltamo window again (after the options have changed the files); a window
     // that is not open is prepared then and stays hidden until the menu shows it.
@@ -137,8 +144,12 @@ protected:
 private:
     void createControls();
     void createMenus();
+    void connectMarkingFileItems();
     void readSettings();
     bool restoreLastResistor(); // true when a stored marking was restored
+    // Selects the marking's band count, decodes it and selects its tolerance item, ready for
+    // the encoder to rebuild the band labels and the display.
+    void restoreMarking(const marking_files::Marking &restored);
     void colourMenuBar();
     void setNotChosen(int position);
     // Selects the tolerance item that shows a decoded tolerance, when the list has it.
@@ -159,8 +170,8 @@ private:
     std::vector<std::pair<QWidget *, ui::ControlKind>> m_controlOrder;
     std::unique_ptr<QLockFile> m_lock;
     bool m_inNominalChange = false;
-    // Save As is wanted after a decoding or an encoding; the item itself waits for the
-    // marking files.
+    // Save As is enabled by a decoding, an encoding or an opened marking, and disabled by a
+    // change of the band count.
     bool m_saveAsWanted = false;
 };
 

@@ -48,6 +48,7 @@ void Form1::setNotChosen(int position)
 void Form1::setSaveAsWanted(bool wanted)
 {
     m_saveAsWanted = wanted;
+    mnuSaveAs->setEnabled(wanted);
 }
 
 void Form1::cmbPolosok_Click()
@@ -128,6 +129,8 @@ void Form1::lblColor_MouseMove(int index)
 
 void Form1::lblColor_Click(int index)
 {
+    // A choice closes the palettes even when its band picture cannot be painted.
+    const QScopeGuard close([this] { HidePalettes(); });
     ClickLabel *entry = lblColor[index];
     ClickLabel *band = lblPoloska[marking.EditedBand];
     setLabelColours(band, entry->palette().color(QPalette::Window),
@@ -135,7 +138,6 @@ void Form1::lblColor_Click(int index)
     band->setText(entry->text());
     const quint8 code = colour_code::ColourToCode(band->palette().color(QPalette::Window));
     SetBand(marking.EditedBand, code);
-    HidePalettes();
 }
 
 void Form1::HidePalettes()
