@@ -23,6 +23,10 @@ class QMenu;
 class QPushButton;
 class QTimer;
 
+namespace ohm_calc {
+class frmVoltam;
+} // namespace ohm_calc
+
 namespace ui {
 class ClickLabel;
 class WindowSurface;
@@ -114,6 +118,12 @@ public:
     void mnuOpen_Click();
     void mnuSaveAs_Click();
     void mnuLinkora_Click();
+    void mnuVoltamo_Click();
+    // Prepares the Voltamo window again (after the options have changed the files); a window
+    // that is not open is prepared then and stays hidden until the menu shows it.
+    void ReInVoltamo();
+    // The Voltamo window while it is loaded, shown or not.
+    QPointer<ohm_calc::frmVoltam> voltamoWindow;
 
     void ResetPicture();
     void SetBand(int position, quint8 code);

@@ -92,7 +92,7 @@ LINKORA = {
 }
 
 VOLTAMO = {
-    "window": (400, 320),
+    "window": (400, 264),
     "picOmTitle": (10, 6),
     "picUIR": (16, 66),
     # The letters sit over UIR.jpg: left, top, size, bold.
