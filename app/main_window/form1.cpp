@@ -82,11 +82,14 @@ void Form1::createMenus()
     mnuAbout = addItem(mnuHelp, "mnuAbout", QStringLiteral("О программе..."));
 
     // The windows behind these items are not part of the program yet.
-    for (QAction *a : {mnuNew, mnuOpen, mnuSaveAs, mnuPreferences, mnuLinkora, mnuVoltamo, mnuAbout})
+    for (QAction *a : {mnuPreferences, mnuAbout})
         a->setEnabled(false);
 
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(mnuManual, &QAction::triggered, this, [this] { guarded([this] { mnuManual_Click(); }); });
+    connectMarkingFileItems();
+    connect(mnuLinkora, &QAction::triggered, this, [this] { guarded([this] { mnuLinkora_Click(); }); });
+    connect(mnuVoltamo, &QAction::triggered, this, [this] { mnuVoltamo_Click(); });
 }
 
 void Form1::createControls()
