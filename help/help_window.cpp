@@ -175,7 +175,6 @@ bool Form1::Form_Load()
         TopicTexts << topic.text;
     }
     List1->setCurrentRow(-1);
-    m_shownRow = -1;
 
     const QString note = incompleteNote(manual);
     lblNote->setText(note);
@@ -193,7 +192,6 @@ void Form1::List1_Click(int index)
     fitPictures();
     Text1->moveCursor(QTextCursor::Start);
     Text1->verticalScrollBar()->setValue(0);
-    m_shownRow = index;
     Text1->setFocus();
 }
 

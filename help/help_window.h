@@ -50,8 +50,6 @@ private:
     void showChosenTopic();
     void fitPictures();
     void placeOnScreen();
-
-    int m_shownRow = -1;
 };
 
 } // namespace help

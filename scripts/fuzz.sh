@@ -15,6 +15,7 @@ declare -A delivered=(
     [res_table]="$ROOT/data/Data"
     [skin]="$ROOT/data/Skin"
     [language]="$ROOT/data/Languages"
+    [help]="$ROOT/data/Languages"
 )
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$ROOT/scripts/lsan.supp:print_suppressions=0"
