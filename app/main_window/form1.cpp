@@ -82,9 +82,10 @@ void Form1::createMenus()
     mnuAbout = addItem(mnuHelp, "mnuAbout", QStringLiteral("О программе..."));
 
     // The windows behind these items are not part of the program yet.
-    for (QAction *a : {mnuNew, mnuOpen, mnuSaveAs, mnuPreferences, mnuLinkora, mnuVoltamo, mnuAbout})
+    for (QAction *a : {mnuNew, mnuOpen, mnuSaveAs, mnuLinkora, mnuVoltamo, mnuAbout})
         a->setEnabled(false);
 
+    connect(mnuPreferences, &QAction::triggered, this, [this] { guarded([this] { mnuPreferences_Click(); }); });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(mnuManual, &QAction::triggered, this, [this] { guarded([this] { mnuManual_Click(); }); });
 }

@@ -102,6 +102,10 @@ public:
     void txtNominal_Change();
     void mnuExit_Click();
     void mnuManual_Click();
+    // Runs the options dialog; after an applied OK every window is re-initialised.
+    void mnuPreferences_Click();
+    // Re-runs the load of the tool windows (after the options have changed the files).
+    void reInitToolWindows();
 
     void ResetPicture();
     void SetBand(int position, quint8 code);
