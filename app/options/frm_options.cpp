@@ -182,17 +182,21 @@ void frmOptions::createControls()
     Label3 = makeLabel("Label3", QStringLiteral("Скин:"), Frame1);
     txtSkin = makeBox("txtSkin", Frame1);
     filSkins = makeFileList("filSkins", Frame1);
-    auto *general = new QGridLayout(Frame1);
-    general->setHorizontalSpacing(8);
-    general->addWidget(Label2, 0, 0);
-    general->addWidget(txtLang, 0, 1);
-    general->addWidget(filLanguage, 1, 0, 1, 2);
-    general->addItem(new QSpacerItem(12, 0), 0, 2);
-    general->addWidget(Label3, 0, 3);
-    general->addWidget(txtSkin, 0, 4);
-    general->addWidget(filSkins, 1, 3, 1, 2);
-    general->setColumnStretch(1, 1);
-    general->setColumnStretch(4, 1);
+    // Two columns of the same width, each a caption with its box above its file list.
+    auto fileColumn = [](QLabel *label, QLineEdit *box, QListWidget *list) {
+        auto *column = new QGridLayout;
+        column->setHorizontalSpacing(8);
+        column->setVerticalSpacing(6);
+        column->addWidget(label, 0, 0);
+        column->addWidget(box, 0, 1);
+        column->addWidget(list, 1, 0, 1, 2);
+        column->setColumnStretch(1, 1);
+        return column;
+    };
+    auto *general = new QHBoxLayout(Frame1);
+    general->setSpacing(16);
+    general->addLayout(fileColumn(Label2, txtLang, filLanguage), 1);
+    general->addLayout(fileColumn(Label3, txtSkin, filSkins), 1);
 
     // The placement of each window.
     auto placementFrame = [&](QGroupBox *frame, QLabel *label, QComboBox *combo) {
@@ -310,7 +314,15 @@ bool frmOptions::Form_Load()
         for (const auto &[control, kind] : m_controlOrder)
             ui::applySkinScheme(control, kind, m_scheme);
         // The name of the program stands out from the other labels.
-        ui::setFontSize(Label8, 14, true);
+        ui::setFontSize(Label8, 11, true);
+        // The scroll bars are no kind the skin names; they look like its buttons, with
+        // arrows in the colour of its labels.
+        for (QScrollBar *bar : {VSCon, VSOm}) {
+            if (m_scheme.buttonBackground.isValid())
+                ui::setBackgroundColour(bar, m_scheme.buttonBackground);
+            if (m_scheme.labelText.isValid())
+                ui::setTextColour(bar, m_scheme.labelText);
+        }
 
         const config::OptionsTexts texts =
             config::readOptionsTexts(config::languageFilePath(m_settings.Lang));
@@ -346,6 +358,7 @@ bool frmOptions::Form_Load()
         const QPixmap background(common::programPath(m_settings.GlobalPicture));
         m_surface->setBackgroundPicture(background);
     }
+    filLanguage->setFocus();
     const QPixmap intro(common::programPath(kIntroPicture));
     Image1->setPixmap(intro);
     Image1->setFixedSize(intro.isNull() ? QSize(240, 160) : intro.size());

@@ -152,18 +152,6 @@ private Q_SLOTS:
         QVERIFY(f.messages.empty());
     }
 
-    void unreadableSettingsKeepTheDialogClosed()
-    {
-        FormFixture f;
-        QVERIFY(f.load());
-        f.folder.remove(kSettings);
-        QVERIFY(!usePreferences(f, [](options::frmOptions *) {}));
-        QCOMPARE(f.messages.size(), std::size_t(1));
-        QVERIFY(f.messages[0].text.contains(QStringLiteral("Settings.dat")));
-        QVERIFY(f.exitCodes.empty());
-        QVERIFY(!QFile::exists(f.folder.file(kSettings)));
-    }
-
     // Centred stays centred through English and back, and the window is centred at once.
     void placementSurvivesALanguageRoundTrip()
     {

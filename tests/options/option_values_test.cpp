@@ -105,20 +105,9 @@ private Q_SLOTS:
         QCOMPARE(options::roundingPosition(stored), position);
     }
 
-    void dialogShowsTheStoredValues()
+    // Default shows what a fresh settings file holds.
+    void defaultsAreThoseOfAFreshSettingsFile()
     {
-        QStringList values = defaultValues();
-        values[10] = kCentred;
-        values[14] = QStringLiteral("Centred");
-        values[28] = QStringLiteral("5");
-        values[30] = QStringLiteral("12");
-        const options::DialogValues shown = options::dialogValues(values, kCentred);
-        QCOMPARE(shown.SkinName, QStringLiteral("Default.she"));
-        QCOMPARE(shown.Lang, QStringLiteral("Русский"));
-        QCOMPARE(shown.placementItems, (std::array<int, 3>{0, 1, 0}));
-        QCOMPARE(shown.ConRound, 5);
-        QCOMPARE(shown.OmRound, 8);
-        // The defaults of the settings file are what Default shows.
         QCOMPARE(options::dialogValues(defaultValues(), kCentred), options::defaultDialogValues());
     }
 
@@ -156,35 +145,6 @@ private Q_SLOTS:
                 continue;
             QCOMPARE(values[i], before[i]); // the tolerance among them
         }
-    }
-
-    void okWritesThirtyFiveLinesAndSetsTheSettings()
-    {
-        QStringList values = defaultValues();
-        values[4] = QStringLiteral("English");
-        values[6] = QStringLiteral("Centred");
-        values[10] = QStringLiteral("Free");
-        values[14] = QStringLiteral("Centred");
-        values[28] = QStringLiteral("8");
-        values[30] = QStringLiteral("0");
-        const QStringList lines = options::settingsLines(values, QStringLiteral("469043"));
-        QCOMPARE(lines.size(), config::kSettingsLineCount);
-        QCOMPARE(lines.mid(0, 33), values);
-        QCOMPARE(lines[33], QStringLiteral("Последний резистор:"));
-        QCOMPARE(lines[34], QStringLiteral("469043"));
-
-        config::GlobalSettings s;
-        s.ConRound = 3;
-        s.SkinName = QStringLiteral("Dark.she");
-        options::applyToSettings(values, s);
-        QCOMPARE(s.Lang, QStringLiteral("English"));
-        QCOMPARE(s.FormCentring, QStringLiteral("Centred"));
-        QCOMPARE(s.ConnectFormCentring, QStringLiteral("Free"));
-        QCOMPARE(s.OmFormCentring, QStringLiteral("Centred"));
-        QCOMPARE(int(s.ConRound), 8);
-        QCOMPARE(int(s.OmRound), 0);
-        // The skin name is read again by the re-initialisation, not set here.
-        QCOMPARE(s.SkinName, QStringLiteral("Dark.she"));
     }
 
     void optionValuesAreTheFirstThirtyThreeLines()
