@@ -238,19 +238,19 @@ void makeConnectionPictures(Writer &out)
         out.bmp(image, QStringLiteral("Connect1.bmp"));
     }
     {
-        // Series: two resistors in a chain.
+        // Series: two resistors in a chain, with bare wire between the terminals and the
+        // bodies so that the chain reads as one path (no junction: nothing branches here).
         QImage image = schematicTile();
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
-        const double mid = 48;
+        const double mid = 48, length = 29;
         p.setPen(QPen(kWire, wire, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(QPointF(9, mid), QPointF(87, mid));
-        const double k = 35.0 / 220;
+        const double k = length / 220;
         p.drawImage(0, 0,
-                    smallResistor(image.size(), k, QPointF(10.5, mid), false, iconBandsA(), 1.3));
+                    smallResistor(image.size(), k, QPointF(14, mid), false, iconBandsA(), 1.5));
         p.drawImage(0, 0,
-                    smallResistor(image.size(), k, QPointF(50.5, mid), false, iconBandsB(), 1.3));
-        drawJunction(p, QPointF(48, mid));
+                    smallResistor(image.size(), k, QPointF(53, mid), false, iconBandsB(), 1.5));
         drawTerminal(p, QPointF(6, mid));
         drawTerminal(p, QPointF(90, mid));
         p.end();
@@ -264,13 +264,23 @@ void makeLawPicture(Writer &out)
 {
     // The window lays the letters over it: U near (74,30), I near (38,102), R near (108,102),
     // each about 20 x 30; white marks the sought letter, black the others, so the compartments
-    // are a mid tone on which both read well.
+    // are a mid tone on which both read well. Both skins show the same picture, so it is a
+    // framed card of its own rather than a piece of either window's background.
     QImage image(168, 168, QImage::Format_RGB32);
-    image.fill(kLightWindow);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPointF apex(84, 5), left(5, 161), right(163, 161);
-    const double divider = 70;
+    QLinearGradient card(0, 0, 0, 168);
+    card.setColorAt(0, QColor(0xF4, 0xF7, 0xFB));
+    card.setColorAt(1, QColor(0xD6, 0xE0, 0xEC));
+    p.fillRect(QRectF(0, 0, 168, 168), card);
+    p.setPen(QPen(QColor(0x7A, 0x8C, 0xA3), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(0.5, 0.5, 167, 167));
+    p.setPen(QPen(QColor(255, 255, 255, 160), 1));
+    p.drawLine(QPointF(1.5, 1.5), QPointF(166.5, 1.5));
+
+    const QPointF apex(84, 12), left(12, 154), right(156, 154);
+    const double divider = 74;
     const double t = (divider - apex.y()) / (left.y() - apex.y());
     const QPointF divL(apex.x() + (left.x() - apex.x()) * t, divider);
     const QPointF divR(apex.x() + (right.x() - apex.x()) * t, divider);
@@ -283,7 +293,7 @@ void makeLawPicture(Writer &out)
     p.save();
     p.translate(1.5, 3);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(30, 45, 70, 40));
+    p.setBrush(QColor(30, 45, 70, 45));
     p.drawPath(triangle);
     p.restore();
 

@@ -19,9 +19,11 @@ void Form1::mnuPreferences_Click()
 
 void Form1::reInitToolWindows()
 {
-    // frmVoltam first, then frmLinkor, each through its ReIn: an open window takes the new
-    // language, skin and placement at once; one that was never opened is prepared and stays
-    // hidden. Nothing to do while the program has no tool windows.
+    // Voltamo first, then Linkora: an open window takes the new language, skin and placement
+    // at once; one that is not open is prepared and stays hidden. A window whose files fail
+    // has told the user and stays as it was.
+    ReInVoltamo();
+    ReInLinkora();
 }
 
 } // namespace main_window

@@ -1,6 +1,8 @@
 // File > Preferences of the main window: the dialog runs modally, and after its OK the main
 // window loads again from the files the dialog wrote.
 
+#include "connection_calc/linkora_window.h"
+#include "ohm_calc/frm_voltam.h"
 #include "options/frm_options.h"
 #include "support/form_fixture.h"
 
@@ -10,6 +12,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -105,6 +108,52 @@ private Q_SLOTS:
         QVERIFY(f.messages.empty());
         QCOMPARE(f.form->mnuFile->title(), QStringLiteral("&File"));
         QCOMPARE(f.form->settings.SkinName, QStringLiteral("Dark.she"));
+    }
+
+    void openToolWindowsTakeTheNewLanguageAndSkin()
+    {
+        FormFixture f;
+        QVERIFY(f.load());
+        main_window::Form1 *w = f.form.get();
+        w->mnuVoltamo->trigger();
+        w->mnuLinkora->trigger();
+        const QPointer<ohm_calc::frmVoltam> voltamo = w->voltamoWindow;
+        connection_calc::frmLinkor *linkora = w->LinkoraWindow();
+        QVERIFY(voltamo && linkora);
+        QCOMPARE(voltamo->Command1->text(), QStringLiteral("Напряжение"));
+        QCOMPARE(linkora->cmdAdd->text(), QStringLiteral("Добавить"));
+
+        QVERIFY(usePreferences(f, [](options::frmOptions *d) {
+            clickFile(d->filLanguage, QStringLiteral("English.lng"));
+            clickFile(d->filSkins, QStringLiteral("Dark.she"));
+            QTest::mouseClick(d->cmdOk, Qt::LeftButton);
+        }));
+        QVERIFY(f.messages.empty());
+        // The same windows, still open, in the new language and skin.
+        QCOMPARE(w->voltamoWindow, voltamo);
+        QCOMPARE(w->LinkoraWindow(), linkora);
+        QVERIFY(voltamo->isVisible() && linkora->isVisible());
+        QCOMPARE(voltamo->Command1->text(), QStringLiteral("Voltage"));
+        QCOMPARE(linkora->cmdAdd->text(), QStringLiteral("Add"));
+        const QColor darkLabels(0xDC, 0xE3, 0xEC);
+        QCOMPARE(voltamo->lblFirst->palette().color(QPalette::WindowText), darkLabels);
+        QCOMPARE(linkora->Label1->palette().color(QPalette::WindowText), darkLabels);
+    }
+
+    void unopenedToolWindowsArePreparedAndStayHidden()
+    {
+        FormFixture f;
+        QVERIFY(f.load());
+        main_window::Form1 *w = f.form.get();
+        QVERIFY(usePreferences(f, [](options::frmOptions *d) {
+            clickFile(d->filLanguage, QStringLiteral("English.lng"));
+            QTest::mouseClick(d->cmdOk, Qt::LeftButton);
+        }));
+        QVERIFY(f.messages.empty());
+        QVERIFY(w->voltamoWindow && !w->voltamoWindow->isVisible());
+        QVERIFY(w->LinkoraWindow() && !w->LinkoraWindow()->isVisible());
+        QCOMPARE(w->voltamoWindow->Command1->text(), QStringLiteral("Voltage"));
+        QCOMPARE(w->LinkoraWindow()->cmdAdd->text(), QStringLiteral("Add"));
     }
 
     void cancelLeavesEverythingAsItWas()
