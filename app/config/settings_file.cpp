@@ -171,6 +171,11 @@ QStringList defaultSettingsLines(float centredX, float centredY)
     };
 }
 
+QString lastResistorLabel()
+{
+    return kLastResistorLabel;
+}
+
 QString normalisedPlacementWord(const QString &word, const QString &langPos1,
                                 const QString &langPos2)
 {

@@ -60,6 +60,9 @@ struct SettingsSnapshot {
 // words of the current language.
 QStringList saveSettingsLines(const SettingsSnapshot &snapshot);
 
+// The label of line 34, which every writer puts before the last resistor code.
+QString lastResistorLabel();
+
 // LangPos1 when the stored word means centred, LangPos2 for any other text.
 QString normalisedPlacementWord(const QString &word, const QString &langPos1,
                                 const QString &langPos2);

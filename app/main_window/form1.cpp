@@ -81,10 +81,11 @@ void Form1::createMenus()
     mnuManual = addItem(mnuHelp, "mnuManual", QStringLiteral("Справочник"));
     mnuAbout = addItem(mnuHelp, "mnuAbout", QStringLiteral("О программе..."));
 
-    // The windows behind these items are not part of the program yet.
-    for (QAction *a : {mnuPreferences, mnuAbout})
+    // The window behind this item is not part of the program yet.
+    for (QAction *a : {mnuAbout})
         a->setEnabled(false);
 
+    connect(mnuPreferences, &QAction::triggered, this, [this] { guarded([this] { mnuPreferences_Click(); }); });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(mnuManual, &QAction::triggered, this, [this] { guarded([this] { mnuManual_Click(); }); });
     connectMarkingFileItems();

@@ -124,6 +124,10 @@ public:
     void ReInVoltamo();
     // The Voltamo window while it is loaded, shown or not.
     QPointer<ohm_calc::frmVoltam> voltamoWindow;
+    // Runs the options dialog; after an applied OK every window is re-initialised.
+    void mnuPreferences_Click();
+    // Re-runs the load of the tool windows (after the options have changed the files).
+    void reInitToolWindows();
 
     void ResetPicture();
     void SetBand(int position, quint8 code);
