@@ -1,0 +1,344 @@
+// Measures how long programs take from process start to their first window being on the screen.
+//
+//   start_probe [--runs N] [--timeout-ms T] [--verbose] NAME=PROGRAM [NAME=PROGRAM...]
+//
+// Runs on an X server with no window manager (xvfb-run). It watches the root window for new
+// top-level windows (SubstructureNotify) and puts a DAMAGE watch on each one as soon as it is
+// created, long before the program can map and paint it. For every start it records, from the
+// moment just before the process is spawned (CLOCK_MONOTONIC):
+//   mapped  - the first top-level window of the program is mapped,
+//   painted - that window receives its first drawing: the program's first frame is on screen.
+// The program is then killed and the next one started. The programs are started in turn (A, B,
+// A, B, ...) so that a change in machine load hits them alike; one unrecorded warm-up round runs
+// first so that no program pays alone for a cold file cache. Medians are reported per program,
+// and the ratio of each program's median to the first program's.
+//
+// Only the X core protocol and the DAMAGE extension are used, through libxcb; the two DAMAGE
+// requests are sent by hand because the xcb-damage headers are not needed for anything else.
+
+#include <xcb/xcb.h>
+#include <xcb/xcbext.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <optional>
+#include <poll.h>
+#include <set>
+#include <signal.h>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char **environ;
+
+namespace
+{
+
+double nowMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
+// ----- the two DAMAGE requests -----
+
+xcb_extension_t damageExtension = {"DAMAGE", 0};
+constexpr uint8_t kDamageQueryVersion = 0;
+constexpr uint8_t kDamageCreate = 1;
+constexpr uint8_t kDamageReportNonEmpty = 3; // one event when the window's damage becomes non-empty
+
+struct DamageQueryVersionRequest {
+    uint8_t majorOpcode, minorOpcode;
+    uint16_t length;
+    uint32_t clientMajor, clientMinor;
+};
+
+struct DamageCreateRequest {
+    uint8_t majorOpcode, minorOpcode;
+    uint16_t length;
+    uint32_t damage, drawable;
+    uint8_t level, pad[3];
+};
+
+// As the generated xcb code does it: xcb needs two free slots before the parts it is given and
+// fills in the major opcode and the length itself.
+unsigned sendRequest(xcb_connection_t *c, void *request, size_t size, uint8_t minorOpcode,
+                     bool isVoid)
+{
+    iovec parts[4] = {};
+    parts[2] = {request, size};
+    parts[3] = {nullptr, (-size) & 3};
+    xcb_protocol_request_t proto{2, &damageExtension, minorOpcode, uint8_t(isVoid)};
+    return xcb_send_request(c, 0, parts + 2, &proto);
+}
+
+bool damageQueryVersion(xcb_connection_t *c)
+{
+    DamageQueryVersionRequest req{0, 0, 0, 1, 1};
+    const unsigned seq = sendRequest(c, &req, sizeof req, kDamageQueryVersion, false);
+    xcb_generic_error_t *error = nullptr;
+    void *reply = xcb_wait_for_reply(c, seq, &error);
+    const bool ok = reply && !error;
+    std::free(reply);
+    std::free(error);
+    return ok;
+}
+
+void damageCreate(xcb_connection_t *c, xcb_window_t window)
+{
+    DamageCreateRequest req{0, 0, 0, xcb_generate_id(c), window, kDamageReportNonEmpty, {}};
+    sendRequest(c, &req, sizeof req, kDamageCreate, true);
+}
+
+// ----- one start -----
+
+struct Start {
+    double mapped = -1, painted = -1; // ms after the spawn
+    double cpu = -1;                  // ms of processor time the program used until then
+};
+
+struct Program {
+    std::string name;
+    std::string path;
+    std::vector<double> mapped, painted, cpu;
+    int failures = 0;
+};
+
+class Probe
+{
+public:
+    bool open()
+    {
+        m_c = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(m_c)) {
+            std::fprintf(stderr, "start_probe: cannot connect to the X server ($DISPLAY)\n");
+            return false;
+        }
+        const xcb_query_extension_reply_t *ext = xcb_get_extension_data(m_c, &damageExtension);
+        if (!ext || !ext->present || !damageQueryVersion(m_c)) {
+            std::fprintf(stderr, "start_probe: the X server has no DAMAGE extension\n");
+            return false;
+        }
+        m_damageNotify = uint8_t(ext->first_event + 0);
+        m_root = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data->root;
+        const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(m_c, m_root, XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(m_c);
+        return true;
+    }
+
+    ~Probe()
+    {
+        if (m_c)
+            xcb_disconnect(m_c);
+    }
+
+    std::optional<Start> run(const std::string &path, double timeoutMs)
+    {
+        drainEvents(); // what the previous program left (its destruction)
+        m_created.clear();
+        m_mapped.clear();
+        Start start;
+        char *argv[] = {const_cast<char *>(path.c_str()), nullptr};
+        pid_t pid = 0;
+        const double t0 = nowMs();
+        if (m_verbose)
+            std::fprintf(stderr, "start_probe: spawn at %.3f ms (CLOCK_MONOTONIC)\n", t0);
+        if (posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, environ) != 0) {
+            std::fprintf(stderr, "start_probe: cannot start %s: %s\n", path.c_str(),
+                         std::strerror(errno));
+            return std::nullopt;
+        }
+        const int fd = xcb_get_file_descriptor(m_c);
+        while (start.painted < 0) {
+            const double left = timeoutMs - (nowMs() - t0);
+            if (left <= 0)
+                break;
+            pollfd p{fd, POLLIN, 0};
+            poll(&p, 1, int(std::ceil(left)));
+            while (xcb_generic_event_t *e = xcb_poll_for_event(m_c)) {
+                handle(e, t0, start);
+                std::free(e);
+            }
+            if (xcb_connection_has_error(m_c))
+                break;
+            int status = 0;
+            if (waitpid(pid, &status, WNOHANG) == pid) {
+                std::fprintf(stderr, "start_probe: %s ended before showing a window\n",
+                             path.c_str());
+                return std::nullopt;
+            }
+        }
+        // Killed right after its first frame, so its processor time is what that frame cost.
+        kill(pid, SIGKILL);
+        rusage usage{};
+        wait4(pid, nullptr, 0, &usage);
+        start.cpu = (double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+                     double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3);
+        if (start.painted < 0) {
+            std::fprintf(stderr, "start_probe: %s showed no window within %.0f ms\n", path.c_str(),
+                         timeoutMs);
+            return std::nullopt;
+        }
+        return start;
+    }
+
+private:
+    void handle(xcb_generic_event_t *e, double t0, Start &start)
+    {
+        const double t = nowMs() - t0;
+        const uint8_t type = e->response_type & 0x7F;
+        if (type == XCB_CREATE_NOTIFY) {
+            auto *ev = reinterpret_cast<xcb_create_notify_event_t *>(e);
+            if (ev->parent == m_root) {
+                m_created.insert(ev->window);
+                damageCreate(m_c, ev->window);
+                xcb_flush(m_c);
+            }
+        } else if (type == XCB_MAP_NOTIFY) {
+            auto *ev = reinterpret_cast<xcb_map_notify_event_t *>(e);
+            if (m_created.count(ev->window)) {
+                m_mapped.insert(ev->window);
+                if (start.mapped < 0)
+                    start.mapped = t;
+            }
+        } else if (type == m_damageNotify) {
+            // DamageNotify: drawable at bytes 4-7, after type, level and sequence.
+            uint32_t drawable = 0;
+            std::memcpy(&drawable, reinterpret_cast<const char *>(e) + 4, sizeof drawable);
+            if (m_mapped.count(drawable) && start.painted < 0) {
+                start.painted = t;
+                if (m_verbose)
+                    std::fprintf(stderr, "start_probe: first drawing at %.3f ms\n", t0 + t);
+            }
+        }
+    }
+
+    void drainEvents()
+    {
+        xcb_aux_sync();
+        while (xcb_generic_event_t *e = xcb_poll_for_event(m_c))
+            std::free(e);
+    }
+
+    void xcb_aux_sync()
+    {
+        std::free(xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr));
+    }
+
+    xcb_connection_t *m_c = nullptr;
+    xcb_window_t m_root = 0;
+    uint8_t m_damageNotify = 0;
+    std::set<xcb_window_t> m_created, m_mapped;
+
+public:
+    bool m_verbose = false;
+};
+
+double median(std::vector<double> v)
+{
+    if (v.empty())
+        return NAN;
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+void usage()
+{
+    std::fprintf(stderr,
+                 "usage: start_probe [--runs N] [--timeout-ms T] [--verbose] NAME=PROGRAM...\n");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    int runs = 15;
+    double timeoutMs = 10000;
+    bool verbose = false;
+    std::vector<Program> programs;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--runs" && i + 1 < argc) {
+            runs = std::atoi(argv[++i]);
+        } else if (arg == "--verbose") {
+            verbose = true;
+        } else if (arg == "--timeout-ms" && i + 1 < argc) {
+            timeoutMs = std::atof(argv[++i]);
+        } else if (const size_t eq = arg.find('='); eq != std::string::npos && eq > 0) {
+            programs.push_back({arg.substr(0, eq), arg.substr(eq + 1), {}, {}, {}, 0});
+        } else {
+            usage();
+            return 2;
+        }
+    }
+    if (programs.empty() || runs < 1) {
+        usage();
+        return 2;
+    }
+
+    Probe probe;
+    probe.m_verbose = verbose;
+    if (!probe.open())
+        return 1;
+
+    for (Program &p : programs) // warm-up round, not recorded
+        if (!probe.run(p.path, timeoutMs))
+            return 1;
+
+    std::printf("run  ms from process start to the first window mapped / painted (processor ms)\n");
+    for (int r = 1; r <= runs; ++r) {
+        std::printf("%-4d", r);
+        // Alternate the order so that neither program always runs right after the other.
+        std::vector<Program *> order;
+        for (Program &p : programs)
+            order.push_back(&p);
+        if (r % 2 == 0)
+            std::reverse(order.begin(), order.end());
+        std::vector<std::optional<Start>> results(programs.size());
+        for (Program *p : order)
+            results[size_t(p - programs.data())] = probe.run(p->path, timeoutMs);
+        for (size_t i = 0; i < programs.size(); ++i) {
+            Program &p = programs[i];
+            if (const auto &s = results[i]) {
+                p.mapped.push_back(s->mapped);
+                p.painted.push_back(s->painted);
+                p.cpu.push_back(s->cpu);
+                std::printf("  %s %6.1f / %6.1f (cpu %5.1f)", p.name.c_str(), s->mapped, s->painted,
+                            s->cpu);
+            } else {
+                ++p.failures;
+                std::printf("  %s %26s", p.name.c_str(), "failed");
+            }
+        }
+        std::printf("\n");
+        std::fflush(stdout);
+    }
+
+    std::printf("\nmedian of %d starts, ms from process start (ratio to %s):\n", runs,
+                programs.front().name.c_str());
+    const double base = median(programs.front().painted);
+    const double baseCpu = median(programs.front().cpu);
+    int status = 0;
+    for (const Program &p : programs) {
+        const double painted = median(p.painted), cpu = median(p.cpu);
+        std::printf("  %-10s mapped %6.1f  painted %6.1f (%.2f)  processor %6.1f (%.2f)",
+                    p.name.c_str(), median(p.mapped), painted, painted / base, cpu, cpu / baseCpu);
+        if (p.failures) {
+            std::printf("  (%d failed starts)", p.failures);
+            status = 1;
+        }
+        std::printf("\n");
+    }
+    return status;
+}
