@@ -1,5 +1,5 @@
-#include "config/form1.h"
-#include "config/ui_seams.h"
+#include "main_window/form1.h"
+#include "ui/seams.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Bandolin"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
-    config::Form1 form;
+    main_window::Form1 form;
     if (!form.Form_Load() || ui::endRequested())
         return 0;
     form.show();

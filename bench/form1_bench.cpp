@@ -27,7 +27,7 @@ private Q_SLOTS:
         QVERIFY(f.load());
         f.close();
         QBENCHMARK {
-            config::Form1 form;
+            main_window::Form1 form;
             QVERIFY(form.Form_Load());
         }
     }
@@ -36,7 +36,7 @@ private Q_SLOTS:
     {
         FormFixture f;
         QVERIFY(f.load());
-        config::Form1 *w = f.form.get();
+        main_window::Form1 *w = f.form.get();
         w->cmbPolosok->setCurrentIndex(2);
         w->cmbPolosok_Click();
         const std::array<quint8, 5> codes = {3, 2, 7, 3, 3};
@@ -52,7 +52,7 @@ private Q_SLOTS:
     {
         FormFixture f;
         QVERIFY(f.load());
-        config::Form1 *w = f.form.get();
+        main_window::Form1 *w = f.form.get();
         w->txtNominal->setText(QStringLiteral("4.7"));
         w->cmbEdinIzmereniya->setCurrentIndex(1);
         QBENCHMARK {

@@ -101,11 +101,14 @@ private:
             rewriteRounded(1);
     }
 
-    // D: two significant digits at most: "475" becomes "47".
+    // D: two significant digits at most: "475" becomes "47". A text of two characters or
+    // fewer is written again unchanged, which still puts the caret at the end.
     void ruleTwoDigits()
     {
-        if (charAt(3) != QStringLiteral("0") && charAt(2) != QStringLiteral("."))
+        if (charAt(3) != QStringLiteral("0") && charAt(2) != QStringLiteral(".")) {
+            m_result.rewritten = true;
             rewrite(text().left(2));
+        }
     }
 
     // E: "0.47" needs a fourth character.

@@ -97,7 +97,14 @@ void NominalInputTest::pasting()
     const NominalInput blank = SettleNominalText(QStringLiteral("  47"), 0, 3);
     QCOMPARE(blank.text, QStringLiteral("47"));
     QVERIFY(blank.rewritten);
-    QVERIFY(!SettleNominalText(QStringLiteral("47"), 0, 3).rewritten); // caret stays where it is
+    // Rule D writes a short text again unchanged, which puts the caret at the end; a text that
+    // no rule touches leaves the caret where it is.
+    const NominalInput short3 = SettleNominalText(QStringLiteral("7"), 0, 3);
+    QCOMPARE(short3.text, QStringLiteral("7"));
+    QVERIFY(short3.rewritten);
+    QVERIFY(SettleNominalText(QStringLiteral("47"), 1, 3).rewritten);
+    QVERIFY(!SettleNominalText(QStringLiteral("470"), 0, 3).rewritten);
+    QVERIFY(!SettleNominalText(QStringLiteral("47"), 2, 3).rewritten);
 }
 
 void NominalInputTest::textsSetByTheProgram_data()
@@ -148,7 +155,7 @@ void NominalInputTest::everyTextSettlesOnAFixedPoint()
         for (const QString &text : std::as_const(texts)) {
             const NominalInput first = SettleNominalText(text, bandCountIndex, 3);
             const NominalInput again = SettleNominalText(first.text, bandCountIndex, first.maxLength);
-            QVERIFY2(again.text == first.text && !again.rewritten,
+            QVERIFY2(again.text == first.text,
                      qPrintable(QStringLiteral("\"%1\" -> \"%2\" -> \"%3\"").arg(text, first.text, again.text)));
             QCOMPARE(again.maxLength, first.maxLength);
         }

@@ -3,11 +3,12 @@
 // A main window on its own temporary program folder, with messages and the end of the
 // program recorded instead of shown or carried out.
 
-#include "colour_code/band_widgets.h"
-#include "colour_code/resistor_display.h"
-#include "config/form1.h"
-#include "config/ui_seams.h"
+#include "main_window/band_widgets.h"
+#include "main_window/form1.h"
+#include "main_window/resistor_display.h"
 #include "test_folder.h"
+#include "ui/click_label.h"
+#include "ui/seams.h"
 
 #include <QImage>
 #include <memory>
@@ -35,7 +36,7 @@ public:
     // Creates the window and runs its load; returns what the load returned.
     bool load()
     {
-        form = std::make_unique<config::Form1>();
+        form = std::make_unique<main_window::Form1>();
         return form->Form_Load();
     }
 
@@ -62,7 +63,7 @@ public:
     }
 
     TestFolder folder;
-    std::unique_ptr<config::Form1> form;
+    std::unique_ptr<main_window::Form1> form;
     std::vector<ui::Message> messages;
     std::vector<int> exitCodes;
 };

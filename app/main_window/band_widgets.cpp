@@ -3,33 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace colour_code {
-
-void setLabelColours(QLabel *label, const QColor &background, const QColor &text)
-{
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, background);
-    pal.setColor(QPalette::WindowText, text);
-    label->setPalette(pal);
-}
-
-ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent)
-{
-    setMouseTracking(true);
-}
-
-void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Q_EMIT clicked();
-    QLabel::mouseReleaseEvent(event);
-}
-
-void ClickLabel::mouseMoveEvent(QMouseEvent *event)
-{
-    Q_EMIT hovered();
-    QLabel::mouseMoveEvent(event);
-}
+namespace main_window {
 
 PalettePanel::PalettePanel(QWidget *parent) : QFrame(parent)
 {
@@ -45,7 +19,10 @@ void PalettePanel::setBackgroundPicture(const QPixmap &picture)
 
 void PalettePanel::mousePressEvent(QMouseEvent *event)
 {
-    Q_EMIT bareAreaClicked();
+    // A press on a colour entry comes here too (labels pass presses on); only the bare area
+    // closes the palette, so the entry's click can still make its choice.
+    if (!childAt(event->position().toPoint()))
+        Q_EMIT bareAreaClicked();
     QFrame::mousePressEvent(event);
 }
 
@@ -89,4 +66,4 @@ void NominalEdit::cutToLimit(const QString &edited)
     setCursorPosition(int(prefix + qMin(room, inserted.size())));
 }
 
-} // namespace colour_code
+} // namespace main_window

@@ -1,7 +1,7 @@
 // The main window's load and shutdown on a temporary program folder.
 
-#include "colour_code/band_widgets.h"
-#include "colour_code/resistor_display.h"
+#include "main_window/band_widgets.h"
+#include "main_window/resistor_display.h"
 #include "common/program_folder.h"
 #include "config/settings_file.h"
 #include "support/form_fixture.h"
@@ -59,7 +59,7 @@ private Q_SLOTS:
         QCOMPARE(lines[34], QString());
         QVERIFY(f.messages.empty());
         QVERIFY(f.exitCodes.empty());
-        config::Form1 *w = f.form.get();
+        main_window::Form1 *w = f.form.get();
         QVERIFY(w->LoadedFlag);
         QCOMPARE(w->cmbPolosok->currentText(), QStringLiteral("Четыре"));
         QCOMPARE(w->cmbEdinIzmereniya->currentText(), QStringLiteral("Ом"));
@@ -99,7 +99,7 @@ private Q_SLOTS:
         QFETCH(QString, stored);
         FormFixture f;
         QVERIFY(f.load());
-        config::Form1 *w = f.form.get();
+        main_window::Form1 *w = f.form.get();
         w->cmbPolosok->setCurrentIndex(bands - 3);
         w->cmbPolosok_Click();
         QTest::keyClicks(w->txtNominal, nominal);
@@ -292,7 +292,7 @@ private Q_SLOTS:
         QVERIFY(f.load());
         QVERIFY(!f.form->mnuManual->isEnabled());
         f.close();
-        QFile help(config::Form1::helpProgramPath());
+        QFile help(main_window::Form1::helpProgramPath());
         QVERIFY(help.open(QIODevice::WriteOnly));
         help.write("#!/bin/sh\n");
         help.close();

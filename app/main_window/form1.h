@@ -1,9 +1,12 @@
 #pragma once
 
 #include "colour_code/colour_tables.h"
+#include "colour_code/marking_state.h"
 #include "config/global_settings.h"
 #include "config/language_file.h"
+#include "config/language_state.h"
 #include "config/skin_file.h"
+#include "ui/skin_colours.h"
 
 #include <QLockFile>
 #include <QMainWindow>
@@ -20,39 +23,17 @@ class QMenu;
 class QPushButton;
 class QTimer;
 
-namespace colour_code {
+namespace ui {
 class ClickLabel;
+class WindowSurface;
+} // namespace ui
+
+namespace main_window {
+
 class NominalEdit;
 class PalettePanel;
 class ResistorDisplay;
-} // namespace colour_code
-
-namespace config {
-
-class FormSurface;
-using colour_code::ClickLabel;
-using colour_code::NominalEdit;
-using colour_code::PalettePanel;
-
-// The marking being worked on.
-struct MarkingState
-{
-    quint8 BandCount = 0;
-    std::array<quint8, 5> BandCodes{};
-    float Tolerance = 0;
-    quint8 EditedBand = 0;
-    QString DeviationText;
-    QString ResultLine;
-};
-
-// The texts of the current language that the main window keeps after reading its file.
-struct LanguageState
-{
-    QStringList LangTexts = QStringList(16, QString()); // 16 entries
-    QString NotChosenText;
-    std::array<QString, 3> BandCountNames;
-    std::array<QString, 12> ColourNames;
-};
+using ui::ClickLabel;
 
 // The main window: owner of the global settings, the marking, the colour tables, the
 // language texts and the skin values. Its handlers are thin: the computations live in
@@ -70,11 +51,13 @@ public:
     // Runs the whole load again (after the options have changed the files).
     bool ReIn() { return Form_Load(); }
 
-    GlobalSettings settings;
-    MarkingState marking;
-    LanguageState texts;
+    config::GlobalSettings settings;
+    colour_code::MarkingState marking;
+    config::LanguageState texts;
     colour_code::ColourTables tables;
-    MainWindowSkin skin;
+    config::MainWindowSkin skin;
+    // The skin's colours and font by kind of control, for this window and the tool windows.
+    ui::SkinScheme SkinColours;
     bool LoadedFlag = false;
     QString PictureName;
 
@@ -100,7 +83,7 @@ public:
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
     QLabel *picMarkTitle = nullptr;
-    colour_code::ResistorDisplay *picMonitor = nullptr;
+    ResistorDisplay *picMonitor = nullptr;
     QLabel *lblInfoMonitor = nullptr;
     QLabel *lblMonitor = nullptr;
     QTimer *Timer1 = nullptr;
@@ -148,8 +131,6 @@ private:
     bool restoreLastResistor(); // true when a stored marking was restored
     void colourMenuBar();
     void setNotChosen(int position);
-    // Where the window stands when centred on its screen (frame position, pixels).
-    QPoint centredPosition() const;
     // Selects the tolerance item that shows a decoded tolerance, when the list has it.
     void selectToleranceItem(float tolerance);
     void setSaveAsWanted(bool wanted);
@@ -162,10 +143,10 @@ private:
     bool bandsInUseChosen() const;
     // Runs an event handler so that no failure escapes it: the user is told what failed.
     void guarded(const std::function<void()> &handler);
-    void registerControl(QWidget *control, int kind);
+    void registerControl(QWidget *control, ui::ControlKind kind);
 
-    FormSurface *m_surface = nullptr;
-    std::vector<std::pair<QWidget *, int>> m_controlOrder;
+    ui::WindowSurface *m_surface = nullptr;
+    std::vector<std::pair<QWidget *, ui::ControlKind>> m_controlOrder;
     std::unique_ptr<QLockFile> m_lock;
     bool m_inNominalChange = false;
     // Save As is wanted after a decoding or an encoding; the item itself waits for the
@@ -173,4 +154,4 @@ private:
     bool m_saveAsWanted = false;
 };
 
-} // namespace config
+} // namespace main_window

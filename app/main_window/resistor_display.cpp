@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 
-namespace colour_code {
+namespace main_window {
 
 ResistorDisplay::ResistorDisplay(QWidget *parent) : QWidget(parent)
 {
@@ -71,4 +71,4 @@ void ResistorDisplay::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
 }
 
-} // namespace colour_code
+} // namespace main_window

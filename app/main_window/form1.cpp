@@ -1,11 +1,13 @@
-#include "config/form1.h"
+#include "main_window/form1.h"
 
-#include "colour_code/band_widgets.h"
-#include "colour_code/resistor_display.h"
 #include "common/failure.h"
 #include "common/program_folder.h"
-#include "config/form_surface.h"
-#include "config/ui_seams.h"
+#include "main_window/band_widgets.h"
+#include "main_window/resistor_display.h"
+#include "ui/click_label.h"
+#include "ui/placement.h"
+#include "ui/seams.h"
+#include "ui/window_surface.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -19,11 +21,12 @@
 #include <QPushButton>
 #include <QTimer>
 
-namespace config {
+namespace main_window {
+
+using namespace config;
 namespace {
 
-// Kinds of controls, for the skin's pass over the window's controls.
-enum ControlKind { LabelKind, TextBoxKind, ComboBoxKind, ButtonKind, OtherKind };
+using ui::ControlKind;
 
 // The design of the window before any skin or language file is applied.
 constexpr int kDesignWidth = 900;
@@ -45,7 +48,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
 
 Form1::~Form1() = default;
 
-void Form1::registerControl(QWidget *control, int kind)
+void Form1::registerControl(QWidget *control, ControlKind kind)
 {
     m_controlOrder.emplace_back(control, kind);
 }
@@ -88,16 +91,16 @@ void Form1::createMenus()
 
 void Form1::createControls()
 {
-    m_surface = new FormSurface(this);
+    m_surface = new ui::WindowSurface(this);
     m_surface->setObjectName(QStringLiteral("FormSurface"));
     setCentralWidget(m_surface);
-    connect(m_surface, &FormSurface::bareSurfaceTouched, this, [this] { HidePalettes(); });
+    connect(m_surface, &ui::WindowSurface::bareSurfaceTouched, this, [this] { HidePalettes(); });
 
     auto makeLabel = [this](const char *name, const QString &caption, QRect geometry) {
         auto *label = new QLabel(caption, m_surface);
         label->setObjectName(QString::fromLatin1(name));
         label->setGeometry(geometry);
-        registerControl(label, LabelKind);
+        registerControl(label, ControlKind::Label);
         return label;
     };
     auto makeCombo = [this](const char *name, QRect geometry) {
@@ -105,19 +108,21 @@ void Form1::createControls()
         combo->setObjectName(QString::fromLatin1(name));
         combo->setGeometry(geometry);
         combo->setEditable(false);
-        registerControl(combo, ComboBoxKind);
+        registerControl(combo, ControlKind::DropDownList);
         return combo;
     };
     auto makeButton = [this](const char *name, const QString &caption, QRect geometry) {
         auto *button = new QPushButton(caption, m_surface);
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(geometry);
-        registerControl(button, ButtonKind);
+        registerControl(button, ControlKind::Button);
         return button;
     };
 
-    picMarkTitle = makeLabel("picMarkTitle", QString(), {10, 6, 880, 56});
-    m_controlOrder.back().second = OtherKind; // a picture, not a label
+    // A picture: the skin's pass over the controls leaves it alone.
+    picMarkTitle = new QLabel(m_surface);
+    picMarkTitle->setObjectName(QStringLiteral("picMarkTitle"));
+    picMarkTitle->setGeometry(10, 6, 880, 56);
 
     // Decoding side.
     Label1 = makeLabel("Label1", QStringLiteral("Данные для декодирования:"), {16, 72, 270, 20});
@@ -134,8 +139,8 @@ void Form1::createControls()
         band->setFrameStyle(QFrame::Box | QFrame::Plain);
         band->setAlignment(Qt::AlignCenter);
         band->setAutoFillBackground(true);
-        band->setCursor(Qt::PointingHandCursor);
-        registerControl(band, LabelKind);
+        ui::setPointingHand(band);
+        registerControl(band, ControlKind::Label);
         lblPoloska[i] = band;
         connect(band, &ClickLabel::clicked, this, [this, i] { guarded([this, i] { lblPoloska_Click(i); }); });
     }
@@ -143,20 +148,19 @@ void Form1::createControls()
     connect(Command1, &QPushButton::clicked, this, [this] { guarded([this] { Command1_Click(); }); });
 
     // The display.
-    picMonitor = new colour_code::ResistorDisplay(m_surface);
+    picMonitor = new ResistorDisplay(m_surface);
     picMonitor->setObjectName(QStringLiteral("picMonitor"));
     picMonitor->setGeometry(300, 72, 340, 252);
-    registerControl(picMonitor, OtherKind);
     lblMonitor = new QLabel(QStringLiteral("Display"), picMonitor);
     lblMonitor->setObjectName(QStringLiteral("lblMonitor"));
     lblMonitor->move(8, 4);
-    registerControl(lblMonitor, LabelKind);
+    registerControl(lblMonitor, ControlKind::Label);
     lblInfoMonitor = new QLabel(QStringLiteral("Bandolin"), picMonitor);
     lblInfoMonitor->setObjectName(QStringLiteral("lblInfoMonitor"));
     lblInfoMonitor->setGeometry(10, 140, 320, 104);
     lblInfoMonitor->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblInfoMonitor->setWordWrap(true);
-    registerControl(lblInfoMonitor, LabelKind);
+    registerControl(lblInfoMonitor, ControlKind::Label);
 
     // Encoding side.
     Label2 = makeLabel("Label2", QStringLiteral("Данные для кодирования:"), {656, 72, 232, 20});
@@ -164,7 +168,7 @@ void Form1::createControls()
     txtNominal = new NominalEdit(m_surface);
     txtNominal->setObjectName(QStringLiteral("txtNominal"));
     txtNominal->setGeometry(656, 120, 100, 26);
-    registerControl(txtNominal, TextBoxKind);
+    registerControl(txtNominal, ControlKind::TextBox);
     connect(txtNominal, &QLineEdit::textChanged, this, [this] { guarded([this] { txtNominal_Change(); }); });
     cmbEdinIzmereniya = makeCombo("cmbEdinIzmereniya", {764, 120, 124, 26});
     Label5 = makeLabel("Label5", QStringLiteral("Выберите допуск резистора:"), {656, 158, 232, 18});
@@ -189,7 +193,7 @@ void Form1::createControls()
             entry->setGeometry(8 + 104 * e.column, 8 + 16 * e.row, 97, 17);
             entry->setAlignment(Qt::AlignCenter);
             entry->setAutoFillBackground(true);
-            entry->setCursor(Qt::PointingHandCursor);
+            ui::setPointingHand(entry);
             QPalette pal = entry->palette();
             pal.setColor(QPalette::Window, colour_code::CodeToColour(e.code));
             if (const auto text = colour_code::SwatchTextColour(e.code))
@@ -204,7 +208,7 @@ void Form1::createControls()
         }
     }
     for (int i = 0; i < 48; ++i)
-        registerControl(lblColor[i], LabelKind);
+        registerControl(lblColor[i], ControlKind::Label);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -216,26 +220,9 @@ void Form1::createControls()
     connect(Timer2, &QTimer::timeout, this, [this] { guarded([this] { Timer2_Timer(); }); });
 }
 
-QPoint Form1::centredPosition() const
-{
-    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return pos();
-    const QRect area = screen->geometry();
-    const QSize frame = frameGeometry().size();
-    return {area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2};
-}
-
 void Form1::guarded(const std::function<void()> &handler)
 {
-    try {
-        handler();
-    } catch (const common::Failure &failure) {
-        ui::showMessage(this, {failure.message(), QStringLiteral("Bandolin"), ui::MessageIcon::Error});
-    } catch (const std::exception &e) {
-        ui::showMessage(this, {QString::fromLocal8Bit(e.what()), QStringLiteral("Bandolin"),
-                               ui::MessageIcon::Error});
-    }
+    ui::guarded(this, QStringLiteral("Bandolin"), handler);
 }
 
 QString Form1::helpProgramPath()
@@ -270,4 +257,4 @@ void Form1::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-} // namespace config
+} // namespace main_window

@@ -5,7 +5,7 @@
 #include <QPoint>
 #include <QWidget>
 
-namespace colour_code {
+namespace main_window {
 
 // The display box: keeps what is painted into it (its persistent image) until it is cleared.
 // The labels placed on it are child widgets and not part of that image.
@@ -34,4 +34,4 @@ private:
     QColor m_background = Qt::white;
 };
 
-} // namespace colour_code
+} // namespace main_window

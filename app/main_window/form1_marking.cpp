@@ -1,24 +1,29 @@
 // The main window's marking: the resistor picture, decoding, encoding and the file watchdog.
 
-#include "colour_code/band_widgets.h"
 #include "colour_code/decoding.h"
 #include "colour_code/encoding.h"
-#include "colour_code/resistor_display.h"
 #include "common/failure.h"
 #include "common/numbers.h"
 #include "common/program_folder.h"
 #include "common/text_file.h"
 #include "common/units.h"
-#include "config/form1.h"
-#include "config/ui_seams.h"
+#include "main_window/band_widgets.h"
+#include "main_window/form1.h"
+#include "main_window/resistor_display.h"
+#include "ui/click_label.h"
+#include "ui/placement.h"
+#include "ui/seams.h"
+#include "ui/skin_colours.h"
 
 #include <QComboBox>
 #include <QTimer>
 #include <limits>
 
-namespace config {
+namespace main_window {
 
-using colour_code::setLabelColours;
+using namespace config;
+
+using ui::setLabelColours;
 
 namespace {
 
@@ -166,4 +171,4 @@ void Form1::Timer2_Timer()
     }
 }
 
-} // namespace config
+} // namespace main_window

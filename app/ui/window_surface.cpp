@@ -1,37 +1,38 @@
-#include "form_surface.h"
+#include "window_surface.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace config {
+namespace ui
+{
 
-FormSurface::FormSurface(QWidget *parent) : QWidget(parent)
+WindowSurface::WindowSurface(QWidget *parent) : QWidget(parent)
 {
     setMouseTracking(true);
     setAutoFillBackground(true);
 }
 
-void FormSurface::setBackgroundColour(const QColor &colour)
+void WindowSurface::setBackgroundColour(const QColor &colour)
 {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, colour);
     setPalette(pal);
 }
 
-void FormSurface::setBackgroundPicture(const QPixmap &picture)
+void WindowSurface::setBackgroundPicture(const QPixmap &picture)
 {
     m_picture = picture;
     update();
 }
 
-void FormSurface::setFigures(std::vector<Figure> figures, int lineWidth)
+void WindowSurface::setFigures(std::vector<Figure> figures, int lineWidth)
 {
     m_figures = std::move(figures);
     m_lineWidth = qMax(1, lineWidth);
     update();
 }
 
-void FormSurface::paintEvent(QPaintEvent *)
+void WindowSurface::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (!m_picture.isNull())
@@ -42,7 +43,7 @@ void FormSurface::paintEvent(QPaintEvent *)
     }
 }
 
-void FormSurface::mouseMoveEvent(QMouseEvent *event)
+void WindowSurface::mouseMoveEvent(QMouseEvent *event)
 {
     // Controls pass on the pointer movements they do not use; only the bare surface counts.
     if (!childAt(event->position().toPoint()))
@@ -50,11 +51,11 @@ void FormSurface::mouseMoveEvent(QMouseEvent *event)
     QWidget::mouseMoveEvent(event);
 }
 
-void FormSurface::mousePressEvent(QMouseEvent *event)
+void WindowSurface::mousePressEvent(QMouseEvent *event)
 {
     if (!childAt(event->position().toPoint()))
         Q_EMIT bareSurfaceTouched();
     QWidget::mousePressEvent(event);
 }
 
-} // namespace config
+} // namespace ui

@@ -1,7 +1,7 @@
 // The main window's colour-code screen, driven through its real controls.
 
-#include "colour_code/band_widgets.h"
-#include "colour_code/resistor_display.h"
+#include "main_window/band_widgets.h"
+#include "main_window/resistor_display.h"
 #include "support/form_fixture.h"
 
 #include <QApplication>
@@ -42,7 +42,7 @@ class BandScreenTest : public QObject
     Q_OBJECT
 
     std::unique_ptr<FormFixture> f;
-    config::Form1 *w() { return f->form.get(); }
+    main_window::Form1 *w() { return f->form.get(); }
 
     void selectBands(int count)
     {
@@ -298,6 +298,30 @@ private Q_SLOTS:
         QCOMPARE(w()->txtNominal->cursorPosition(), int(expected.size()));
     }
 
+    // Deleting inside a short text runs rule D, which puts the caret at the end, so what is
+    // typed next goes after the last character.
+    void editingInsideAShortTextMovesTheCaretToTheEnd()
+    {
+        selectBands(3);
+        w()->txtNominal->setFocus();
+        QTest::keyClicks(w()->txtNominal, QStringLiteral("47"));
+        QTest::keyClick(w()->txtNominal, Qt::Key_Home);
+        QTest::keyClick(w()->txtNominal, Qt::Key_Delete);
+        QCOMPARE(w()->txtNominal->text(), QStringLiteral("7"));
+        QCOMPARE(w()->txtNominal->cursorPosition(), 1);
+        QTest::keyClicks(w()->txtNominal, QStringLiteral("5"));
+        QCOMPARE(w()->txtNominal->text(), QStringLiteral("75"));
+
+        // Five bands have no rule D: the caret stays where the edit left it.
+        selectBands(5);
+        QTest::keyClicks(w()->txtNominal, QStringLiteral("47"));
+        QTest::keyClick(w()->txtNominal, Qt::Key_Home);
+        QTest::keyClick(w()->txtNominal, Qt::Key_Delete);
+        QCOMPARE(w()->txtNominal->cursorPosition(), 0);
+        QTest::keyClicks(w()->txtNominal, QStringLiteral("5"));
+        QCOMPARE(w()->txtNominal->text(), QStringLiteral("57"));
+    }
+
     void pastingIsCutAndTrimmed()
     {
         selectBands(4);
@@ -348,6 +372,31 @@ private Q_SLOTS:
         QVERIFY(!w()->picPallete[0]->isVisible() && !w()->picPallete[3]->isVisible());
         for (auto *entry : w()->lblColor)
             QCOMPARE(entry->frameStyle(), int(QFrame::NoFrame));
+    }
+
+    // A press on an entry keeps the palette open; the release over it makes the choice. A
+    // press on an entry that is released elsewhere chooses nothing and closes nothing.
+    void pressOnAnEntryKeepsThePaletteOpenUntilTheRelease()
+    {
+        selectBands(4);
+        QTest::mouseClick(w()->lblPoloska[3], Qt::LeftButton);
+        ui::ClickLabel *red = w()->lblColor[kRedMultiplier];
+        QTest::mousePress(red, Qt::LeftButton);
+        QVERIFY(w()->picPallete[3]->isVisible());
+        QTest::mouseRelease(red, Qt::LeftButton);
+        QVERIFY(!w()->picPallete[3]->isVisible());
+        QCOMPARE(w()->lblPoloska[3]->text(), red->text());
+
+        QTest::mouseClick(w()->lblPoloska[0], Qt::LeftButton);
+        ui::ClickLabel *brown = w()->lblColor[kBrownFirst];
+        QTest::mousePress(brown, Qt::LeftButton);
+        QTest::mouseRelease(brown, Qt::LeftButton, {}, QPoint(-20, -20)); // moved off first
+        QVERIFY(w()->picPallete[0]->isVisible());
+        QCOMPARE(w()->lblPoloska[0]->text(), w()->texts.NotChosenText);
+
+        // The bare area of the palette still closes it.
+        QTest::mouseClick(w()->picPallete[0], Qt::LeftButton, {}, QPoint(2, 2));
+        QVERIFY(!w()->picPallete[0]->isVisible());
     }
 
     void paletteOpensUnderItsBandLabel()

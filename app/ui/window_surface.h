@@ -7,21 +7,22 @@
 #include <QWidget>
 #include <vector>
 
-namespace config {
+namespace ui
+{
 
-// The main window's own surface under its controls: background colour and picture, the
-// skin's decorative rectangles, and the pointer on bare surface (which closes the palettes).
-class FormSurface : public QWidget
+// A window's own surface under its controls: background colour and picture, the skin's
+// decorative rectangles, and the pointer on bare surface (the main window closes its
+// palettes then).
+class WindowSurface : public QWidget
 {
     Q_OBJECT
 public:
-    struct Figure
-    {
+    struct Figure {
         QRect rect; // pixels
         QColor colour;
     };
 
-    explicit FormSurface(QWidget *parent = nullptr);
+    explicit WindowSurface(QWidget *parent = nullptr);
     void setBackgroundColour(const QColor &colour);
     void setBackgroundPicture(const QPixmap &picture);
     void setFigures(std::vector<Figure> figures, int lineWidth);
@@ -41,4 +42,4 @@ private:
     int m_lineWidth = 1;
 };
 
-} // namespace config
+} // namespace ui

@@ -1,29 +1,10 @@
 #pragma once
 
 #include <QFrame>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 
-namespace colour_code {
-
-// Gives a label its background and text colour (band labels and palette entries).
-void setLabelColours(QLabel *label, const QColor &background, const QColor &text);
-
-// A label that reports clicks and pointer movement: band labels and palette entries.
-class ClickLabel : public QLabel
-{
-    Q_OBJECT
-public:
-    explicit ClickLabel(QWidget *parent = nullptr);
-Q_SIGNALS:
-    void clicked();
-    void hovered();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-};
+namespace main_window {
 
 // A colour palette: a panel that opens under a band label; a click on its bare area closes it.
 class PalettePanel : public QFrame
@@ -59,4 +40,4 @@ private:
     QString m_before;
 };
 
-} // namespace colour_code
+} // namespace main_window

@@ -1,16 +1,19 @@
 // The main window's load and shutdown: settings, language, skin, tables, the last resistor.
 
-#include "colour_code/band_widgets.h"
-#include "colour_code/resistor_display.h"
 #include "common/failure.h"
 #include "common/numbers.h"
 #include "common/program_folder.h"
 #include "common/text_file.h"
 #include "common/units.h"
-#include "config/form1.h"
-#include "config/form_surface.h"
 #include "config/settings_file.h"
-#include "config/ui_seams.h"
+#include "main_window/band_widgets.h"
+#include "main_window/form1.h"
+#include "main_window/resistor_display.h"
+#include "ui/click_label.h"
+#include "ui/placement.h"
+#include "ui/seams.h"
+#include "ui/skin_colours.h"
+#include "ui/window_surface.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -22,91 +25,22 @@
 #include <QScreen>
 #include <QTimer>
 
-namespace config {
+namespace main_window {
+
+using namespace config;
+using ui::loadPicture;
+using ui::placeAt;
+using ui::placeCombo;
+using ui::placeRect;
+using ui::setBackgroundColour;
+using ui::setFontSize;
+using ui::setTextColour;
+
 namespace {
 
 using common::twipsToPixels;
 
 QColor colour(quint32 value) { return common::colourFromValue(value); }
-
-// Skin colours go to the enabled states only, so a disabled control still looks disabled.
-void setEnabledColour(QPalette &pal, QPalette::ColorRole role, const QColor &colour)
-{
-    pal.setColor(QPalette::Active, role, colour);
-    pal.setColor(QPalette::Inactive, role, colour);
-}
-
-void setTextColour(QWidget *w, const QColor &text)
-{
-    QPalette pal = w->palette();
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        setEnabledColour(pal, role, text);
-    w->setPalette(pal);
-}
-
-void setBackground(QWidget *w, const QColor &background)
-{
-    QPalette pal = w->palette();
-    for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window})
-        setEnabledColour(pal, role, background);
-    w->setPalette(pal);
-}
-
-void setFontFamily(QWidget *w, const QString &family)
-{
-    QFont font = w->font();
-    font.setFamily(family);
-    w->setFont(font);
-}
-
-void setFontSize(QWidget *w, float points, std::optional<bool> bold = std::nullopt)
-{
-    QFont font = w->font();
-    if (points > 0)
-        font.setPointSizeF(points);
-    if (bold)
-        font.setBold(*bold);
-    w->setFont(font);
-}
-
-void placeRect(QWidget *w, const TwipsRect &r)
-{
-    w->setGeometry(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
-                   twipsToPixels(r.height));
-}
-
-void placeAt(QWidget *w, const TwipsPoint &p) { w->move(twipsToPixels(p.left), twipsToPixels(p.top)); }
-
-// A combo box gets left, top and width; its height follows from its font.
-void placeCombo(QComboBox *combo, float left, float top, float width, float fontSize)
-{
-    setFontSize(combo, fontSize);
-    combo->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                       combo->sizeHint().height());
-}
-
-QPixmap loadPicture(const QString &relative)
-{
-    const QString path = common::programPath(relative);
-    QPixmap picture(path);
-    if (picture.isNull())
-        throw common::Failure(QStringLiteral("Cannot load the picture %1").arg(path));
-    return picture;
-}
-
-QSize screenSize(const QWidget *w)
-{
-    const QScreen *screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize(1024, 768);
-}
-
-// Centred position of a window of the given size (twips), as single-precision twips.
-QPointF centredTwips(const QWidget *w, float width, float height)
-{
-    const QSize screen = screenSize(w);
-    return {(float(common::pixelsToTwips(screen.width())) - width) / 2,
-            (float(common::pixelsToTwips(screen.height())) - height) / 2};
-}
 
 } // namespace
 
@@ -130,7 +64,7 @@ bool Form1::Form_Load()
         LoadResTable();
         setTextColour(lblMonitor, colour(skin.LabelColours[4]));
         setTextColour(lblInfoMonitor, colour(skin.LabelColours[3]));
-        setBackground(cmbDopusk, colour(skin.ComboBoxColours[0]));
+        setBackgroundColour(cmbDopusk, colour(skin.ComboBoxColours[0]));
         cmbPolosok_Click();
         mnuManual->setEnabled(QFileInfo(helpProgramPath()).isExecutable());
         if (restoreLastResistor())
@@ -261,37 +195,25 @@ void Form1::ApplySkin()
     // The skin gives the size of the window below its title bar, menu bar included.
     resize(twipsToPixels(s.windowSize.width()), twipsToPixels(s.windowSize.height()));
     if (settings.isCentred(settings.FormCentring))
-        move(centredPosition());
+        move(ui::centredPosition(this));
 
     placeAt(lblMonitor, s.lblMonitor);
     lblMonitor->adjustSize();
     placeCombo(cmbPolosok, s.cmbPolosok.left, s.cmbPolosok.top, s.cmbPolosok.width, s.cmbPolosok.fontSize);
 
     // One pass over the controls by kind.
-    for (const auto &[control, kind] : m_controlOrder) {
-        switch (kind) {
-        case 0: // label
-            setTextColour(control, colour(s.LabelColours[1]));
-            setFontFamily(control, s.GeneralFont);
-            break;
-        case 1: // text box
-            setBackground(control, colour(s.TextBoxColours[1]));
-            setTextColour(control, colour(s.TextBoxColours[2]));
-            setFontFamily(control, s.GeneralFont);
-            break;
-        case 2: // combo box
-            setBackground(control, colour(s.ComboBoxColours[1]));
-            setFontFamily(control, s.GeneralFont);
-            setTextColour(control, colour(s.ComboBoxColours[2]));
-            break;
-        case 3: // button
-            setBackground(control, colour(s.ButtonColor));
-            setFontFamily(control, s.GeneralFont);
-            break;
-        default:
-            break;
-        }
-    }
+    SkinColours.windowBackground = colour(s.WindowColour);
+    SkinColours.shapeBorder = colour(s.ShapeColor);
+    SkinColours.labelText = colour(s.LabelColours[1]);
+    SkinColours.textBoxBackground = colour(s.TextBoxColours[1]);
+    SkinColours.textBoxText = colour(s.TextBoxColours[2]);
+    SkinColours.dropDownBackground = SkinColours.listBoxBackground = colour(s.ComboBoxColours[1]);
+    SkinColours.dropDownText = SkinColours.listBoxText = colour(s.ComboBoxColours[2]);
+    SkinColours.buttonBackground = colour(s.ButtonColor);
+    SkinColours.frameText = SkinColours.labelText;
+    SkinColours.font = s.GeneralFont;
+    for (const auto &[control, kind] : m_controlOrder)
+        ui::applySkinScheme(control, kind, SkinColours);
     // The labels of the dark colours keep a light text whatever the skin says.
     for (ClickLabel *entry : lblColor)
         setTextColour(entry, colour(s.LabelColours[0]));
@@ -307,14 +229,14 @@ void Form1::ApplySkin()
     settings.ConnectFormW = s.ConnectFormW;
     settings.ConnectFormH = s.ConnectFormH;
     if (settings.isCentred(settings.ConnectFormCentring)) {
-        const QPointF c = centredTwips(this, s.ConnectFormW, s.ConnectFormH);
+        const QPointF c = ui::centredTwips(this, s.ConnectFormW, s.ConnectFormH);
         settings.ConnectFormX = float(c.x());
         settings.ConnectFormY = float(c.y());
     }
     settings.OmFormW = s.OmFormW;
     settings.OmFormH = s.OmFormH;
     if (settings.isCentred(settings.OmFormCentring)) {
-        const QPointF c = centredTwips(this, s.OmFormW, s.OmFormH);
+        const QPointF c = ui::centredTwips(this, s.OmFormW, s.OmFormH);
         settings.OmFormX = float(c.x());
         settings.OmFormY = float(c.y());
     }
@@ -337,7 +259,7 @@ void Form1::ApplySkin()
     const QPixmap paletteBackground =
         isNoPicture(s.picPalletePicture) ? QPixmap() : loadPicture(s.picPalletePicture);
     for (int p = 0; p < 5; ++p) {
-        setBackground(picPallete[p], colour(s.picPalleteColour));
+        setBackgroundColour(picPallete[p], colour(s.picPalleteColour));
         picPallete[p]->resize(twipsToPixels(s.picPalleteSizes[p].width), twipsToPixels(s.picPalleteSizes[p].height));
         picPallete[p]->setBackgroundPicture(paletteBackground);
     }
@@ -361,7 +283,7 @@ void Form1::ApplySkin()
         setFontSize(labels[i], s.Labels[i].fontSize, s.Labels[i].bold);
     }
 
-    std::vector<FormSurface::Figure> figures;
+    std::vector<ui::WindowSurface::Figure> figures;
     for (const DecorativeRectangle &r : s.rectangles) {
         const QPoint a(twipsToPixels(r.x1), twipsToPixels(r.y1));
         const QPoint b(twipsToPixels(r.x2), twipsToPixels(r.y2));
@@ -382,15 +304,15 @@ void Form1::colourMenuBar()
     const QColor c = colour(skin.MenuBarColour);
     QMenuBar *bar = menuBar();
     bar->setAutoFillBackground(true);
-    setBackground(bar, c);
+    setBackgroundColour(bar, c);
     for (QMenu *menu : {mnuFile, mnuUtils, mnuHelp})
-        setBackground(menu, c);
+        setBackgroundColour(menu, c);
 }
 
 void Form1::WriteDefaultSettings()
 {
     // Centred for the window's design size, before any skin has resized it.
-    const QSize screen = screenSize(this);
+    const QSize screen = ui::screenSize(this);
     const QSize window = frameGeometry().size();
     const float x = (float(common::pixelsToTwips(screen.width())) - float(common::pixelsToTwips(window.width()))) / 2;
     const float y = (float(common::pixelsToTwips(screen.height())) - float(common::pixelsToTwips(window.height()))) / 2;
@@ -454,4 +376,4 @@ bool Form1::restoreLastResistor()
     return true;
 }
 
-} // namespace config
+} // namespace main_window

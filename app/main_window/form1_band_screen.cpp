@@ -1,20 +1,25 @@
 // The main window's decoding side: band count, band labels, palettes, and the 200 ms timer.
 
-#include "colour_code/band_widgets.h"
 #include "colour_code/nominal_input.h"
-#include "colour_code/resistor_display.h"
 #include "common/numbers.h"
 #include "common/units.h"
-#include "config/form1.h"
+#include "main_window/band_widgets.h"
+#include "main_window/form1.h"
+#include "main_window/resistor_display.h"
+#include "ui/click_label.h"
+#include "ui/placement.h"
+#include "ui/skin_colours.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QPushButton>
 #include <QScopeGuard>
 
-namespace config {
+namespace main_window {
 
-using colour_code::setLabelColours;
+using namespace config;
+
+using ui::setLabelColours;
 
 int Form1::bandWordIndex(const QString &word) const
 {
@@ -123,6 +128,8 @@ void Form1::lblColor_MouseMove(int index)
 
 void Form1::lblColor_Click(int index)
 {
+    // A choice closes the palettes even when its band picture cannot be painted.
+    const QScopeGuard close([this] { HidePalettes(); });
     ClickLabel *entry = lblColor[index];
     ClickLabel *band = lblPoloska[marking.EditedBand];
     setLabelColours(band, entry->palette().color(QPalette::Window),
@@ -130,7 +137,6 @@ void Form1::lblColor_Click(int index)
     band->setText(entry->text());
     const quint8 code = colour_code::ColourToCode(band->palette().color(QPalette::Window));
     SetBand(marking.EditedBand, code);
-    HidePalettes();
 }
 
 void Form1::HidePalettes()
@@ -152,8 +158,8 @@ bool Form1::bandsInUseChosen() const
 
 void Form1::Timer1_Timer()
 {
-    if (settings.isCentred(settings.FormCentring) && pos() != centredPosition())
-        move(centredPosition());
+    if (settings.isCentred(settings.FormCentring) && pos() != ui::centredPosition(this))
+        move(ui::centredPosition(this));
     if (bandWordIndex(cmbPolosok->currentText()) >= 0)
         Command1->setEnabled(bandsInUseChosen());
     const QString nominal = txtNominal->text();
@@ -175,4 +181,4 @@ void Form1::txtNominal_Change()
         txtNominal->setCursorPosition(int(settled.text.size()));
 }
 
-} // namespace config
+} // namespace main_window

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+namespace config
+{
+
+// The texts of the current language that the main window keeps after reading its file; the
+// tool windows read the unit names and messages from here.
+struct LanguageState {
+    QStringList LangTexts = QStringList(16, QString()); // 16 entries
+    QString NotChosenText;
+    std::array<QString, 3> BandCountNames;
+    std::array<QString, 12> ColourNames;
+};
+
+} // namespace config
