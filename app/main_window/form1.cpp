@@ -82,11 +82,12 @@ void Form1::createMenus()
     mnuAbout = addItem(mnuHelp, "mnuAbout", QStringLiteral("О программе..."));
 
     // The windows behind these items are not part of the program yet.
-    for (QAction *a : {mnuNew, mnuOpen, mnuSaveAs, mnuPreferences, mnuLinkora, mnuVoltamo, mnuAbout})
+    for (QAction *a : {mnuNew, mnuOpen, mnuSaveAs, mnuPreferences, mnuLinkora, mnuVoltamo})
         a->setEnabled(false);
 
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(mnuManual, &QAction::triggered, this, [this] { guarded([this] { mnuManual_Click(); }); });
+    connect(mnuAbout, &QAction::triggered, this, [this] { guarded([this] { mnuAbout_Click(); }); });
 }
 
 void Form1::createControls()

@@ -102,6 +102,7 @@ public:
     void txtNominal_Change();
     void mnuExit_Click();
     void mnuManual_Click();
+    void mnuAbout_Click(); // in form1_about.cpp
 
     void ResetPicture();
     void SetBand(int position, quint8 code);
