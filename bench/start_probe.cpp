@@ -244,13 +244,37 @@ public:
     bool m_verbose = false;
 };
 
-double median(std::vector<double> v)
+// Median of the values that are not NaN (a failed start is recorded as NaN).
+double median(const std::vector<double> &values)
 {
+    std::vector<double> v;
+    for (double x : values)
+        if (!std::isnan(x))
+            v.push_back(x);
     if (v.empty())
         return NAN;
     std::sort(v.begin(), v.end());
     const size_t n = v.size();
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+double minimum(const std::vector<double> &values)
+{
+    double m = NAN;
+    for (double x : values)
+        if (!std::isnan(x) && !(x >= m))
+            m = x;
+    return m;
+}
+
+// Median over the rounds of a / b: the two ran back to back, so a change of machine load
+// between rounds cancels out.
+double pairedRatio(const std::vector<double> &a, const std::vector<double> &b)
+{
+    std::vector<double> r;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+        r.push_back(a[i] / b[i]); // NaN when either failed
+    return median(r);
 }
 
 void usage()
@@ -310,12 +334,13 @@ int main(int argc, char **argv)
             results[size_t(p - programs.data())] = probe.run(p->path, timeoutMs);
         for (size_t i = 0; i < programs.size(); ++i) {
             Program &p = programs[i];
-            if (const auto &s = results[i]) {
-                p.mapped.push_back(s->mapped);
-                p.painted.push_back(s->painted);
-                p.cpu.push_back(s->cpu);
-                std::printf("  %s %6.1f / %6.1f (cpu %5.1f)", p.name.c_str(), s->mapped, s->painted,
-                            s->cpu);
+            const Start s = results[i].value_or(Start{NAN, NAN, NAN});
+            p.mapped.push_back(s.mapped);
+            p.painted.push_back(s.painted);
+            p.cpu.push_back(s.cpu);
+            if (results[i]) {
+                std::printf("  %s %6.1f / %6.1f (cpu %5.1f)", p.name.c_str(), s.mapped, s.painted,
+                            s.cpu);
             } else {
                 ++p.failures;
                 std::printf("  %s %26s", p.name.c_str(), "failed");
@@ -325,20 +350,25 @@ int main(int argc, char **argv)
         std::fflush(stdout);
     }
 
-    std::printf("\nmedian of %d starts, ms from process start (ratio to %s):\n", runs,
-                programs.front().name.c_str());
-    const double base = median(programs.front().painted);
-    const double baseCpu = median(programs.front().cpu);
+    const Program &base = programs.front();
+    std::printf("\nms from process start to the first window painted, and processor ms until then,"
+                "\nover %d starts; ratios to %s:\n",
+                runs, base.name.c_str());
+    std::printf("  %-10s %8s %8s %8s %7s %7s %9s %7s %7s\n", "", "mapped", "painted", "best",
+                "ratio", "paired", "processor", "ratio", "paired");
     int status = 0;
     for (const Program &p : programs) {
-        const double painted = median(p.painted), cpu = median(p.cpu);
-        std::printf("  %-10s mapped %6.1f  painted %6.1f (%.2f)  processor %6.1f (%.2f)",
-                    p.name.c_str(), median(p.mapped), painted, painted / base, cpu, cpu / baseCpu);
+        std::printf("  %-10s %8.1f %8.1f %8.1f %7.2f %7.2f %9.1f %7.2f %7.2f", p.name.c_str(),
+                    median(p.mapped), median(p.painted), minimum(p.painted),
+                    median(p.painted) / median(base.painted), pairedRatio(p.painted, base.painted),
+                    median(p.cpu), median(p.cpu) / median(base.cpu), pairedRatio(p.cpu, base.cpu));
         if (p.failures) {
             std::printf("  (%d failed starts)", p.failures);
             status = 1;
         }
         std::printf("\n");
     }
+    std::printf("(mapped, painted, processor: medians; best: the fastest start; ratio: of the "
+                "medians;\n paired: median of the ratios within each round)\n");
     return status;
 }
