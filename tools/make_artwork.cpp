@@ -236,19 +236,19 @@ void makeConnectionPictures(Writer &out)
         out.bmp(image, QStringLiteral("Connect1.bmp"));
     }
     {
-        // Series: two resistors in a chain.
+        // Series: two resistors in a chain, with bare wire between the terminals and the
+        // bodies so that the chain reads as one path (no junction: nothing branches here).
         QImage image = schematicTile();
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
-        const double mid = 48;
+        const double mid = 48, length = 29;
         p.setPen(QPen(kWire, wire, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(QPointF(9, mid), QPointF(87, mid));
-        const double k = 35.0 / 220;
+        const double k = length / 220;
         p.drawImage(0, 0,
-                    smallResistor(image.size(), k, QPointF(10.5, mid), false, iconBandsA(), 1.3));
+                    smallResistor(image.size(), k, QPointF(14, mid), false, iconBandsA(), 1.5));
         p.drawImage(0, 0,
-                    smallResistor(image.size(), k, QPointF(50.5, mid), false, iconBandsB(), 1.3));
-        drawJunction(p, QPointF(48, mid));
+                    smallResistor(image.size(), k, QPointF(53, mid), false, iconBandsB(), 1.5));
         drawTerminal(p, QPointF(6, mid));
         drawTerminal(p, QPointF(90, mid));
         p.end();
@@ -262,13 +262,23 @@ void makeLawPicture(Writer &out)
 {
     // The window lays the letters over it: U near (74,30), I near (38,102), R near (108,102),
     // each about 20 x 30; white marks the sought letter, black the others, so the compartments
-    // are a mid tone on which both read well.
+    // are a mid tone on which both read well. Both skins show the same picture, so it is a
+    // framed card of its own rather than a piece of either window's background.
     QImage image(168, 168, QImage::Format_RGB32);
-    image.fill(kLightWindow);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPointF apex(84, 5), left(5, 161), right(163, 161);
-    const double divider = 70;
+    QLinearGradient card(0, 0, 0, 168);
+    card.setColorAt(0, QColor(0xF4, 0xF7, 0xFB));
+    card.setColorAt(1, QColor(0xD6, 0xE0, 0xEC));
+    p.fillRect(QRectF(0, 0, 168, 168), card);
+    p.setPen(QPen(QColor(0x7A, 0x8C, 0xA3), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(0.5, 0.5, 167, 167));
+    p.setPen(QPen(QColor(255, 255, 255, 160), 1));
+    p.drawLine(QPointF(1.5, 1.5), QPointF(166.5, 1.5));
+
+    const QPointF apex(84, 12), left(12, 154), right(156, 154);
+    const double divider = 74;
     const double t = (divider - apex.y()) / (left.y() - apex.y());
     const QPointF divL(apex.x() + (left.x() - apex.x()) * t, divider);
     const QPointF divR(apex.x() + (right.x() - apex.x()) * t, divider);
@@ -281,7 +291,7 @@ void makeLawPicture(Writer &out)
     p.save();
     p.translate(1.5, 3);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(30, 45, 70, 40));
+    p.setBrush(QColor(30, 45, 70, 45));
     p.drawPath(triangle);
     p.restore();
 
@@ -457,20 +467,18 @@ void makeSplashHeader(Writer &out)
 enum class Motif { Resistor, Connection, Law };
 
 struct Theme {
-    QColor window, accent, line, title, subtitle, ink;
+    QColor window, accent, line, title, ink;
 };
 
 const Theme kLight = {kLightWindow,
                       QColor(0xCF, 0xDC, 0xEC),
                       QColor(0x7A, 0x8C, 0xA3),
                       QColor(0x16, 0x32, 0x5C),
-                      QColor(0x4A, 0x5D, 0x78),
                       QColor(0x2E, 0x40, 0x58)};
 const Theme kDark = {kDarkWindow,
                      QColor(0x33, 0x40, 0x52),
                      QColor(0x5E, 0x72, 0x8C),
                      QColor(0xE8, 0xEE, 0xF6),
-                     QColor(0xA4, 0xB4, 0xC8),
                      QColor(0xB8, 0xC6, 0xD8)};
 
 void drawMotif(QPainter &p, Motif motif, const QRectF &box, const Theme &theme, QSize canvas)
@@ -522,8 +530,8 @@ void drawMotif(QPainter &p, Motif motif, const QRectF &box, const Theme &theme, 
     }
 }
 
-QImage banner(QSize size, const QString &title, const QString &subtitle, Motif motif,
-              const Theme &theme)
+// The banner carries the window's name only: it is shown whatever the interface language.
+QImage banner(QSize size, const QString &title, Motif motif, const Theme &theme)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(theme.window);
@@ -572,18 +580,12 @@ QImage banner(QSize size, const QString &title, const QString &subtitle, Motif m
     }
 
     const double textLeft = box.right() + 14;
-    const QFont titleFont = sansFont(h * 0.45, QFont::Bold);
-    const QFont subFont = sansFont(h * 0.23);
-    const QFontMetricsF tm(titleFont), sm(subFont);
-    const double gap = 2;
-    const double block = tm.ascent() + gap + sm.ascent();
-    const double titleBase = (h - 3 - block) / 2 + tm.ascent();
+    const QFont titleFont = sansFont(h * 0.52, QFont::Bold);
+    const QFontMetricsF tm(titleFont);
+    const double titleBase = (h - 3 - tm.ascent()) / 2 + tm.ascent();
     p.setFont(titleFont);
     p.setPen(theme.title);
     p.drawText(QPointF(textLeft, titleBase), title);
-    p.setFont(subFont);
-    p.setPen(theme.subtitle);
-    p.drawText(QPointF(textLeft + 1, titleBase + gap + sm.ascent()), subtitle);
     p.end();
     return image;
 }
@@ -594,19 +596,18 @@ void makeBanners(Writer &out)
         const char *file;
         QSize size;
         const char *title;
-        const char *subtitle;
         Motif motif;
     };
     const PictureJob jobs[] = {
-        {"MarkTitle", {880, 56}, "Bandolin", "Цветовая маркировка резисторов", Motif::Resistor},
-        {"ConTitle", {460, 48}, "Linkora", "Расчёт соединений", Motif::Connection},
-        {"OmTitle", {380, 48}, "Voltamo", "Закон Ома", Motif::Law},
+        {"MarkTitle", {880, 56}, "Bandolin", Motif::Resistor},
+        {"ConTitle", {460, 48}, "Linkora", Motif::Connection},
+        {"OmTitle", {380, 48}, "Voltamo", Motif::Law},
     };
     for (const PictureJob &s : jobs) {
-        const QString title = QString::fromUtf8(s.title), subtitle = QString::fromUtf8(s.subtitle);
-        out.bmp(banner(s.size, title, subtitle, s.motif, kLight),
+        const QString title = QString::fromLatin1(s.title);
+        out.bmp(banner(s.size, title, s.motif, kLight),
                 QLatin1String(s.file) + QLatin1String(".bmp"));
-        out.bmp(banner(s.size, title, subtitle, s.motif, kDark),
+        out.bmp(banner(s.size, title, s.motif, kDark),
                 QLatin1String(s.file) + QLatin1String("Dark.bmp"));
     }
 }

@@ -84,7 +84,12 @@ private:
         } catch (const common::Failure &) {
             return; // beyond the double range: leave the text for the encoder to refuse
         }
-        rewrite(common::plainNumberText(common::roundHalfEven(value, decimals)));
+        QString rounded = common::plainNumberText(common::roundHalfEven(value, decimals));
+        // A number in exponent form ("4.044E+42") already has no fraction to drop: writing it
+        // again would only add the blank that the next run removes, without end.
+        if (QStringView(rounded).trimmed() == text())
+            return;
+        rewrite(rounded);
     }
 
     // B: "4.0" becomes "4".

@@ -94,27 +94,6 @@ quint8 readRounding(common::LineReader &reader)
     return quint8(rounded);
 }
 
-quint8 codeFromCharacter(QChar c)
-{
-    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-        return quint8(c.unicode() - '0');
-    if (c == QLatin1Char('A'))
-        return 10;
-    if (c == QLatin1Char('B'))
-        return 11;
-    return 0xFF;
-}
-
-// Band positions that take part for each band count.
-bool positionUsed(int bandCount, int position)
-{
-    if (bandCount == 3)
-        return position == 0 || position == 1 || position == 3;
-    if (bandCount == 4)
-        return position != 2;
-    return true;
-}
-
 } // namespace
 
 QString settingsFilePath()
@@ -192,6 +171,11 @@ QStringList defaultSettingsLines(float centredX, float centredY)
     };
 }
 
+QString lastResistorLabel()
+{
+    return kLastResistorLabel;
+}
+
 QString normalisedPlacementWord(const QString &word, const QString &langPos1,
                                 const QString &langPos2)
 {
@@ -238,85 +222,8 @@ QStringList saveSettingsLines(const SettingsSnapshot &s)
         kLastUirLabel,
         s.VoltamLastUIR,
         kLastResistorLabel,
-        lastResistorCode(s.BandCount, s.BandCodes),
+        s.lastResistorCode,
     };
-}
-
-QString lastResistorCode(int bandCount, const std::array<quint8, 5> &codes)
-{
-    QString text = QString::number(bandCount);
-    for (const quint8 code : codes) {
-        if (code < 10)
-            text += QLatin1Char(char('0' + code));
-        else if (code == 10)
-            text += QLatin1Char('A');
-        else if (code == 11)
-            text += QLatin1Char('B');
-        else
-            text += QString::number(code); // not a colour code; never produced by the program
-    }
-    return text;
-}
-
-std::optional<LastResistor> parseLastResistor(QString text)
-{
-    text = text.trimmed();
-    if (text.size() != 6 || text[0] < QLatin1Char('0') || text[0] > QLatin1Char('9'))
-        return std::nullopt;
-    LastResistor resistor;
-    resistor.BandCount = text[0].unicode() - '0';
-    for (int i = 0; i < 5; ++i) {
-        const quint8 code = codeFromCharacter(text[i + 1]);
-        if (code > 11)
-            return std::nullopt;
-        resistor.BandCodes[i] = code;
-    }
-    return resistor;
-}
-
-LastResistor literalLastResistor(QString text)
-{
-    auto digitAt = [&](int index) -> quint8 {
-        if (index >= text.size())
-            return 0;
-        const QChar c = text[index];
-        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ? quint8(c.unicode() - '0') : 0;
-    };
-    LastResistor resistor;
-    resistor.BandCount = digitAt(0);
-    for (int i = 0; i < 5; ++i)
-        resistor.BandCodes[i] = digitAt(i + 1);
-    return resistor;
-}
-
-bool isRestorableResistor(const LastResistor &resistor, const BandCodeAllowed &codeAllowed)
-{
-    if (resistor.BandCount < 3 || resistor.BandCount > 5)
-        return false;
-    for (int position = 0; position < 5; ++position) {
-        const quint8 code = resistor.BandCodes[position];
-        if (code > 11)
-            return false;
-        if (positionUsed(resistor.BandCount, position) && !codeAllowed(position, code))
-            return false;
-    }
-    return true;
-}
-
-bool isRestorableResistor(const LastResistor &resistor,
-                          const std::array<std::array<double, 5>, 12> &codeValues)
-{
-    return isRestorableResistor(resistor, [&](int position, quint8 code) {
-        return code < 12 && codeValues[code][position] != -1;
-    });
-}
-
-LastResistor restoredLastResistor(const QString &temp01, const BandCodeAllowed &codeAllowed)
-{
-    if (const auto parsed = parseLastResistor(temp01);
-        parsed && isRestorableResistor(*parsed, codeAllowed))
-        return *parsed;
-    return literalLastResistor(temp01.trimmed());
 }
 
 SettingsFile readSettingsFile(const QString &path)

@@ -7,8 +7,6 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
-#include <array>
-#include <functional>
 #include <optional>
 
 namespace config
@@ -53,9 +51,8 @@ struct SettingsSnapshot {
     quint8 ConRound = 0;
     quint8 OmRound = 0;
     QString VoltamLastUIR;
-    int BandCount = 0;
-    std::array<quint8, 5> BandCodes{};
-    QString LangPos1; // the current language's centred and free placement words
+    QString lastResistorCode; // line 35: the code of the live marking
+    QString LangPos1;         // the current language's centred and free placement words
     QString LangPos2;
 };
 
@@ -63,42 +60,12 @@ struct SettingsSnapshot {
 // words of the current language.
 QStringList saveSettingsLines(const SettingsSnapshot &snapshot);
 
+// The label of line 34, which every writer puts before the last resistor code.
+QString lastResistorLabel();
+
 // LangPos1 when the stored word means centred, LangPos2 for any other text.
 QString normalisedPlacementWord(const QString &word, const QString &langPos1,
                                 const QString &langPos2);
-
-// ---- The last resistor (line 35) -----------------------------------------------------------
-
-struct LastResistor {
-    int BandCount = 0;
-    std::array<quint8, 5> BandCodes{};
-    bool operator==(const LastResistor &) const = default;
-};
-
-// The band count, then one character per band position: codes 0-9 as their digit, 10 as "A"
-// and 11 as "B", so a line keeps its six characters and reads back unchanged.
-QString lastResistorCode(int bandCount, const std::array<quint8, 5> &codes);
-
-// Reads a line written by lastResistorCode (blanks around it are ignored). No value unless
-// it is exactly a digit followed by five characters of 0-9, "A" or "B".
-std::optional<LastResistor> parseLastResistor(QString text);
-
-// The start-up's literal reading: characters 1 to 6 each taken alone as a number; a missing
-// or non-digit character (also "A" and "B") counts as 0. An empty line gives all zeros.
-LastResistor literalLastResistor(QString text);
-
-// Whether a stored resistor may be restored: band count 3, 4 or 5, every code 0-11, and every
-// position the band count uses holding a code that codeAllowed accepts for that position.
-using BandCodeAllowed = std::function<bool(int bandPosition, quint8 code)>;
-bool isRestorableResistor(const LastResistor &resistor, const BandCodeAllowed &codeAllowed);
-// The same, judged by the colour-code table: a code is allowed at a position unless its value
-// there is -1 (the colour does not occur in that role).
-bool isRestorableResistor(const LastResistor &resistor,
-                          const std::array<std::array<double, 5>, 12> &codeValues);
-
-// What the start-up restores from Temp01: the parsed resistor when it is restorable,
-// otherwise the literal reading (so an empty line still gives band count 0 and all zeros).
-LastResistor restoredLastResistor(const QString &temp01, const BandCodeAllowed &codeAllowed);
 
 // ---- Reading -------------------------------------------------------------------------------
 

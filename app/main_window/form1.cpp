@@ -81,13 +81,13 @@ void Form1::createMenus()
     mnuManual = addItem(mnuHelp, "mnuManual", QStringLiteral("Справочник"));
     mnuAbout = addItem(mnuHelp, "mnuAbout", QStringLiteral("О программе..."));
 
-    // The windows behind these items are not part of the program yet.
-    for (QAction *a : {mnuNew, mnuOpen, mnuSaveAs, mnuPreferences, mnuLinkora, mnuVoltamo})
-        a->setEnabled(false);
-
+    connect(mnuPreferences, &QAction::triggered, this, [this] { guarded([this] { mnuPreferences_Click(); }); });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(mnuManual, &QAction::triggered, this, [this] { guarded([this] { mnuManual_Click(); }); });
     connect(mnuAbout, &QAction::triggered, this, [this] { guarded([this] { mnuAbout_Click(); }); });
+    connectMarkingFileItems();
+    connect(mnuLinkora, &QAction::triggered, this, [this] { guarded([this] { mnuLinkora_Click(); }); });
+    connect(mnuVoltamo, &QAction::triggered, this, [this] { mnuVoltamo_Click(); });
 }
 
 void Form1::createControls()
@@ -152,7 +152,8 @@ void Form1::createControls()
     picMonitor = new ResistorDisplay(m_surface);
     picMonitor->setObjectName(QStringLiteral("picMonitor"));
     picMonitor->setGeometry(300, 72, 340, 252);
-    lblMonitor = new QLabel(QStringLiteral("Display"), picMonitor);
+    // The language files have no line for a display caption, so it shows none.
+    lblMonitor = new QLabel(picMonitor);
     lblMonitor->setObjectName(QStringLiteral("lblMonitor"));
     lblMonitor->move(8, 4);
     registerControl(lblMonitor, ControlKind::Label);

@@ -23,10 +23,22 @@ class QMenu;
 class QPushButton;
 class QTimer;
 
+namespace ohm_calc {
+class frmVoltam;
+} // namespace ohm_calc
+
 namespace ui {
 class ClickLabel;
 class WindowSurface;
 } // namespace ui
+
+namespace marking_files {
+struct Marking;
+} // namespace marking_files
+
+namespace connection_calc {
+class frmLinkor;
+} // namespace connection_calc
 
 namespace main_window {
 
@@ -103,6 +115,20 @@ public:
     void mnuExit_Click();
     void mnuManual_Click();
     void mnuAbout_Click(); // in form1_about.cpp
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    void mnuSaveAs_Click();
+    void mnuLinkora_Click();
+    void mnuVoltamo_Click();
+    // Prepares the Voltamo window again (after the options have changed the files); a window
+    // that is not open is prepared then and stays hidden until the menu shows it.
+    void ReInVoltamo();
+    // The Voltamo window while it is loaded, shown or not.
+    QPointer<ohm_calc::frmVoltam> voltamoWindow;
+    // Runs the options dialog; after an applied OK every window is re-initialised.
+    void mnuPreferences_Click();
+    // Re-runs the load of the tool windows (after the options have changed the files).
+    void reInitToolWindows();
 
     void ResetPicture();
     void SetBand(int position, quint8 code);
@@ -122,14 +148,27 @@ public:
     // Where the help program is expected.
     static QString helpProgramPath();
 
+    // The Linkora window while it is loaded (prepared, shown or not), otherwise null.
+    connection_calc::frmLinkor *LinkoraWindow() const;
+    // The Linkora window, created and prepared (and left hidden) when it is not loaded; null
+    // when its preparation failed, which the user has been told.
+    connection_calc::frmLinkor *LoadLinkora();
+    // After the options changed the files: prepares the loaded window again (keeping its
+    // entries), or prepares it hidden when it is not loaded.
+    void ReInLinkora();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
     void createMenus();
+    void connectMarkingFileItems();
     void readSettings();
     bool restoreLastResistor(); // true when a stored marking was restored
+    // Selects the marking's band count, decodes it and selects its tolerance item, ready for
+    // the encoder to rebuild the band labels and the display.
+    void restoreMarking(const marking_files::Marking &restored);
     void colourMenuBar();
     void setNotChosen(int position);
     // Selects the tolerance item that shows a decoded tolerance, when the list has it.
@@ -149,9 +188,10 @@ private:
     ui::WindowSurface *m_surface = nullptr;
     std::vector<std::pair<QWidget *, ui::ControlKind>> m_controlOrder;
     std::unique_ptr<QLockFile> m_lock;
+    QPointer<connection_calc::frmLinkor> m_linkora; // deleted when it closes
     bool m_inNominalChange = false;
-    // Save As is wanted after a decoding or an encoding; the item itself waits for the
-    // marking files.
+    // Save As is enabled by a decoding, an encoding or an opened marking, and disabled by a
+    // change of the band count.
     bool m_saveAsWanted = false;
 };
 

@@ -48,6 +48,7 @@ void Form1::setNotChosen(int position)
 void Form1::setSaveAsWanted(bool wanted)
 {
     m_saveAsWanted = wanted;
+    mnuSaveAs->setEnabled(wanted);
 }
 
 void Form1::cmbPolosok_Click()

@@ -9,6 +9,7 @@
 #include "main_window/band_widgets.h"
 #include "main_window/form1.h"
 #include "main_window/resistor_display.h"
+#include "marking_files/mark_code.h"
 #include "ui/click_label.h"
 #include "ui/placement.h"
 #include "ui/seams.h"
@@ -341,8 +342,7 @@ void Form1::SaveSettings()
     s.ConRound = settings.ConRound;
     s.OmRound = settings.OmRound;
     s.VoltamLastUIR = settings.VoltamLastUIR;
-    s.BandCount = marking.BandCount;
-    s.BandCodes = marking.BandCodes;
+    s.lastResistorCode = marking_files::markCode({marking.BandCount, marking.BandCodes});
     s.LangPos1 = settings.LangPos1;
     s.LangPos2 = settings.LangPos2;
     try {
@@ -355,25 +355,28 @@ void Form1::SaveSettings()
 
 bool Form1::restoreLastResistor()
 {
-    const auto allowed = [this](int position, quint8 code) {
-        return code < 12 && tables.CodeValues[code][position] != colour_code::kNotAllowed;
-    };
-    const std::optional<LastResistor> stored = parseLastResistor(settings.Temp01);
-    if (!stored || !isRestorableResistor(*stored, allowed)) {
+    const std::optional<marking_files::Marking> stored =
+        marking_files::parseMarkCode(settings.Temp01);
+    if (!stored || !marking_files::isValidMarking(*stored, tables)) {
         // Nothing (usable) was stored: decode the empty marking as the first start does, and
         // leave the band labels unchosen.
         DecodeMarking(0, {});
         marking.DeviationText.clear();
         return false;
     }
-    selectBandCount(stored->BandCount - 3);
-    DecodeMarking(stored->BandCount, stored->BandCodes);
-    marking.DeviationText.clear();
-    marking.BandCodes = stored->BandCodes;
-    // The encoder paints the tolerance band from the selector: give it the stored one.
-    if (stored->BandCount != 3)
-        selectToleranceItem(marking.Tolerance);
+    restoreMarking(*stored);
     return true;
+}
+
+void Form1::restoreMarking(const marking_files::Marking &restored)
+{
+    selectBandCount(restored.BandCount - 3);
+    DecodeMarking(restored.BandCount, restored.BandCodes);
+    marking.DeviationText.clear();
+    marking.BandCodes = restored.BandCodes;
+    // The encoder paints the tolerance band from the selector: give it the restored one.
+    if (restored.BandCount != 3)
+        selectToleranceItem(marking.Tolerance);
 }
 
 } // namespace main_window

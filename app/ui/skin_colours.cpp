@@ -24,6 +24,11 @@ void paint(QWidget *control, const QColor &background, const QColor &text, const
         setFontFamily(control, font);
 }
 
+QColor readableTextOn(const QColor &background)
+{
+    return background.lightnessF() < 0.5 ? QColor(0xF0, 0xF0, 0xF0) : QColor(Qt::black);
+}
+
 } // namespace
 
 void applySkinScheme(QWidget *control, ControlKind kind, const SkinScheme &s)
@@ -45,7 +50,9 @@ void applySkinScheme(QWidget *control, ControlKind kind, const SkinScheme &s)
         paint(control, s.listBoxBackground, s.listBoxText, s.font);
         break;
     case ControlKind::Button:
-        paint(control, s.buttonBackground, QColor(), s.font);
+        // The skin gives a button no text colour: take the one that reads on its background.
+        paint(control, s.buttonBackground,
+              s.buttonBackground.isValid() ? readableTextOn(s.buttonBackground) : QColor(), s.font);
         break;
     case ControlKind::Frame:
         paint(control, QColor(), s.frameText, s.font);
@@ -63,9 +70,13 @@ void setTextColour(QWidget *control, const QColor &text)
 
 void setBackgroundColour(QWidget *control, const QColor &background)
 {
+    // A disabled control keeps the skin's background too (a light button on a dark skin would
+    // glare); its text stays the style's disabled colour, which is what shows it is disabled.
     QPalette pal = control->palette();
-    for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window})
+    for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window}) {
         setEnabledColour(pal, role, background);
+        pal.setColor(QPalette::Disabled, role, background);
+    }
     control->setPalette(pal);
 }
 

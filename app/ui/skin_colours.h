@@ -31,7 +31,8 @@ struct SkinScheme {
 // foreground (QFrame draws its outline in the WindowText colour).
 void applySkinScheme(QWidget *control, ControlKind kind, const SkinScheme &scheme);
 
-// Colours go to the enabled states only, so a disabled control still looks disabled.
+// Text colours go to the enabled states only, so a disabled control still looks disabled;
+// backgrounds apply to every state.
 void setTextColour(QWidget *control, const QColor &text);
 void setBackgroundColour(QWidget *control, const QColor &background);
 // A label's own background and text (band labels, palette entries).

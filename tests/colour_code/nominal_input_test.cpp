@@ -124,6 +124,8 @@ void NominalInputTest::textsSetByTheProgram_data()
     QTest::newRow("unknown band count keeps the length") << " 4.75" << -1 << 4 << "4.75" << 4;
     QTest::newRow("many points") << ".." << 0 << 3 << "0" << 3;
     QTest::newRow("huge number is left alone") << "1.0E999" << 0 << 3 << "1.0E999" << 3;
+    QTest::newRow("exponent form with a zero after the point") << "4.044E+42" << 0 << 3 << "4.044E+42" << 3;
+    QTest::newRow("inner blanks read as one number") << ".04   044e44" << 1 << 3 << "4.044E+42" << 3;
 }
 
 void NominalInputTest::textsSetByTheProgram()

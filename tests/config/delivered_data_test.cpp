@@ -102,7 +102,7 @@ private Q_SLOTS:
         QCOMPARE(main.RequiredFiles[0], QStringLiteral("\\Data\\Resistor.bmp"));
         QCOMPARE(main.picMark, QStringLiteral("\\Data\\MarkTitle.bmp"));
         QCOMPARE(main.ConnectFormW, 480.0f * 15);
-        QCOMPARE(main.OmFormH, 320.0f * 15);
+        QCOMPARE(main.OmFormH, 264.0f * 15);
         QCOMPARE(main.lineWidth, 1);
         QCOMPARE(int(main.rectangles.size()), 3);
         QCOMPARE(skin.linkora.cmdCalc.bold, true);

@@ -11,11 +11,6 @@
 #include <QTest>
 #include <functional>
 
-using config::LastResistor;
-using Codes = std::array<quint8, 5>;
-
-Q_DECLARE_METATYPE(Codes)
-
 namespace
 {
 
@@ -180,8 +175,7 @@ private Q_SLOTS:
         s.ConRound = 7;
         s.OmRound = 255;
         s.VoltamLastUIR = QStringLiteral("I");
-        s.BandCount = 5;
-        s.BandCodes = {3, 2, 4, 11, 1};
+        s.lastResistorCode = QStringLiteral("5324B1");
         s.LangPos1 = kCentred;
         s.LangPos2 = kFree;
         const QStringList lines = config::saveSettingsLines(s);
@@ -244,8 +238,7 @@ private Q_SLOTS:
         s.ConRound = 0;
         s.OmRound = 12;
         s.VoltamLastUIR = QStringLiteral("R");
-        s.BandCount = 4;
-        s.BandCodes = {3, 2, 4, 1, 0};
+        s.lastResistorCode = QStringLiteral("432410");
         s.LangPos1 = kCentred;
         s.LangPos2 = kFree;
 
@@ -405,109 +398,6 @@ private Q_SLOTS:
         QStringList lines = config::defaultSettingsLines(5, 5);
         lines[34] = QStringLiteral("  432410\t");
         QCOMPARE(readBack(lines).Temp01, QStringLiteral("432410"));
-    }
-
-    void lastResistorCode_data()
-    {
-        QTest::addColumn<int>("bandCount");
-        QTest::addColumn<Codes>("codes");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("digits only") << 4 << Codes{3, 2, 4, 1, 0} << "432410";
-        QTest::newRow("grey is A") << 5 << Codes{10, 2, 4, 1, 0} << "5A2410";
-        QTest::newRow("white is B") << 3 << Codes{3, 2, 0, 11, 9} << "3320B9";
-        QTest::newRow("nothing stored yet") << 0 << Codes{} << "000000";
-    }
-
-    void lastResistorCode()
-    {
-        QFETCH(int, bandCount);
-        QFETCH(Codes, codes);
-        QFETCH(QString, expected);
-        QCOMPARE(config::lastResistorCode(bandCount, codes), expected);
-        const auto parsed = config::parseLastResistor(expected);
-        QVERIFY(parsed);
-        QCOMPARE(parsed->BandCount, bandCount);
-        QCOMPARE(parsed->BandCodes, codes);
-    }
-
-    void parseLastResistor_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("parses");
-        QTest::addColumn<int>("bandCount");
-        QTest::addColumn<Codes>("codes");
-        QTest::newRow("blanks around") << "  432410 " << true << 4 << Codes{3, 2, 4, 1, 0};
-        QTest::newRow("A and B") << "4AB410" << true << 4 << Codes{10, 11, 4, 1, 0};
-        QTest::newRow("empty") << "" << false << 0 << Codes{};
-        QTest::newRow("too short") << "43241" << false << 0 << Codes{};
-        QTest::newRow("too long") << "4324100" << false << 0 << Codes{};
-        QTest::newRow("letter C") << "4C2410" << false << 0 << Codes{};
-        QTest::newRow("band count is a letter") << "A32410" << false << 0 << Codes{};
-        QTest::newRow("blank inside") << "432 10" << false << 0 << Codes{};
-    }
-
-    void parseLastResistor()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, parses);
-        QFETCH(int, bandCount);
-        QFETCH(Codes, codes);
-        const auto parsed = config::parseLastResistor(text);
-        QCOMPARE(bool(parsed), parses);
-        if (parsed)
-            QCOMPARE(*parsed, (LastResistor{bandCount, codes}));
-    }
-
-    void literalReading_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("bandCount");
-        QTest::addColumn<Codes>("codes");
-        QTest::newRow("empty line") << "" << 0 << Codes{};
-        QTest::newRow("six digits") << "532419" << 5 << Codes{3, 2, 4, 1, 9};
-        QTest::newRow("short line") << "43" << 4 << Codes{3, 0, 0, 0, 0};
-        QTest::newRow("letters count 0") << "4A2x1B" << 4 << Codes{0, 2, 0, 1, 0};
-    }
-
-    void literalReading()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, bandCount);
-        QFETCH(Codes, codes);
-        QCOMPARE(config::literalLastResistor(text), (LastResistor{bandCount, codes}));
-    }
-
-    void restoredResistor_data()
-    {
-        QTest::addColumn<QString>("temp01");
-        QTest::addColumn<int>("bandCount");
-        QTest::addColumn<Codes>("codes");
-        QTest::newRow("valid four bands") << "432410" << 4 << Codes{3, 2, 4, 1, 0};
-        QTest::newRow("white in digit 1 kept") << "5B2A10" << 5 << Codes{11, 2, 10, 1, 0};
-        QTest::newRow("empty line gives zeros") << "" << 0 << Codes{};
-        QTest::newRow("band count 6 read literally") << "6B2410" << 6 << Codes{0, 2, 4, 1, 0};
-        // Silver is no second digit: not restorable, so the literal reading stands.
-        QTest::newRow("silver second digit") << "4B0A10" << 4 << Codes{0, 0, 0, 1, 0};
-        // Three bands do not use positions 2 and 4, whatever they hold.
-        QTest::newRow("unused positions ignored") << "33200A" << 3 << Codes{3, 2, 0, 0, 10};
-    }
-
-    void restoredResistor()
-    {
-        QFETCH(QString, temp01);
-        QFETCH(int, bandCount);
-        QFETCH(Codes, codes);
-        // Silver and gold are no digits; black is no first digit.
-        std::array<std::array<double, 5>, 12> values{};
-        values[0] = {-1, -1, -1, 0.01, 10};
-        values[1] = {-1, -1, -1, 0.1, 5};
-        values[2] = {-1, 0, 0, 1, -1};
-        const config::BandCodeAllowed allowed = [&](int position, quint8 code) {
-            return values[code][position] != -1;
-        };
-        QCOMPARE(config::restoredLastResistor(temp01, allowed), (LastResistor{bandCount, codes}));
-        QCOMPARE(config::isRestorableResistor(LastResistor{bandCount, codes}, values),
-                 config::isRestorableResistor(LastResistor{bandCount, codes}, allowed));
     }
 };
 

@@ -145,6 +145,39 @@ private Q_SLOTS:
         QCOMPARE(again.mid(4, bands == 3 ? 1 : 2), line35.mid(4, bands == 3 ? 1 : 2));
     }
 
+    // The stored marking's tolerance band decides the tolerance item, not the item stored on
+    // its own line.
+    void restoredMarkingSelectsItsOwnTolerance()
+    {
+        FormFixture f;
+        QVERIFY(f.load());
+        f.close();
+        editLine(f, kSettings, 23, QStringLiteral("10%"));
+        editLine(f, kSettings, 35, QStringLiteral("469043")); // yellow violet red, brown: 1%
+        QVERIFY(f.load());
+        QVERIFY(f.messages.empty());
+        QCOMPARE(f.form->cmbDopusk->currentText(), QStringLiteral("1%"));
+        QCOMPARE(int(f.form->marking.BandCodes[4]), 3);
+        QCOMPARE(f.form->lblPoloska[4]->text(), f.form->texts.ColourNames[3]);
+    }
+
+    // Both rounding values go back to their own lines.
+    void roundingValuesAreSavedOnTheirOwnLines()
+    {
+        FormFixture f;
+        QVERIFY(f.load());
+        f.close();
+        editLine(f, kSettings, 29, QStringLiteral("2"));
+        editLine(f, kSettings, 31, QStringLiteral("6"));
+        QVERIFY(f.load());
+        QCOMPARE(int(f.form->settings.ConRound), 2);
+        QCOMPARE(int(f.form->settings.OmRound), 6);
+        f.close();
+        const QStringList lines = f.folder.readLines(kSettings);
+        QCOMPARE(lines[28], QStringLiteral("2"));
+        QCOMPARE(lines[30], QStringLiteral("6"));
+    }
+
     void storedResistorThatIsNoMarkingStartsEmpty_data()
     {
         QTest::addColumn<QString>("stored");

@@ -75,24 +75,24 @@ MAIN = {
 }
 
 LINKORA = {
-    "window": (480, 400),
+    "window": (480, 344),
     "picConTitle": (10, 6),
     "cmdAdd": ((16, 118, 108, 28), 9, False),
     "cmdRemove": ((128, 118, 108, 28), 9, False),
-    "cmdClear": ((16, 340, 220, 28), 9, False),
+    "cmdClear": ((16, 300, 220, 28), 9, False),
     "cmdCalc": ((262, 190, 206, 32), 10, True),
     "picParal": (262, 70),
     "picPosled": (372, 70),
     "Label1": ((16, 64, 220, 18), 9, False),
     "txtNominal": ((16, 84, 120, 26), 10, False),
     "cmbEdinIz": ((144, 84, 92), 9, False),       # no height: it follows from the font
-    "lstResistors": ((16, 152, 220, 180), 9, False),
+    "lstResistors": ((16, 152, 220, 140), 9, False),
     "lblResult": ((262, 236, 206, 18), 9, False),
     "txtResult": ((262, 256, 206, 26), 10, True),
 }
 
 VOLTAMO = {
-    "window": (400, 320),
+    "window": (400, 264),
     "picOmTitle": (10, 6),
     "picUIR": (16, 66),
     # The letters sit over UIR.jpg: left, top, size, bold.

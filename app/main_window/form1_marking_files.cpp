@@ -1,0 +1,103 @@
+// The main window's File menu for markings: New, Open and Save As. A marking is saved as the
+// display's picture; the marking itself travels in the file name.
+
+#include "common/failure.h"
+#include "common/program_folder.h"
+#include "main_window/band_widgets.h"
+#include "main_window/form1.h"
+#include "main_window/resistor_display.h"
+#include "marking_files/bitmap_file.h"
+#include "marking_files/mark_code.h"
+#include "ui/seams.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+
+namespace main_window
+{
+namespace
+{
+
+const QString kBitmapFilter = QStringLiteral("Bitmap files (*.bmp )");
+
+// Neither message has a text in the language files; both say it in the reference language
+// and in English.
+QString notAMarkingFileText(const QString &path)
+{
+    return QStringLiteral("Этот файл не является файлом маркировки:\n"
+                          "This file is not a marking file:\n\n%1")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString notSavedText(const QString &reason)
+{
+    return QStringLiteral("Маркировка не сохранена.\nThe marking was not saved.\n\n%1").arg(reason);
+}
+
+} // namespace
+
+void Form1::connectMarkingFileItems()
+{
+    setSaveAsWanted(false); // until the first decoding, encoding or opened marking
+    connect(mnuNew, &QAction::triggered, this, [this] { guarded([this] { mnuNew_Click(); }); });
+    connect(mnuOpen, &QAction::triggered, this, [this] { guarded([this] { mnuOpen_Click(); }); });
+    connect(mnuSaveAs, &QAction::triggered, this,
+            [this] { guarded([this] { mnuSaveAs_Click(); }); });
+}
+
+void Form1::mnuNew_Click()
+{
+    ResetPicture();
+    // The codes stay as they are; only the labels forget them.
+    for (int i = 0; i < 5; ++i)
+        setNotChosen(i);
+    txtNominal->setText(QString());
+}
+
+void Form1::mnuOpen_Click()
+{
+    ui::FileDialogRequest request;
+    request.kind = ui::FileDialogRequest::Kind::Open;
+    request.title = QString(mnuOpen->text()).remove(QLatin1Char('&'));
+    request.folder = common::programFolder();
+    request.filter = kBitmapFilter;
+    const std::optional<QString> chosen = ui::askFileName(this, request);
+    if (!chosen)
+        return;
+    const std::optional<marking_files::Marking> opened =
+        marking_files::markingOfFile(*chosen, tables);
+    if (!opened) {
+        ui::showMessage(this, {notAMarkingFileText(*chosen), QStringLiteral("Bandolin")});
+        return;
+    }
+    lblInfoMonitor->setVisible(true);
+    restoreMarking(*opened);
+    // The encoder rebuilds the band labels, the picture and the texts from the restored inputs.
+    Command2_Click();
+    setSaveAsWanted(true);
+}
+
+void Form1::mnuSaveAs_Click()
+{
+    const marking_files::Marking current{marking.BandCount, marking.BandCodes};
+    ui::FileDialogRequest request;
+    request.kind = ui::FileDialogRequest::Kind::Save;
+    request.title = texts.LangTexts.value(15);
+    request.folder = common::programFolder();
+    request.proposedName = marking_files::markingFileName(current, marking.ResultLine);
+    request.filter = kBitmapFilter;
+    const std::optional<QString> chosen = ui::askFileName(this, request);
+    if (!chosen)
+        return;
+    try {
+        marking_files::writeBitmap(picMonitor->image(),
+                                   marking_files::withBitmapExtension(*chosen));
+    } catch (const common::Failure &failure) {
+        ui::showMessage(this, {notSavedText(failure.message()),
+                               request.title.isEmpty() ? QStringLiteral("Bandolin") : request.title,
+                               ui::MessageIcon::Error});
+    }
+}
+
+} // namespace main_window

@@ -1,0 +1,47 @@
+// The main window's side of the Voltamo window: one copy, shown without blocking.
+
+#include "main_window/form1.h"
+#include "ohm_calc/frm_voltam.h"
+
+namespace main_window
+{
+
+namespace
+{
+
+// A new window, prepared; none when its preparation failed (the user has been told).
+ohm_calc::frmVoltam *loadVoltamo(Form1 *owner)
+{
+    auto *window = new ohm_calc::frmVoltam(owner->settings, owner->SkinColours, owner);
+    // Closing discards the window; the next opening prepares a new one.
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    if (!window->Form_Load()) {
+        delete window;
+        return nullptr;
+    }
+    return window;
+}
+
+} // namespace
+
+void Form1::mnuVoltamo_Click()
+{
+    if (!voltamoWindow)
+        voltamoWindow = loadVoltamo(this);
+    if (!voltamoWindow)
+        return;
+    voltamoWindow->setWindowState(voltamoWindow->windowState() & ~Qt::WindowMinimized);
+    voltamoWindow->show();
+    voltamoWindow->raise();
+    voltamoWindow->activateWindow();
+}
+
+void Form1::ReInVoltamo()
+{
+    if (voltamoWindow)
+        voltamoWindow->ReIn();
+    else
+        voltamoWindow = loadVoltamo(this);
+}
+
+} // namespace main_window

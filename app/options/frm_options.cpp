@@ -1,0 +1,561 @@
+#include "frm_options.h"
+
+#include "chosen_files.h"
+#include "common/failure.h"
+#include "common/program_folder.h"
+#include "common/text_file.h"
+#include "config/settings_file.h"
+#include "config/skin_file.h"
+#include "option_values.h"
+#include "ui/seams.h"
+#include "ui/window_surface.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <tuple>
+
+namespace options
+{
+namespace
+{
+
+using ui::ControlKind;
+
+// The texts of the messages that no language file carries; both languages delivered with
+// the program are served.
+const char *const kLoadFailed = "Окно настроек не открыто: файл не удалось прочитать.\n"
+                                "The preferences were not opened: a file could not be read.";
+const char *const kFileRefused = "Выбранный файл нельзя использовать. Настройки не изменены.\n"
+                                 "The chosen file cannot be used. The settings are unchanged.";
+const char *const kNotSaved = "Настройки не сохранены.\nThe settings were not saved.";
+
+const QString kIntroPicture = QStringLiteral("\\Data\\Intro.jpg");
+
+// The width of the read-only boxes beside the two rounding scroll bars.
+constexpr int kRoundingBoxWidth = 44;
+
+} // namespace
+
+UpwardScrollBar::UpwardScrollBar(QWidget *parent) : QScrollBar(Qt::Vertical, parent)
+{
+    // The larger value at the top; the Up key and the wheel turned away increase it.
+    setInvertedAppearance(true);
+    setInvertedControls(false);
+    connect(this, &QAbstractSlider::actionTriggered, this,
+            [this](int action) { turnMouseAction(action); });
+}
+
+void UpwardScrollBar::mousePressEvent(QMouseEvent *event)
+{
+    m_mouseHeld = true;
+    QScrollBar::mousePressEvent(event);
+}
+
+void UpwardScrollBar::mouseReleaseEvent(QMouseEvent *event)
+{
+    QScrollBar::mouseReleaseEvent(event);
+    m_mouseHeld = false;
+}
+
+void UpwardScrollBar::turnMouseAction(int action)
+{
+    // The arrows and the areas beside the thumb keep their places while the values run
+    // upwards, so a press on them moves the value the other way. The value itself is not yet
+    // set when this runs; only the slider position is.
+    if (!m_mouseHeld)
+        return;
+    switch (action) {
+    case SliderSingleStepSub:
+        setSliderPosition(value() + singleStep());
+        break;
+    case SliderSingleStepAdd:
+        setSliderPosition(value() - singleStep());
+        break;
+    case SliderPageStepSub:
+        setSliderPosition(value() + pageStep());
+        break;
+    case SliderPageStepAdd:
+        setSliderPosition(value() - pageStep());
+        break;
+    default:
+        break;
+    }
+}
+
+frmOptions::frmOptions(config::GlobalSettings &settings, const ui::SkinScheme &scheme,
+                       QWidget *parent)
+    : QDialog(parent), m_settings(settings), m_scheme(scheme)
+{
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("Настройка"));
+    setModal(true);
+    createControls();
+}
+
+void frmOptions::registerControl(QWidget *control, ControlKind kind)
+{
+    m_controlOrder.emplace_back(control, kind);
+}
+
+void frmOptions::createControls()
+{
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    m_surface = new ui::WindowSurface(this);
+    m_surface->setObjectName(QStringLiteral("frmOptionsSurface"));
+    outer->addWidget(m_surface);
+
+    auto named = [](QWidget *control, const char *name) {
+        control->setObjectName(QString::fromLatin1(name));
+    };
+    auto makeFrame = [&](const char *name, const QString &caption) {
+        auto *frame = new QGroupBox(caption, m_surface);
+        named(frame, name);
+        registerControl(frame, ControlKind::Frame);
+        return frame;
+    };
+    auto makeLabel = [&](const char *name, const QString &caption, QWidget *parent) {
+        auto *label = new QLabel(caption, parent);
+        named(label, name);
+        registerControl(label, ControlKind::Label);
+        return label;
+    };
+    auto makeBox = [&](const char *name, QWidget *parent) {
+        auto *box = new QLineEdit(parent);
+        named(box, name);
+        box->setReadOnly(true);
+        registerControl(box, ControlKind::TextBox);
+        return box;
+    };
+    auto makeFileList = [&](const char *name, QWidget *parent) {
+        auto *list = new QListWidget(parent);
+        named(list, name);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setMinimumHeight(96);
+        registerControl(list, ControlKind::ListBox);
+        return list;
+    };
+    auto makeCombo = [&](const char *name, QWidget *parent) {
+        auto *combo = new QComboBox(parent);
+        named(combo, name);
+        combo->setEditable(false);
+        registerControl(combo, ControlKind::DropDownList);
+        return combo;
+    };
+    auto makeButton = [&](const char *name, const QString &caption) {
+        auto *button = new QPushButton(caption, m_surface);
+        named(button, name);
+        button->setMinimumWidth(104);
+        registerControl(button, ControlKind::Button);
+        return button;
+    };
+    auto makeScrollBar = [&](const char *name, QWidget *parent) {
+        auto *bar = new UpwardScrollBar(parent);
+        named(bar, name);
+        bar->setRange(0, kMaxRounding);
+        bar->setSingleStep(1);
+        bar->setPageStep(1);
+        return bar;
+    };
+
+    // The picture and the name of the program.
+    Image1 = new QLabel(m_surface);
+    named(Image1, "Image1");
+    Image1->setAlignment(Qt::AlignCenter);
+    Label8 = makeLabel("Label8", QStringLiteral("Bandolin"), m_surface);
+    Label8->setAlignment(Qt::AlignCenter);
+
+    // Skin and language.
+    Frame1 = makeFrame("Frame1", QStringLiteral("Общие настройки:"));
+    Label2 = makeLabel("Label2", QStringLiteral("Язык:"), Frame1);
+    txtLang = makeBox("txtLang", Frame1);
+    filLanguage = makeFileList("filLanguage", Frame1);
+    Label3 = makeLabel("Label3", QStringLiteral("Скин:"), Frame1);
+    txtSkin = makeBox("txtSkin", Frame1);
+    filSkins = makeFileList("filSkins", Frame1);
+    // Two columns of the same width, each a caption with its box above its file list.
+    auto fileColumn = [](QLabel *label, QLineEdit *box, QListWidget *list) {
+        auto *column = new QGridLayout;
+        column->setHorizontalSpacing(8);
+        column->setVerticalSpacing(6);
+        column->addWidget(label, 0, 0);
+        column->addWidget(box, 0, 1);
+        column->addWidget(list, 1, 0, 1, 2);
+        column->setColumnStretch(1, 1);
+        return column;
+    };
+    auto *general = new QHBoxLayout(Frame1);
+    general->setSpacing(16);
+    general->addLayout(fileColumn(Label2, txtLang, filLanguage), 1);
+    general->addLayout(fileColumn(Label3, txtSkin, filSkins), 1);
+
+    // The placement of each window.
+    auto placementFrame = [&](QGroupBox *frame, QLabel *label, QComboBox *combo) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        auto *layout = new QVBoxLayout(frame);
+        layout->addWidget(label, 1);
+        layout->addWidget(combo);
+    };
+    Frame2 = makeFrame("Frame2", QStringLiteral("Параметры Bandolin"));
+    Label4 = makeLabel("Label4", QStringLiteral("Расположение  Bandolin на экране:"), Frame2);
+    cmbBandolPos = makeCombo("cmbBandolPos", Frame2);
+    placementFrame(Frame2, Label4, cmbBandolPos);
+    Frame3 = makeFrame("Frame3", QStringLiteral("Параметры Linkora"));
+    Label5 = makeLabel("Label5", QStringLiteral("Расположение  Linkora на экране:"), Frame3);
+    cmbLinkorPos = makeCombo("cmbLinkorPos", Frame3);
+    placementFrame(Frame3, Label5, cmbLinkorPos);
+    Frame4 = makeFrame("Frame4", QStringLiteral("Параметры Voltamo"));
+    Label6 = makeLabel("Label6", QStringLiteral("Расположение  Voltamo на экране:"), Frame4);
+    cmbVoltamPos = makeCombo("cmbVoltamPos", Frame4);
+    placementFrame(Frame4, Label6, cmbVoltamPos);
+
+    // The rounding of both tools.
+    Frame5 = makeFrame("Frame5", QStringLiteral("Округление результата:"));
+    Label1 = makeLabel("Label1",
+                       QStringLiteral("Округлять результат Linkora до ... знаков после запятой:"),
+                       Frame5);
+    txtConRound = makeBox("txtConRound", Frame5);
+    VSCon = makeScrollBar("VSCon", Frame5);
+    Label7 = makeLabel("Label7",
+                       QStringLiteral("Округлять результат Voltamo до ... знаков после запятой:"),
+                       Frame5);
+    txtOmRound = makeBox("txtOmRound", Frame5);
+    VSOm = makeScrollBar("VSOm", Frame5);
+    auto *rounding = new QGridLayout(Frame5);
+    rounding->setHorizontalSpacing(6);
+    int row = 0;
+    for (auto [label, box, bar] :
+         {std::tuple{Label1, txtConRound, VSCon}, std::tuple{Label7, txtOmRound, VSOm}}) {
+        label->setWordWrap(true);
+        box->setFixedWidth(kRoundingBoxWidth);
+        box->setAlignment(Qt::AlignCenter);
+        // Only the two arrows show: the scroll bar works as a spinner beside its box.
+        bar->setFixedSize(bar->sizeHint().width(), box->sizeHint().height() + 6);
+        rounding->addWidget(label, row, 0);
+        rounding->addWidget(box, row, 1);
+        rounding->addWidget(bar, row, 2);
+        ++row;
+    }
+    rounding->setColumnStretch(0, 1);
+
+    cmdOk = makeButton("cmdOk", QStringLiteral("&Ok"));
+    cmdCancel = makeButton("cmdCancel", QStringLiteral("О&тмена"));
+    cmdDefault = makeButton("cmdDefault", QStringLiteral("По &умолчанию"));
+    cmdOk->setDefault(true);
+
+    auto *pictureColumn = new QVBoxLayout;
+    pictureColumn->addWidget(Image1);
+    pictureColumn->addWidget(Label8);
+    pictureColumn->addStretch(1);
+    auto *top = new QHBoxLayout;
+    top->addLayout(pictureColumn);
+    top->addWidget(Frame1, 1);
+    auto *windows = new QHBoxLayout;
+    for (QGroupBox *frame : {Frame2, Frame3, Frame4})
+        windows->addWidget(frame, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdDefault);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOk);
+    buttons->addWidget(cmdCancel);
+    auto *main = new QVBoxLayout(m_surface);
+    main->setContentsMargins(14, 14, 14, 14);
+    main->setSpacing(10);
+    main->addLayout(top);
+    main->addLayout(windows);
+    main->addWidget(Frame5);
+    main->addSpacing(4);
+    main->addLayout(buttons);
+
+    connect(filLanguage, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            filLanguage_Click();
+    });
+    connect(filSkins, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            filSkins_Click();
+    });
+    using Handler = void (frmOptions::*)();
+    const std::array<Handler, 3> placementHandlers = {&frmOptions::cmbBandolPos_Click,
+                                                      &frmOptions::cmbLinkorPos_Click,
+                                                      &frmOptions::cmbVoltamPos_Click};
+    for (int i = 0; i < 3; ++i)
+        connect(placementLists()[i], &QComboBox::currentIndexChanged, this,
+                [this, handler = placementHandlers[i]](int index) {
+                    if (index >= 0)
+                        (this->*handler)();
+                });
+    connect(VSCon, &QScrollBar::valueChanged, this, [this] { VSCon_Change(); });
+    connect(VSOm, &QScrollBar::valueChanged, this, [this] { VSOm_Change(); });
+    connect(cmdDefault, &QPushButton::clicked, this, [this] { cmdDefault_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
+}
+
+std::array<QComboBox *, 3> frmOptions::placementLists() const
+{
+    return {cmbBandolPos, cmbLinkorPos, cmbVoltamPos};
+}
+
+bool frmOptions::Form_Load()
+{
+    try {
+        m_surface->setBackgroundColour(m_scheme.windowBackground);
+        for (const auto &[control, kind] : m_controlOrder)
+            ui::applySkinScheme(control, kind, m_scheme);
+        // The name of the program stands out from the other labels.
+        ui::setFontSize(Label8, 11, true);
+        // The scroll bars are no kind the skin names; they look like its buttons, with
+        // arrows in the colour of its labels.
+        for (QScrollBar *bar : {VSCon, VSOm}) {
+            if (m_scheme.buttonBackground.isValid())
+                ui::setBackgroundColour(bar, m_scheme.buttonBackground);
+            if (m_scheme.labelText.isValid())
+                ui::setTextColour(bar, m_scheme.labelText);
+        }
+
+        const config::OptionsTexts texts =
+            config::readOptionsTexts(config::languageFilePath(m_settings.Lang));
+        fillPlacementLists(texts.LangPos2, texts.LangPos1);
+        showCaptions(texts);
+
+        fillFileList(filLanguage, QStringLiteral("\\Languages"), QStringLiteral("*.lng"));
+        fillFileList(filSkins, QStringLiteral("\\Skin"), QStringLiteral("*.she"));
+
+        OptionValues = readOptionValues(config::settingsFilePath());
+
+        const DialogValues shown = dialogValues(OptionValues, texts.LangPos1);
+        txtSkin->setText(shown.SkinName);
+        txtLang->setText(shown.Lang);
+        markChosenFile(filSkins, shown.SkinName);
+        markChosenFile(filLanguage, shown.Lang + QStringLiteral(".lng"));
+        // A word that is neither placement word shows as free, and OK stores the free word.
+        for (int i = 0; i < 3; ++i)
+            selectPlacement(i, shown.placementItems[i]);
+        // A rounding outside the scroll bars' range shows at the nearest limit.
+        VSCon->setValue(shown.ConRound);
+        VSCon_Change();
+        VSOm->setValue(shown.OmRound);
+        VSOm_Change();
+    } catch (const common::Failure &failure) {
+        tell(QString::fromUtf8(kLoadFailed), failure.message());
+        return false;
+    }
+
+    // Decoration only: a picture that has gone since the main window loaded leaves the place
+    // empty.
+    if (!config::isNoPicture(m_settings.GlobalPicture)) {
+        const QPixmap background(common::programPath(m_settings.GlobalPicture));
+        m_surface->setBackgroundPicture(background);
+    }
+    filLanguage->setFocus();
+    const QPixmap intro(common::programPath(kIntroPicture));
+    Image1->setPixmap(intro);
+    Image1->setFixedSize(intro.isNull() ? QSize(240, 160) : intro.size());
+    return true;
+}
+
+void frmOptions::fillPlacementLists(const QString &langPos2, const QString &langPos1)
+{
+    for (QComboBox *list : placementLists()) {
+        const QSignalBlocker quiet(list);
+        list->clear();
+        list->addItem(langPos2);
+        list->addItem(langPos1);
+    }
+}
+
+void frmOptions::showCaptions(const config::OptionsTexts &texts)
+{
+    const std::array<QWidget *, 15> captioned = {Frame1, Frame2, Frame3, Frame4,    Label2,
+                                                 Label3, Label4, Label5, Label6,    Frame5,
+                                                 Label1, Label7, cmdOk,  cmdCancel, cmdDefault};
+    for (std::size_t i = 0; i < captioned.size(); ++i) {
+        if (auto *frame = qobject_cast<QGroupBox *>(captioned[i]))
+            frame->setTitle(texts.Captions[i]);
+        else if (auto *label = qobject_cast<QLabel *>(captioned[i]))
+            label->setText(texts.Captions[i]);
+        else if (auto *button = qobject_cast<QPushButton *>(captioned[i]))
+            button->setText(texts.Captions[i]);
+    }
+}
+
+void frmOptions::fillFileList(QListWidget *list, const QString &folder, const QString &pattern)
+{
+    const QSignalBlocker quiet(list);
+    list->clear();
+    const QDir dir(common::programPath(folder));
+    list->addItems(dir.entryList({pattern}, QDir::Files | QDir::CaseSensitive, QDir::Name));
+}
+
+void frmOptions::markChosenFile(QListWidget *list, const QString &fileName)
+{
+    const QSignalBlocker quiet(list);
+    const QList<QListWidgetItem *> found = list->findItems(fileName, Qt::MatchExactly);
+    list->setCurrentRow(found.isEmpty() ? -1 : list->row(found.first()));
+    if (!found.isEmpty())
+        list->scrollToItem(found.first());
+}
+
+void frmOptions::selectPlacement(int list, int item)
+{
+    QComboBox *combo = placementLists()[list];
+    {
+        const QSignalBlocker quiet(combo);
+        combo->setCurrentIndex(item);
+    }
+    placementChosen(list);
+}
+
+void frmOptions::placementChosen(int list)
+{
+    OptionValues[kPlacementEntries[list]] = placementLists()[list]->currentText();
+}
+
+void frmOptions::filLanguage_Click()
+{
+    QListWidgetItem *item = filLanguage->currentItem();
+    if (!item)
+        return;
+    const QString fileName = item->text();
+    txtLang->setText(fileName.left(fileName.size() - 4)); // without ".lng"
+    OptionValues[entry::Lang] = txtLang->text();
+}
+
+void frmOptions::filSkins_Click()
+{
+    QListWidgetItem *item = filSkins->currentItem();
+    if (!item)
+        return;
+    txtSkin->setText(item->text());
+    OptionValues[entry::SkinName] = txtSkin->text();
+}
+
+void frmOptions::cmbBandolPos_Click()
+{
+    placementChosen(0);
+}
+
+void frmOptions::cmbLinkorPos_Click()
+{
+    placementChosen(1);
+}
+
+void frmOptions::cmbVoltamPos_Click()
+{
+    placementChosen(2);
+}
+
+void frmOptions::VSCon_Change()
+{
+    txtConRound->setText(roundingText(VSCon->value()));
+    OptionValues[entry::ConRound] = txtConRound->text();
+}
+
+void frmOptions::VSOm_Change()
+{
+    txtOmRound->setText(roundingText(VSOm->value()));
+    OptionValues[entry::OmRound] = txtOmRound->text();
+}
+
+void frmOptions::cmdDefault_Click()
+{
+    const DialogValues defaults = defaultDialogValues();
+    txtLang->setText(defaults.Lang);
+    OptionValues[entry::Lang] = txtLang->text();
+    txtSkin->setText(defaults.SkinName);
+    OptionValues[entry::SkinName] = txtSkin->text();
+    markChosenFile(filLanguage, defaults.Lang + QStringLiteral(".lng"));
+    markChosenFile(filSkins, defaults.SkinName);
+    VSCon->setValue(defaults.ConRound);
+    VSOm->setValue(defaults.OmRound);
+    VSCon_Change();
+    VSOm_Change();
+    for (int i = 0; i < 3; ++i)
+        selectPlacement(i, defaults.placementItems[i]);
+}
+
+void frmOptions::cmdCancel_Click()
+{
+    reject();
+}
+
+void frmOptions::cmdOk_Click()
+{
+    if (ApplyOptions())
+        accept();
+}
+
+bool frmOptions::ApplyOptions()
+{
+    std::array<int, 3> items{};
+    for (int i = 0; i < 3; ++i)
+        items[i] = qMax(kFreeItem, placementLists()[i]->currentIndex());
+    const bool languageChanged = txtLang->text() != m_settings.Lang;
+
+    // Everything is checked on a copy before the file is touched.
+    QStringList values = OptionValues;
+    values[entry::Lang] = txtLang->text();
+    values[entry::SkinName] = txtSkin->text();
+    ChosenLanguage chosen;
+    QStringList lines;
+    const QString path = config::settingsFilePath();
+    try {
+        chosen = readChosenFiles(values[entry::SkinName], values[entry::Lang]);
+        if (languageChanged)
+            translateOptionValues(values, items, chosen.optionsTexts);
+        lines = settingsLines(values, m_settings.Temp01);
+        checkSettingsLines(path, lines, chosen.mainTexts);
+    } catch (const common::Failure &failure) {
+        tell(QString::fromUtf8(kFileRefused), failure.message());
+        return false;
+    }
+    try {
+        common::writeTextLines(path, lines);
+    } catch (const common::Failure &failure) {
+        tell(QString::fromUtf8(kNotSaved), failure.message());
+        return false;
+    }
+
+    if (languageChanged) {
+        const config::OptionsTexts &texts = chosen.optionsTexts;
+        fillPlacementLists(texts.LangPos2, texts.LangPos1);
+        for (int i = 0; i < 3; ++i) {
+            const QSignalBlocker quiet(placementLists()[i]);
+            placementLists()[i]->setCurrentIndex(items[i]);
+        }
+        showCaptions(texts);
+    }
+    OptionValues = values;
+    applyToSettings(OptionValues, m_settings);
+    m_applied = true;
+    return true;
+}
+
+void frmOptions::tell(const QString &lead, const QString &detail)
+{
+    ui::showMessage(
+        this, {lead + QStringLiteral("\n\n") + detail, windowTitle(), ui::MessageIcon::Error});
+}
+
+bool showOptionsDialog(QWidget *parent, config::GlobalSettings &settings,
+                       const ui::SkinScheme &scheme)
+{
+    frmOptions dialog(settings, scheme, parent);
+    if (!dialog.Form_Load())
+        return false;
+    dialog.exec();
+    return dialog.applied();
+}
+
+} // namespace options

@@ -1,0 +1,105 @@
+#include "option_values.h"
+
+#include "common/failure.h"
+#include "common/numbers.h"
+#include "common/text_file.h"
+#include "config/settings_file.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace options
+{
+
+QStringList readOptionValues(const QString &settingsPath)
+{
+    common::LineReader reader(settingsPath);
+    QStringList values;
+    for (int i = 0; i < kOptionValueCount; ++i)
+        values.append(reader.readLine());
+    return values;
+}
+
+int placementItem(const QString &storedWord, const QString &langPos1)
+{
+    return storedWord == langPos1 ? kCentredItem : kFreeItem;
+}
+
+QString placementWord(int item, const QString &langPos1, const QString &langPos2)
+{
+    return item == kCentredItem ? langPos1 : langPos2;
+}
+
+int roundingPosition(const QString &stored)
+{
+    double value = 0;
+    try {
+        value = common::leadingNumber(stored);
+    } catch (const common::Failure &) {
+        // Beyond the double range: as far beyond the limit as a number gets.
+        value = stored.trimmed().startsWith(QLatin1Char('-')) ? -HUGE_VAL : HUGE_VAL;
+    }
+    if (!(value > 0))
+        return 0;
+    if (value >= kMaxRounding)
+        return kMaxRounding;
+    return int(common::roundHalfEven(value, 0));
+}
+
+QString roundingText(int position)
+{
+    return QString::number(position);
+}
+
+DialogValues dialogValues(const QStringList &optionValues, const QString &langPos1)
+{
+    DialogValues v;
+    v.SkinName = optionValues.at(entry::SkinName);
+    v.Lang = optionValues.at(entry::Lang);
+    for (int i = 0; i < 3; ++i)
+        v.placementItems[i] = placementItem(optionValues.at(kPlacementEntries[i]), langPos1);
+    v.ConRound = roundingPosition(optionValues.at(entry::ConRound));
+    v.OmRound = roundingPosition(optionValues.at(entry::OmRound));
+    return v;
+}
+
+DialogValues defaultDialogValues()
+{
+    DialogValues v;
+    v.SkinName = QStringLiteral("Default.she");
+    v.Lang = QStringLiteral("Русский");
+    v.placementItems = {kFreeItem, kFreeItem, kFreeItem};
+    v.ConRound = 3;
+    v.OmRound = 3;
+    return v;
+}
+
+void translateOptionValues(QStringList &values, const std::array<int, 3> &placementItems,
+                           const config::OptionsTexts &newLanguage)
+{
+    values[entry::Unit] = newLanguage.ohmUnitName;
+    values[entry::LastResistInCon] = newLanguage.ohmUnitName;
+    values[entry::BandCount] = newLanguage.fourBandsName;
+    for (int i = 0; i < 3; ++i)
+        values[kPlacementEntries[i]] =
+            placementWord(placementItems[i], newLanguage.LangPos1, newLanguage.LangPos2);
+}
+
+QStringList settingsLines(const QStringList &values, const QString &temp01)
+{
+    QStringList lines = values.mid(0, kOptionValueCount);
+    lines << config::lastResistorLabel() << temp01;
+    return lines;
+}
+
+void applyToSettings(const QStringList &values, config::GlobalSettings &settings)
+{
+    settings.FormCentring = values.at(entry::FormCentring);
+    settings.ConnectFormCentring = values.at(entry::ConnectFormCentring);
+    settings.OmFormCentring = values.at(entry::OmFormCentring);
+    settings.ConRound = quint8(roundingPosition(values.at(entry::ConRound)));
+    settings.OmRound = quint8(roundingPosition(values.at(entry::OmRound)));
+    settings.Lang = values.at(entry::Lang);
+}
+
+} // namespace options

@@ -1,0 +1,91 @@
+#pragma once
+
+// The options dialog's private copy of the settings file: lines 1-33 as texts (index = line
+// - 1), what the dialog shows of them, what its Default puts in, the change of language, and
+// what OK writes and sets. No widgets here.
+
+#include "config/global_settings.h"
+#include "config/language_file.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+namespace options
+{
+
+constexpr int kOptionValueCount = 33;
+
+// The entries the dialog changes, by index (settings line - 1). All others are written back
+// as they were read.
+namespace entry
+{
+constexpr int SkinName = 2;
+constexpr int Lang = 4;
+constexpr int FormCentring = 6;
+constexpr int ConnectFormCentring = 10;
+constexpr int OmFormCentring = 14;
+constexpr int BandCount = 18;
+constexpr int Unit = 20;
+constexpr int LastResistInCon = 24;
+constexpr int ConRound = 28;
+constexpr int OmRound = 30;
+} // namespace entry
+
+// The placement entries of the main window, frmLinkor and frmVoltam, in this order (the
+// order of the dialog's three placement lists).
+constexpr std::array<int, 3> kPlacementEntries = {entry::FormCentring, entry::ConnectFormCentring,
+                                                  entry::OmFormCentring};
+
+// The two items of every placement list.
+constexpr int kFreeItem = 0;    // LangPos2: free placement at the saved position
+constexpr int kCentredItem = 1; // LangPos1: centred on the screen
+
+constexpr int kMaxRounding = 8;
+
+// Lines 1-33 of the settings file. Throws common::Failure naming the file when it cannot be
+// read or ends before line 33.
+QStringList readOptionValues(const QString &settingsPath);
+
+// The item that shows a stored placement word: centred for the language's centred word, free
+// for any other text, a word of another language or a hand-edited one included.
+int placementItem(const QString &storedWord, const QString &langPos1);
+// The word a placement item stands for in a language.
+QString placementWord(int item, const QString &langPos1, const QString &langPos2);
+
+// The scroll-bar value of a stored rounding: its number by the leading-number rule, rounded
+// (halves to even) and kept within 0-8; a text without a number gives 0.
+int roundingPosition(const QString &stored);
+QString roundingText(int position);
+
+// What the dialog shows of its values.
+struct DialogValues {
+    QString SkinName;                    // txtSkin
+    QString Lang;                        // txtLang
+    std::array<int, 3> placementItems{}; // cmbBandolPos, cmbLinkorPos, cmbVoltamPos
+    int ConRound = 0;                    // VSCon
+    int OmRound = 0;                     // VSOm
+    bool operator==(const DialogValues &) const = default;
+};
+
+// The values as the dialog's load shows them, given the current language's centred word.
+DialogValues dialogValues(const QStringList &optionValues, const QString &langPos1);
+// What Default puts into the dialog: Русский, Default.she, free placement, 3 decimals.
+DialogValues defaultDialogValues();
+
+// After a change of language: the default unit and the unit last chosen in frmLinkor become
+// the new language's word for 1 ohm, the default band count its word for four bands, and each
+// placement entry the new word of the item chosen for it, so that free stays free and centred
+// stays centred. The default tolerance is no word of a language and stays.
+void translateOptionValues(QStringList &values, const std::array<int, 3> &placementItems,
+                           const config::OptionsTexts &newLanguage);
+
+// The 35 lines OK writes: the 33 values, the label of line 34 and the last resistor code as
+// read at start.
+QStringList settingsLines(const QStringList &values, const QString &temp01);
+
+// The global settings OK sets from the values: the three placement words, both roundings and
+// the language name.
+void applyToSettings(const QStringList &values, config::GlobalSettings &settings);
+
+} // namespace options

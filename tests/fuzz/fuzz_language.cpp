@@ -1,0 +1,27 @@
+// The language file with its about and help blocks, block by block and whole.
+#include "config/language_file.h"
+#include "fuzz_input.h"
+
+namespace
+{
+template <typename Read> void attempt(Read read)
+{
+    try {
+        read();
+    } catch (const common::Failure &) {
+    }
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString path = fuzzing::inputFile("/Languages/Fuzz.lng", data, size);
+    attempt([&] { config::readLanguageFile(path); });
+    attempt([&] { config::readMainWindowTexts(path); });
+    attempt([&] { config::readLinkoraTexts(path); });
+    attempt([&] { config::readVoltamoTexts(path); });
+    attempt([&] { config::readOptionsTexts(path); });
+    attempt([&] { config::readAboutText(path); });
+    attempt([&] { config::readHelpBlock(path); });
+    return 0;
+}
