@@ -6,12 +6,13 @@
 // top-level windows (SubstructureNotify) and puts a DAMAGE watch on each one as soon as it is
 // created, long before the program can map and paint it. For every start it records, from the
 // moment just before the process is spawned (CLOCK_MONOTONIC):
-//   mapped  - the first top-level window of the program is mapped,
-//   painted - that window receives its first drawing: the program's first frame is on screen.
-// The program is then killed and the next one started. The programs are started in turn (A, B,
-// A, B, ...) so that a change in machine load hits them alike; one unrecorded warm-up round runs
-// first so that no program pays alone for a cold file cache. Medians are reported per program,
-// and the ratio of each program's median to the first program's.
+//   mapped    - the first top-level window of the program is mapped;
+//   painted   - every pixel of that window has been drawn since: its first frame is complete on
+//               the screen (a frame that arrives in pieces counts when the last piece lands);
+//   processor - the processor time the program had used by then (it is killed at once).
+// The programs are started in turn (A, B, C, then C, B, A, ...) so that a change in machine load
+// hits them alike; one unrecorded warm-up round runs first so that no program pays alone for a
+// cold file cache. Medians, the fastest start and ratios to the first program are reported.
 //
 // Only the X core protocol and the DAMAGE extension are used, through libxcb; the two DAMAGE
 // requests are sent by hand because the xcb-damage headers are not needed for anything else.
@@ -26,6 +27,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <map>
 #include <optional>
 #include <poll.h>
 #include <set>
@@ -54,7 +56,7 @@ double nowMs()
 xcb_extension_t damageExtension = {"DAMAGE", 0};
 constexpr uint8_t kDamageQueryVersion = 0;
 constexpr uint8_t kDamageCreate = 1;
-constexpr uint8_t kDamageReportNonEmpty = 3; // one event when the window's damage becomes non-empty
+constexpr uint8_t kDamageReportRawRectangles = 0; // an event for every drawing, with its area
 
 struct DamageQueryVersionRequest {
     uint8_t majorOpcode, minorOpcode;
@@ -95,7 +97,7 @@ bool damageQueryVersion(xcb_connection_t *c)
 
 void damageCreate(xcb_connection_t *c, xcb_window_t window)
 {
-    DamageCreateRequest req{0, 0, 0, xcb_generate_id(c), window, kDamageReportNonEmpty, {}};
+    DamageCreateRequest req{0, 0, 0, xcb_generate_id(c), window, kDamageReportRawRectangles, {}};
     sendRequest(c, &req, sizeof req, kDamageCreate, true);
 }
 
@@ -147,6 +149,7 @@ public:
         drainEvents(); // what the previous program left (its destruction)
         m_created.clear();
         m_mapped.clear();
+        m_coverage.clear();
         Start start;
         char *argv[] = {const_cast<char *>(path.c_str()), nullptr};
         pid_t pid = 0;
@@ -212,14 +215,36 @@ private:
                     start.mapped = t;
             }
         } else if (type == m_damageNotify) {
-            // DamageNotify: drawable at bytes 4-7, after type, level and sequence.
+            // DamageNotify: the drawable at bytes 4-7, the drawn area (x, y, width, height) at
+            // 16-23 and the drawable's geometry at 24-31.
+            const char *raw = reinterpret_cast<const char *>(e);
             uint32_t drawable = 0;
-            std::memcpy(&drawable, reinterpret_cast<const char *>(e) + 4, sizeof drawable);
-            if (m_mapped.count(drawable) && start.painted < 0) {
-                start.painted = t;
-                if (m_verbose)
-                    std::fprintf(stderr, "start_probe: first drawing at %.3f ms\n", t0 + t);
+            std::memcpy(&drawable, raw + 4, sizeof drawable);
+            int16_t ax = 0, ay = 0;
+            uint16_t aw = 0, ah = 0, gw = 0, gh = 0;
+            std::memcpy(&ax, raw + 16, 2);
+            std::memcpy(&ay, raw + 18, 2);
+            std::memcpy(&aw, raw + 20, 2);
+            std::memcpy(&ah, raw + 22, 2);
+            std::memcpy(&gw, raw + 28, 2);
+            std::memcpy(&gh, raw + 30, 2);
+            if (!m_mapped.count(drawable) || start.painted >= 0)
+                return;
+            if (m_verbose)
+                std::fprintf(stderr, "start_probe: %.3f ms: drawing %dx%d+%d+%d on %ux%u\n", t, aw,
+                             ah, ax, ay, gw, gh);
+            Coverage &c = m_coverage[drawable];
+            if (c.drawn.size() != size_t(gw) * gh) {
+                c = Coverage{gw, gh, std::vector<bool>(size_t(gw) * gh), 0};
             }
+            for (int y = std::max(0, int(ay)); y < std::min(int(gh), ay + ah); ++y)
+                for (int x = std::max(0, int(ax)); x < std::min(int(gw), ax + aw); ++x)
+                    if (!c.drawn[size_t(y) * gw + x]) {
+                        c.drawn[size_t(y) * gw + x] = true;
+                        ++c.count;
+                    }
+            if (c.count == c.drawn.size())
+                start.painted = t;
         }
     }
 
@@ -239,6 +264,13 @@ private:
     xcb_window_t m_root = 0;
     uint8_t m_damageNotify = 0;
     std::set<xcb_window_t> m_created, m_mapped;
+    // Which pixels of each mapped window have been drawn since it was mapped.
+    struct Coverage {
+        uint16_t width = 0, height = 0;
+        std::vector<bool> drawn;
+        size_t count = 0;
+    };
+    std::map<xcb_window_t, Coverage> m_coverage;
 
 public:
     bool m_verbose = false;
