@@ -1,8 +1,10 @@
 #include "main_window/form1.h"
+#include "splash_about/splash_window.h"
 #include "ui/seams.h"
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -10,9 +12,20 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Bandolin"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
-    main_window::Form1 form;
-    if (!form.Form_Load() || ui::endRequested())
-        return 0;
-    form.show();
+    // The splash comes first and alone; the main window is made and loaded when it ends.
+    splash_about::frmSplash splash;
+    splash.Form_Load();
+    splash.show();
+
+    std::unique_ptr<main_window::Form1> form;
+    QObject::connect(
+        &splash, &splash_about::frmSplash::finished, &app,
+        [&form] {
+            form = std::make_unique<main_window::Form1>();
+            // A failed load has told the user and ended the run; another copy ends it silently.
+            if (form->Form_Load() && !ui::endRequested())
+                form->show();
+        },
+        Qt::QueuedConnection);
     return QApplication::exec();
 }

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <cmath>
 #include <cstdio>
 
 using namespace artwork;
@@ -48,9 +49,9 @@ public:
         // RGB888 makes Qt write a plain 24-bit BMP.
         save(image.convertToFormat(QImage::Format_RGB888), name, "BMP", -1);
     }
-    void jpg(const QImage &image, const QString &name)
+    void jpg(const QImage &image, const QString &name, int quality = 92)
     {
-        save(image.convertToFormat(QImage::Format_RGB32), name, "JPG", 92);
+        save(image.convertToFormat(QImage::Format_RGB32), name, "JPG", quality);
     }
     void png(const QImage &image, const QString &name)
     {
@@ -141,9 +142,6 @@ void makeResistorPictures(Writer &out)
         out.bmp(cut(np.paint, kFirstBandPlace), QLatin1String("B1") + name);
         out.bmp(cut(np.paint, kOtherBandPlace), QLatin1String("S1") + name);
     }
-
-    // A slice of the middle part, tiled side by side by the splash animation.
-    out.jpg(picture.copy(130, 24, 20, 52), QStringLiteral("SMres.jpg"));
 }
 
 // ----- connection schematics -----
@@ -306,31 +304,20 @@ void makeLawPicture(Writer &out)
     out.jpg(image, QStringLiteral("UIR.jpg"));
 }
 
-// ----- the program picture -----
+// ----- the program picture and the splash window -----
 
-void makeIntroPicture(Writer &out)
+// The splash window's own colour; the pictures it shows blend into it at their edges.
+const QColor kSplashWindow(0x1C, 0x26, 0x33);
+
+// A resistor of 1 kOhm 5 %, tilted, with its shadow, centred at `centre`.
+void drawTiltedResistor(QPainter &p, QPointF centre, double k, double angle)
 {
-    const QSize size(240, 160);
-    QImage image(size, QImage::Format_RGB32);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    QLinearGradient bg(0, 0, 240, 160);
-    bg.setColorAt(0, QColor(0xF4, 0xF7, 0xFB));
-    bg.setColorAt(1, QColor(0xD3, 0xDE, 0xEB));
-    p.fillRect(image.rect(), bg);
-    QRadialGradient glow(QPointF(120, 62), 120);
-    glow.setColorAt(0, QColor(255, 255, 255, 170));
-    glow.setColorAt(1, QColor(255, 255, 255, 0));
-    p.fillRect(image.rect(), glow);
-
-    // The resistor: 1 kOhm 5 %, drawn large on its own canvas, then tilted.
-    const double k = 0.72;
-    const QSize canvas(280, 80);
+    const QSize canvas(int(std::ceil(390 * k)), int(std::ceil(110 * k)));
     BodyShape base;
     base.leadLeft = -20;
     base.leadRight = 340;
-    const BodyShape shape = base.transformed(k, 140 - 155 * k, 40 - base.axisY * k);
+    const BodyShape shape = base.transformed(k, canvas.width() / 2.0 - 155 * k,
+                                             canvas.height() / 2.0 - base.axisY * k);
     const ResistorRenderer renderer(canvas, shape, 5);
     const QImage resistor = renderer.render(bandsAt(shape, k,
                                                     {{66, paintNamed("Brown")},
@@ -341,26 +328,122 @@ void makeIntroPicture(Writer &out)
     const QImage shadow = dropShadow(resistor, 0, 0, 3, QColor(30, 45, 70), 0.35);
     const auto place = [&](const QImage &img, QPointF offset) {
         p.save();
-        p.translate(QPointF(120, 64) + offset);
-        p.rotate(-14);
+        p.translate(centre + offset);
+        p.rotate(angle);
         p.drawImage(QPointF(-canvas.width() / 2.0, -canvas.height() / 2.0), img);
         p.restore();
     };
-    place(shadow, QPointF(3, 9));
+    place(shadow, QPointF(3, 8));
     place(resistor, QPointF(0, 0));
+}
+
+// The program picture: the splash window shows it, and the manual shows it on a white page,
+// so it carries its own light ground and a fine frame.
+void makeIntroPicture(Writer &out)
+{
+    const QSize size(150, 150);
+    QImage image(size, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    QLinearGradient bg(0, 0, 150, 150);
+    bg.setColorAt(0, QColor(0xF6, 0xF8, 0xFB));
+    bg.setColorAt(1, QColor(0xCF, 0xDB, 0xE9));
+    p.fillRect(image.rect(), bg);
+    QRadialGradient glow(QPointF(75, 58), 80);
+    glow.setColorAt(0, QColor(255, 255, 255, 190));
+    glow.setColorAt(1, QColor(255, 255, 255, 0));
+    p.fillRect(image.rect(), glow);
+
+    drawTiltedResistor(p, QPointF(75, 60), 0.46, -24);
 
     const QString title = QStringLiteral("Bandolin");
-    const QFont font = sansFont(30, QFont::Bold);
+    const QFont font = sansFont(23, QFont::Bold);
     p.setFont(font);
     const QFontMetricsF fm(font);
-    const double x = (240 - fm.horizontalAdvance(title)) / 2;
-    const double baseline = 146;
-    p.setPen(QColor(255, 255, 255, 200));
+    const double x = (150 - fm.horizontalAdvance(title)) / 2;
+    const double baseline = 134;
+    p.setPen(QColor(255, 255, 255, 210));
     p.drawText(QPointF(x, baseline + 1.5), title);
     p.setPen(QColor(0x16, 0x32, 0x5C));
     p.drawText(QPointF(x, baseline), title);
+
+    p.setPen(QPen(QColor(0x9F, 0xB1, 0xC7), 1));
+    p.setBrush(Qt::NoBrush);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.drawRect(QRect(0, 0, 149, 149));
     p.end();
     out.jpg(image, QStringLiteral("Intro.jpg"));
+}
+
+// The slice that the splash animation paints at each of its steps, side by side inside a grey
+// outline: a piece of the resistor's middle part, seen from the side. Its first row lies above
+// the outline and the second under its upper edge.
+void makeSplashSlice(Writer &out)
+{
+    const QSize size(20, 52);
+    // The body fills rows 2 to 51; the first two rows stay the window's colour, so that the
+    // JPEG's colour blocks of two rows do not carry the body's colour above the outline.
+    const double axis = 27, radius = 24.6;
+    BodyShape base;
+    base.leadRadius = 0;
+    const double k = radius / base.middleRadius;
+    const BodyShape shape = base.transformed(k, 0, axis - base.axisY * k);
+    const ResistorRenderer renderer(QSize(310, 52), shape, 6);
+    const int sliceLeft = int(155 * k) - 10; // in the middle part, away from the necks
+    const QImage body = renderer.render({}, QRect(sliceLeft, 0, 20, 52));
+    QImage slice(size, QImage::Format_RGB32);
+    slice.fill(kSplashWindow);
+    QPainter p(&slice);
+    p.drawImage(QPoint(0, 0), body, QRect(sliceLeft, 0, 20, 52));
+    p.end();
+    out.jpg(slice, QStringLiteral("SMres.jpg"), 100);
+}
+
+// The splash window's header, behind its title: the window's colour deepening upwards, the ten
+// digit colours at the far end and a fine light rule along the bottom.
+void makeSplashHeader(Writer &out)
+{
+    const QSize size(480, 72);
+    QImage image(size, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Below the rule the picture is the window's colour, so it meets the window without an edge.
+    image.fill(kSplashWindow);
+    const QRectF above(0, 0, 480, 60);
+    QLinearGradient wash(0, 0, 0, 60);
+    wash.setColorAt(0, QColor(0x2E, 0x48, 0x6A));
+    wash.setColorAt(1, kSplashWindow);
+    p.fillRect(above, wash);
+    QLinearGradient side(0, 0, 480, 0);
+    side.setColorAt(0, QColor(255, 255, 255, 18));
+    side.setColorAt(0.6, QColor(255, 255, 255, 0));
+    p.fillRect(above, side);
+
+    static const char *digits[] = {"Black", "Brown", "Red",    "Orange", "Yellow",
+                                   "Green", "Blue",  "Violet", "Grey",   "White"};
+    const double sw = 6, sh = 24, step = 8.5;
+    double x = 480 - 24 - 10 * step + (step - sw);
+    const double y = 19;
+    for (const char *d : digits) {
+        const QColor c = paintNamed(d).colour;
+        QLinearGradient g(0, y, 0, y + sh);
+        g.setColorAt(0, c.lighter(125));
+        g.setColorAt(1, c.darker(115));
+        p.setPen(QPen(QColor(0, 0, 0, 90), 1));
+        p.setBrush(g);
+        p.drawRoundedRect(QRectF(x + 0.5, y + 0.5, sw, sh), 2, 2);
+        x += step;
+    }
+
+    QLinearGradient rule(0, 0, 480, 0);
+    rule.setColorAt(0, QColor(0xB8, 0x91, 0x3A, 0));
+    rule.setColorAt(0.15, QColor(0xB8, 0x91, 0x3A, 200));
+    rule.setColorAt(0.85, QColor(0xB8, 0x91, 0x3A, 200));
+    rule.setColorAt(1, QColor(0xB8, 0x91, 0x3A, 0));
+    p.fillRect(QRectF(0, 62, 480, 1), rule);
+    p.end();
+    out.jpg(image, QStringLiteral("Splash.jpg"));
 }
 
 // ----- title banners -----
@@ -538,6 +621,8 @@ int main(int argc, char **argv)
     makeConnectionPictures(out);
     makeLawPicture(out);
     makeIntroPicture(out);
+    makeSplashSlice(out);
+    makeSplashHeader(out);
     makeBanners(out);
     for (const ManualPicture &picture : manualPictures())
         out.png(picture.image, picture.file);

@@ -81,13 +81,10 @@ void Form1::createMenus()
     mnuManual = addItem(mnuHelp, "mnuManual", QStringLiteral("Справочник"));
     mnuAbout = addItem(mnuHelp, "mnuAbout", QStringLiteral("О программе..."));
 
-    // The window behind this item is not part of the program yet.
-    for (QAction *a : {mnuAbout})
-        a->setEnabled(false);
-
     connect(mnuPreferences, &QAction::triggered, this, [this] { guarded([this] { mnuPreferences_Click(); }); });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(mnuManual, &QAction::triggered, this, [this] { guarded([this] { mnuManual_Click(); }); });
+    connect(mnuAbout, &QAction::triggered, this, [this] { guarded([this] { mnuAbout_Click(); }); });
     connectMarkingFileItems();
     connect(mnuLinkora, &QAction::triggered, this, [this] { guarded([this] { mnuLinkora_Click(); }); });
     connect(mnuVoltamo, &QAction::triggered, this, [this] { mnuVoltamo_Click(); });

@@ -114,6 +114,7 @@ public:
     void txtNominal_Change();
     void mnuExit_Click();
     void mnuManual_Click();
+    void mnuAbout_Click(); // in form1_about.cpp
     void mnuNew_Click();
     void mnuOpen_Click();
     void mnuSaveAs_Click();

@@ -77,8 +77,9 @@ void ArtworkTest::pictureHasItsSize_data()
     QTest::newRow("parallel") << "Connect1.bmp" << QSize(96, 96);
     QTest::newRow("series") << "Connect2.bmp" << QSize(96, 96);
     QTest::newRow("law") << "UIR.jpg" << QSize(168, 168);
-    QTest::newRow("program picture") << "Intro.jpg" << QSize(240, 160);
+    QTest::newRow("program picture") << "Intro.jpg" << QSize(150, 150);
     QTest::newRow("splash slice") << "SMres.jpg" << QSize(20, 52);
+    QTest::newRow("splash header") << "Splash.jpg" << QSize(480, 72);
     for (const char *theme : {"", "Dark"}) {
         const QString t = QLatin1String(theme);
         QTest::addRow("main title %s", theme) << "MarkTitle" + t + ".bmp" << QSize(880, 56);
