@@ -62,7 +62,8 @@ frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     placeTwips(Image1, 0, 0, kWidth, 1080);
     showPicture(Image1, QStringLiteral("\\Data\\Splash.jpg"));
 
-    Label1 = new QLabel(QStringLiteral("Цветовая маркировка резисторов"), this);
+    // The labels get their texts once the window is on the screen (see paintEvent).
+    Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     placeTwips(Label1, 360, 255, 4920, 510);
     ui::setTextColour(Label1, kTitleColour);
@@ -72,8 +73,7 @@ frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     Image2->setObjectName(QStringLiteral("Image2"));
     placeTwips(Image2, 360, 1485, 2250, 2250);
 
-    Label2 = new QLabel(QStringLiteral("Bandolin 1.0 — программа и рисунки команды Bandolin, 2026"),
-                        this);
+    Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
     placeTwips(Label2, 2790, 2700, 3960, 720);
     Label2->setWordWrap(true);
@@ -147,8 +147,20 @@ void frmSplash::EndSplash()
     Q_EMIT finished();
 }
 
+void frmSplash::showTexts()
+{
+    Label1->setText(QStringLiteral("Цветовая маркировка резисторов"));
+    Label2->setText(QStringLiteral("Bandolin 1.0 — программа и рисунки команды Bandolin, 2026"));
+}
+
 void frmSplash::paintEvent(QPaintEvent *)
 {
+    // The first text of a run loads the font system, which takes longer than showing the
+    // window itself: the window goes up first with its pictures, the texts follow at once.
+    if (!m_textsQueued) {
+        m_textsQueued = true;
+        QTimer::singleShot(0, this, [this] { showTexts(); });
+    }
     QPainter painter(this);
     if (!m_drawing.isNull())
         painter.drawImage(0, 0, m_drawing);

@@ -48,12 +48,14 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void showTexts();
     void mouseReleaseEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     QImage m_drawing;
     bool m_ended = false;
+    bool m_textsQueued = false;
 };
 
 } // namespace splash_about
