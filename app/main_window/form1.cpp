@@ -56,7 +56,7 @@ void Form1::registerControl(QWidget *control, ControlKind kind)
 void Form1::createMenus()
 {
     QMenuBar *bar = menuBar();
-    auto addItem = [this](QMenu *menu, const char *name, const QString &caption) {
+    auto addItem = [](QMenu *menu, const char *name, const QString &caption) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         return action;
