@@ -306,8 +306,12 @@ void Form1::colourMenuBar()
     QMenuBar *bar = menuBar();
     bar->setAutoFillBackground(true);
     setBackgroundColour(bar, c);
-    for (QMenu *menu : {mnuFile, mnuUtils, mnuHelp})
+    // The skin gives the menus no text colour: take the one that reads on the bar.
+    setTextColour(bar, ui::readableTextOn(c));
+    for (QMenu *menu : {mnuFile, mnuUtils, mnuHelp}) {
         setBackgroundColour(menu, c);
+        setTextColour(menu, ui::readableTextOn(c));
+    }
 }
 
 void Form1::WriteDefaultSettings()

@@ -24,12 +24,12 @@ void paint(QWidget *control, const QColor &background, const QColor &text, const
         setFontFamily(control, font);
 }
 
+} // namespace
+
 QColor readableTextOn(const QColor &background)
 {
     return background.lightnessF() < 0.5 ? QColor(0xF0, 0xF0, 0xF0) : QColor(Qt::black);
 }
-
-} // namespace
 
 void applySkinScheme(QWidget *control, ControlKind kind, const SkinScheme &s)
 {

@@ -38,6 +38,9 @@ void setBackgroundColour(QWidget *control, const QColor &background);
 // A label's own background and text (band labels, palette entries).
 void setLabelColours(QLabel *label, const QColor &background, const QColor &text);
 
+// Black on a light background, near white on a dark one: for text the skin gives no colour.
+QColor readableTextOn(const QColor &background);
+
 void setFontFamily(QWidget *control, const QString &family);
 // A size of 0 or less keeps the size; no bold value keeps the weight.
 void setFontSize(QWidget *control, float points, std::optional<bool> bold = std::nullopt);
