@@ -19,7 +19,6 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <cmath>
 
 namespace connection_calc
@@ -114,11 +113,7 @@ void frmLinkor::guarded(const std::function<void()> &handler)
 
 void frmLinkor::createControls()
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    m_surface = new ui::WindowSurface(this);
-    m_surface->setObjectName(QStringLiteral("LinkoraSurface"));
-    layout->addWidget(m_surface);
+    m_surface = ui::WindowSurface::fill(this, QStringLiteral("LinkoraSurface"));
 
     auto named = [](QWidget *control, const char *name) {
         control->setObjectName(QString::fromLatin1(name));
@@ -485,17 +480,15 @@ bool frmLinkor::freePlacement() const
 
 void frmLinkor::storePosition()
 {
-    m_settings.ConnectFormX = float(pixelsToTwips(pos().x()));
-    m_settings.ConnectFormY = float(pixelsToTwips(pos().y()));
+    const QPointF at = ui::positionTwips(this);
+    m_settings.ConnectFormX = float(at.x());
+    m_settings.ConnectFormY = float(at.y());
 }
 
 void frmLinkor::Timer1_Timer()
 {
-    if (m_settings.isCentred(m_settings.ConnectFormCentring)) {
-        const QPoint centre = ui::centredPosition(this);
-        if (pos() != centre)
-            move(centre);
-    }
+    if (m_settings.isCentred(m_settings.ConnectFormCentring))
+        ui::keepCentred(this);
     cmdCalc->setEnabled(lstResistors->count() >= 2);
     if (freePlacement())
         storePosition();

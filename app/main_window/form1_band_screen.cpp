@@ -159,8 +159,8 @@ bool Form1::bandsInUseChosen() const
 
 void Form1::Timer1_Timer()
 {
-    if (settings.isCentred(settings.FormCentring) && pos() != ui::centredPosition(this))
-        move(ui::centredPosition(this));
+    if (settings.isCentred(settings.FormCentring))
+        ui::keepCentred(this);
     if (bandWordIndex(cmbPolosok->currentText()) >= 0)
         Command1->setEnabled(bandsInUseChosen());
     const QString nominal = txtNominal->text();

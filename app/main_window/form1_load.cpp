@@ -330,8 +330,9 @@ void Form1::SaveSettings()
     s.SkinName = settings.SkinName;
     s.Lang = settings.Lang;
     s.FormCentring = settings.FormCentring;
-    s.windowLeft = float(common::pixelsToTwips(pos().x()));
-    s.windowTop = float(common::pixelsToTwips(pos().y()));
+    const QPointF at = ui::positionTwips(this);
+    s.windowLeft = float(at.x());
+    s.windowTop = float(at.y());
     s.ConnectFormCentring = settings.ConnectFormCentring;
     s.ConnectFormX = settings.ConnectFormX;
     s.ConnectFormY = settings.ConnectFormY;

@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QVBoxLayout>
 
 namespace ohm_calc
 {
@@ -75,11 +74,7 @@ frmVoltam::frmVoltam(config::GlobalSettings &settings, const ui::SkinScheme &ski
 
 void frmVoltam::createControls()
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    m_surface = new ui::WindowSurface(this);
-    m_surface->setObjectName(QStringLiteral("VoltamSurface"));
-    layout->addWidget(m_surface);
+    m_surface = ui::WindowSurface::fill(this, QStringLiteral("VoltamSurface"));
 
     auto name = [](QWidget *w, const char *objectName) {
         w->setObjectName(QString::fromLatin1(objectName));
@@ -250,11 +245,8 @@ void frmVoltam::Command1_Click()
 
 void frmVoltam::Timer1_Timer()
 {
-    if (m_settings.isCentred(m_settings.OmFormCentring)) {
-        const QPoint centre = ui::centredPosition(this);
-        if (pos() != centre)
-            move(centre);
-    }
+    if (m_settings.isCentred(m_settings.OmFormCentring))
+        ui::keepCentred(this);
     keepSettingsCurrent();
 }
 
@@ -262,8 +254,9 @@ void frmVoltam::keepSettingsCurrent()
 {
     // Any word but the centred one means free placement, as the settings file reads it.
     if (!m_settings.isCentred(m_settings.OmFormCentring)) {
-        m_settings.OmFormX = float(common::pixelsToTwips(pos().x()));
-        m_settings.OmFormY = float(common::pixelsToTwips(pos().y()));
+        const QPointF at = ui::positionTwips(this);
+        m_settings.OmFormX = float(at.x());
+        m_settings.OmFormY = float(at.y());
     }
     m_settings.VoltamLastUIR = letterOf(m_sought);
 }

@@ -108,11 +108,7 @@ void frmOptions::registerControl(QWidget *control, ControlKind kind)
 
 void frmOptions::createControls()
 {
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    m_surface = new ui::WindowSurface(this);
-    m_surface->setObjectName(QStringLiteral("frmOptionsSurface"));
-    outer->addWidget(m_surface);
+    m_surface = ui::WindowSurface::fill(this, QStringLiteral("frmOptionsSurface"));
 
     auto named = [](QWidget *control, const char *name) {
         control->setObjectName(QString::fromLatin1(name));

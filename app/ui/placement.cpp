@@ -56,6 +56,19 @@ QPoint centredPosition(const QWidget *window)
             area.y() + (area.height() - frame.height()) / 2};
 }
 
+void keepCentred(QWidget *window)
+{
+    const QPoint centre = centredPosition(window);
+    if (window->pos() != centre)
+        window->move(centre);
+}
+
+QPointF positionTwips(const QWidget *window)
+{
+    return {float(common::pixelsToTwips(window->pos().x())),
+            float(common::pixelsToTwips(window->pos().y()))};
+}
+
 QPointF centredTwips(const QWidget *widget, float width, float height)
 {
     const QSize screen = screenSize(widget);

@@ -25,6 +25,10 @@ void placeCombo(QComboBox *combo, float left, float top, float width, float font
 QSize screenSize(const QWidget *widget);
 // Where a window's frame stands when centred on its screen, in pixels.
 QPoint centredPosition(const QWidget *window);
+// Moves a centred window back to the middle of its screen when it has left it.
+void keepCentred(QWidget *window);
+// Where a window stands (its frame's left and top), in twips, as the settings keep it.
+QPointF positionTwips(const QWidget *window);
 // The left and top, in twips, of a window of the given size (twips) centred on the screen.
 QPointF centredTwips(const QWidget *widget, float width, float height);
 

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QVBoxLayout>
 
 namespace ui
 {
@@ -10,6 +11,16 @@ WindowSurface::WindowSurface(QWidget *parent) : QWidget(parent)
 {
     setMouseTracking(true);
     setAutoFillBackground(true);
+}
+
+WindowSurface *WindowSurface::fill(QWidget *window, const QString &name)
+{
+    auto *layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *surface = new WindowSurface(window);
+    surface->setObjectName(name);
+    layout->addWidget(surface);
+    return surface;
 }
 
 void WindowSurface::setBackgroundColour(const QColor &colour)

@@ -23,6 +23,8 @@ public:
     };
 
     explicit WindowSurface(QWidget *parent = nullptr);
+    // A surface that fills the whole of a window, under the given object name.
+    static WindowSurface *fill(QWidget *window, const QString &name);
     void setBackgroundColour(const QColor &colour);
     void setBackgroundPicture(const QPixmap &picture);
     void setFigures(std::vector<Figure> figures, int lineWidth);
