@@ -1,38 +1,121 @@
 #include "program_folder.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <optional>
 
 namespace common {
 namespace {
-QString &folderOverride()
+
+struct Folders {
+    QString programOverride;
+    FolderAccess access = FolderAccess::Try;
+    std::optional<QString> user; // decided at the first use
+};
+
+Folders &folders()
 {
-    static QString folder;
-    return folder;
+    static Folders state;
+    return state;
 }
+
+bool canCreateFileIn(const QString &folder)
+{
+    QTemporaryFile probe(folder + QStringLiteral("/.bandolin-probe-XXXXXX"));
+    return probe.open(); // removed again when the probe goes
+}
+
 } // namespace
 
 QString programFolder()
 {
-    if (!folderOverride().isEmpty())
-        return folderOverride();
+    if (!folders().programOverride.isEmpty())
+        return folders().programOverride;
     return QCoreApplication::applicationDirPath();
 }
 
-void setProgramFolder(const QString &folder)
+void setProgramFolder(const QString &folder, FolderAccess access)
 {
-    folderOverride() = folder;
+    folders() = {folder, access, std::nullopt};
+}
+
+QString userDataFolder(const QString &xdgDataHome, const QString &home)
+{
+    // A relative XDG_DATA_HOME is not valid and is ignored, like an unset one.
+    const QString base = QDir::isAbsolutePath(xdgDataHome)
+                             ? xdgDataHome
+                             : home + QStringLiteral("/.local/share");
+    return QDir::cleanPath(base + QStringLiteral("/bandolin"));
+}
+
+bool canWriteIn(const QString &folder)
+{
+    if (!canCreateFileIn(folder))
+        return false;
+    const QString data = folder + QStringLiteral("/Data");
+    return !QFileInfo(data).isDir() || canCreateFileIn(data);
+}
+
+QString userFolder()
+{
+    Folders &state = folders();
+    if (!state.user) {
+        const QString program = programFolder();
+        if (state.access == FolderAccess::Try && canWriteIn(program))
+            state.user = program;
+        else
+            state.user = userDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+    }
+    return *state.user;
+}
+
+bool makeUserFolder()
+{
+    return QDir().mkpath(userFolder() + QStringLiteral("/Data"));
+}
+
+QString joinPath(const QString &folder, QStringView relative)
+{
+    QString part = relative.toString();
+    part.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    QString base = folder;
+    if (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    if (!part.startsWith(QLatin1Char('/')))
+        part.prepend(QLatin1Char('/'));
+    return base + part;
 }
 
 QString programPath(QStringView relative)
 {
-    QString part = relative.toString();
-    part.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    QString folder = programFolder();
-    if (folder.endsWith(QLatin1Char('/')))
-        folder.chop(1);
-    if (!part.startsWith(QLatin1Char('/')))
-        part.prepend(QLatin1Char('/'));
-    return folder + part;
+    const QString own = joinPath(userFolder(), relative);
+    if (userFolder() == programFolder() || QFileInfo::exists(own))
+        return own;
+    return installedPath(relative);
+}
+
+QString userPath(QStringView relative)
+{
+    return joinPath(userFolder(), relative);
+}
+
+QString installedPath(QStringView relative)
+{
+    return joinPath(programFolder(), relative);
+}
+
+QStringList folderFiles(QStringView relativeFolder, const QString &pattern)
+{
+    QStringList names;
+    for (const QString &folder : {userFolder(), programFolder()}) {
+        const QDir dir(joinPath(folder, relativeFolder));
+        names << dir.entryList({pattern}, QDir::Files | QDir::CaseSensitive, QDir::Name);
+    }
+    names.sort();
+    names.removeDuplicates();
+    return names;
 }
 
 } // namespace common

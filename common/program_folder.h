@@ -1,17 +1,48 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
+// Where the files live. The program folder holds what is delivered (Data/, Skin/, Languages/).
+// What is written or kept per user (the settings, the lock, marking files) lives in the user's
+// folder: the program folder itself when it can be written (a build folder, an install of one's
+// own, a USB stick), otherwise $XDG_DATA_HOME/bandolin with the same layout. Reading looks in the
+// user's folder first, then in the program folder, so a user may add a skin or a language of
+// their own.
 namespace common {
 
-// The folder of the running program, under which every file the program keeps lives.
-// Tests point it at a temporary folder.
-QString programFolder();
-void setProgramFolder(const QString &folder);
+// Whether the program folder is tried for writing or taken as read-only without trying (tests
+// run as root, who may write anywhere, and still need a read-only program folder).
+enum class FolderAccess { Try, ReadOnly };
 
-// The program folder joined with a relative part that begins with "\" (or "/"), as the data
-// files write it: "\Data\Settings.dat" becomes <folder>/Data/Settings.dat.
+// The folder of the running program. Tests point it at a temporary folder.
+QString programFolder();
+void setProgramFolder(const QString &folder, FolderAccess access = FolderAccess::Try);
+
+// The folder of everything written or kept per user, as told above. Decided once per program
+// folder, by trying to create a file in it and in its Data/.
+QString userFolder();
+// $XDG_DATA_HOME/bandolin, or ~/.local/share/bandolin when the variable is unset, empty or not
+// an absolute path.
+QString userDataFolder(const QString &xdgDataHome, const QString &home);
+// Whether a file can be created in the folder (and in its Data/ when there is one).
+bool canWriteIn(const QString &folder);
+// Creates the user's folder and its Data/; false when that fails.
+bool makeUserFolder();
+
+// A folder joined with a relative part that begins with "\" (or "/"), as the data files write
+// it: "\Data\Settings.dat" becomes <folder>/Data/Settings.dat.
+QString joinPath(const QString &folder, QStringView relative);
+// A file to read: in the user's folder when it is there, otherwise in the program folder.
 QString programPath(QStringView relative);
+// A file to write: always in the user's folder.
+QString userPath(QStringView relative);
+// A file that only the program folder may supply (the executables).
+QString installedPath(QStringView relative);
+
+// The names of the files matching the pattern in the folder (relative, "\Skin") of both the
+// user's and the program folder, each name once, sorted.
+QStringList folderFiles(QStringView relativeFolder, const QString &pattern);
 
 } // namespace common

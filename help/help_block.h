@@ -49,8 +49,9 @@ struct Manual {
     HelpBlock help;
 };
 
+// The main program's Data/Settings.dat and Languages/<lang>.lng, found as the main program finds
+// them: in the user's folder first, then in the program folder.
 QString settingsFilePath();
-// <program folder>/Languages/<lang>.lng
 QString languageFilePath(const QString &lang);
 
 // Reads line 5 of the settings file and the help block of that language's file.

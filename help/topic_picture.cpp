@@ -1,5 +1,6 @@
 #include "topic_picture.h"
 
+#include "common/sharp_picture.h"
 #include "common/program_folder.h"
 #include "common/text_file.h"
 
@@ -106,7 +107,7 @@ bool InsertTopicPicture(QTextDocument &document)
     const QString file = common::programPath(found.path);
     QImage picture;
     if (!found.path.isEmpty() && common::fileExists(file))
-        picture.load(file);
+        picture = common::loadSharpImage(file);
     if (picture.isNull())
         return false;
 
@@ -129,10 +130,11 @@ bool InsertTopicPicture(QTextDocument &document)
     document.addResource(QTextDocument::ImageResource, name, picture);
     QTextImageFormat image;
     image.setName(name.toString());
-    image.setWidth(picture.width());
-    image.setHeight(picture.height());
-    image.setProperty(kNaturalWidth, qreal(picture.width()));
-    image.setProperty(kNaturalHeight, qreal(picture.height()));
+    const QSize size = common::logicalSize(picture);
+    image.setWidth(size.width());
+    image.setHeight(size.height());
+    image.setProperty(kNaturalWidth, qreal(size.width()));
+    image.setProperty(kNaturalHeight, qreal(size.height()));
     image.setProperty(kSourceName, name.toString());
     cursor.insertImage(image);
     return true;

@@ -62,7 +62,14 @@ public:
 private:
     void save(const QImage &image, const QString &name, const char *format, int quality)
     {
-        const QString path = m_folder + QLatin1Char('/') + name;
+        // The copy for high-resolution screens: "Resistor.bmp" becomes "Resistor@2x.bmp".
+        const QString file = outputScale() == 1
+                                 ? name
+                                 : QStringLiteral("%1@%2x.%3")
+                                       .arg(name.section(QLatin1Char('.'), 0, -2))
+                                       .arg(outputScale())
+                                       .arg(name.section(QLatin1Char('.'), -1));
+        const QString path = m_folder + QLatin1Char('/') + file;
         if (!image.save(path, format, quality)) {
             std::fprintf(stderr, "make_artwork: cannot write %s\n", qPrintable(path));
             m_ok = false;
@@ -117,7 +124,7 @@ void makeResistorPictures(Writer &out)
     const ResistorRenderer renderer(size, shape);
     const QImage bare = renderer.render({});
 
-    QImage picture(size, QImage::Format_RGB32);
+    QImage picture = canvas(size, QImage::Format_RGB32);
     picture.fill(kDisplayBackground);
     {
         QPainter p(&picture);
@@ -131,9 +138,9 @@ void makeResistorPictures(Writer &out)
     const auto cut = [&](const Paint &paint, QRect place) {
         const QImage band =
             renderer.render({{double(place.left()), double(place.right() + 1), paint}}, place);
-        QImage composite = picture.copy(place);
+        QImage composite = picture.copy(devicePixels(place));
         QPainter p(&composite);
-        p.drawImage(QPoint(0, 0), band, place);
+        p.drawImage(QPoint(0, 0), band, devicePixels(place));
         p.end();
         return composite;
     };
@@ -164,7 +171,7 @@ void drawJunction(QPainter &p, QPointF at)
 
 QImage schematicTile()
 {
-    QImage image(96, 96, QImage::Format_RGB32);
+    QImage image = canvas(QSize(96, 96), QImage::Format_RGB32);
     image.fill(kDisplayBackground);
     QPainter p(&image);
     p.setPen(QPen(QColor(0xC9, 0xD3, 0xDF), 1));
@@ -209,9 +216,9 @@ void makeConnectionPictures(Writer &out)
             {QPointF(68, top), QPointF(railR, top), QPointF(railR, bottom), QPointF(68, bottom)}));
         const double k = 46.0 / 220;
         p.drawImage(0, 0,
-                    smallResistor(image.size(), k, QPointF(25, top), false, iconBandsA(), 1.2));
+                    smallResistor(pictureSize(image), k, QPointF(25, top), false, iconBandsA(), 1.2));
         p.drawImage(0, 0,
-                    smallResistor(image.size(), k, QPointF(25, bottom), false, iconBandsB(), 1.2));
+                    smallResistor(pictureSize(image), k, QPointF(25, bottom), false, iconBandsB(), 1.2));
         drawJunction(p, QPointF(railL, mid));
         drawJunction(p, QPointF(railR, mid));
         drawTerminal(p, QPointF(6, mid));
@@ -230,9 +237,9 @@ void makeConnectionPictures(Writer &out)
         p.drawLine(QPointF(9, mid), QPointF(87, mid));
         const double k = length / 220;
         p.drawImage(0, 0,
-                    smallResistor(image.size(), k, QPointF(14, mid), false, iconBandsA(), 1.5));
+                    smallResistor(pictureSize(image), k, QPointF(14, mid), false, iconBandsA(), 1.5));
         p.drawImage(0, 0,
-                    smallResistor(image.size(), k, QPointF(53, mid), false, iconBandsB(), 1.5));
+                    smallResistor(pictureSize(image), k, QPointF(53, mid), false, iconBandsB(), 1.5));
         drawTerminal(p, QPointF(6, mid));
         drawTerminal(p, QPointF(90, mid));
         p.end();
@@ -248,7 +255,7 @@ void makeLawPicture(Writer &out)
     // each about 20 x 30; white marks the sought letter, black the others, so the compartments
     // are a mid tone on which both read well. Both skins show the same picture, so it is a
     // framed card of its own rather than a piece of either window's background.
-    QImage image(168, 168, QImage::Format_RGB32);
+    QImage image = canvas(QSize(168, 168), QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient card(0, 0, 0, 168);
@@ -342,7 +349,7 @@ void drawTiltedResistor(QPainter &p, QPointF centre, double k, double angle)
 void makeIntroPicture(Writer &out)
 {
     const QSize size(150, 150);
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = canvas(size, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -392,10 +399,10 @@ void makeSplashSlice(Writer &out)
     const ResistorRenderer renderer(QSize(310, 52), shape, 6);
     const int sliceLeft = int(155 * k) - 10; // in the middle part, away from the necks
     const QImage body = renderer.render({}, QRect(sliceLeft, 0, 20, 52));
-    QImage slice(size, QImage::Format_RGB32);
+    QImage slice = canvas(size, QImage::Format_RGB32);
     slice.fill(kSplashWindow);
     QPainter p(&slice);
-    p.drawImage(QPoint(0, 0), body, QRect(sliceLeft, 0, 20, 52));
+    p.drawImage(QPoint(0, 0), body, devicePixels(QRect(sliceLeft, 0, 20, 52)));
     p.end();
     out.jpg(slice, QStringLiteral("SMres.jpg"), 100);
 }
@@ -405,7 +412,7 @@ void makeSplashSlice(Writer &out)
 void makeSplashHeader(Writer &out)
 {
     const QSize size(480, 72);
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = canvas(size, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     // Below the rule the picture is the window's colour, so it meets the window without an edge.
@@ -517,7 +524,7 @@ void drawMotif(QPainter &p, Motif motif, const QRectF &box, const Theme &theme, 
 // The banner carries the window's name only: it is shown whatever the interface language.
 QImage banner(QSize size, const QString &title, Motif motif, const Theme &theme)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = canvas(size, QImage::Format_RGB32);
     image.fill(theme.window);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -617,14 +624,17 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "make_artwork: DejaVu Sans not found, using another sans serif\n");
 
     Writer out(folder);
-    makeResistorPictures(out);
-    makeConnectionPictures(out);
-    makeLawPicture(out);
-    makeIntroPicture(out);
-    makeSplashSlice(out);
-    makeSplashHeader(out);
-    makeBanners(out);
-    for (const ManualPicture &picture : manualPictures())
-        out.png(picture.image, picture.file);
+    for (const int scale : {1, 2}) {
+        setOutputScale(scale);
+        makeResistorPictures(out);
+        makeConnectionPictures(out);
+        makeLawPicture(out);
+        makeIntroPicture(out);
+        makeSplashSlice(out);
+        makeSplashHeader(out);
+        makeBanners(out);
+        for (const ManualPicture &picture : manualPictures())
+            out.png(picture.image, picture.file);
+    }
     return out.ok() ? 0 : 1;
 }

@@ -176,7 +176,7 @@ bool takeShots(const QString &program, const QString &lang, const QString &suffi
     common::setProgramFolder(folder.path());
     const QStringList language =
         common::readTextLines(common::programPath(QStringLiteral("\\Languages\\") + lang + ".lng"));
-    common::writeTextLines(common::programPath(u"\\Data\\Settings.dat"),
+    common::writeTextLines(common::userPath(u"\\Data\\Settings.dat"),
                            settingsFor(lang, language));
 
     main_window::Form1 form;

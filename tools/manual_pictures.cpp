@@ -47,7 +47,7 @@ QFont mono(double pixels, int weight = QFont::Normal)
 // A light card with a thin edge on the white page, the frame of every picture.
 QImage card(QSize size)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image = canvas(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(kPage);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -82,7 +82,7 @@ QList<BandPlace> fiveBands(int a, int b, int c, int multiplier, int tolerance)
 
 // A resistor scaled by k whose base picture's top-left corner lands at origin; returns the
 // picture of the whole canvas (transparent around the resistor) and a soft shadow under it.
-QImage resistor(QSize canvas, double k, QPointF origin, const QList<BandPlace> &bands,
+QImage resistor(QSize area, double k, QPointF origin, const QList<BandPlace> &bands,
                 bool leads = true, double thickness = 1.0)
 {
     BodyShape base;
@@ -91,13 +91,13 @@ QImage resistor(QSize canvas, double k, QPointF origin, const QList<BandPlace> &
     if (!leads)
         base.leadRadius = 0;
     const BodyShape shape = base.transformed(k, origin.x(), origin.y());
-    const ResistorRenderer renderer(canvas, shape, 4);
+    const ResistorRenderer renderer(area, shape, 4);
     QList<Band> painted;
     for (const BandPlace &b : bands)
         painted.append(
             {b.x * k + origin.x(), (b.x + b.width) * k + origin.x(), bandPaints()[b.code].paint});
     const QImage body = renderer.render(painted);
-    QImage out(canvas, QImage::Format_ARGB32_Premultiplied);
+    QImage out = canvas(area, QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
     QPainter p(&out);
     p.drawImage(0, 0, dropShadow(body, 1, 4, 3, QColor(40, 50, 70), 0.22));

@@ -170,10 +170,46 @@ BodyShape BodyShape::transformed(double k, double dx, double dy) const
     return s;
 }
 
-ResistorRenderer::ResistorRenderer(QSize size, const BodyShape &shape, int supersample)
-    : m_size(size), m_shape(shape), m_ss(supersample), m_w(size.width() * supersample),
-      m_h(size.height() * supersample)
+int &scaleSetting()
 {
+    static int scale = 1;
+    return scale;
+}
+
+int outputScale()
+{
+    return scaleSetting();
+}
+
+void setOutputScale(int scale)
+{
+    scaleSetting() = scale;
+}
+
+QImage canvas(QSize size, QImage::Format format)
+{
+    QImage image(size * outputScale(), format);
+    image.setDevicePixelRatio(outputScale());
+    return image;
+}
+
+QSize pictureSize(const QImage &image)
+{
+    return image.deviceIndependentSize().toSize();
+}
+
+QRect devicePixels(const QRect &rect)
+{
+    return QRect(rect.topLeft() * outputScale(), rect.size() * outputScale());
+}
+
+ResistorRenderer::ResistorRenderer(QSize pictureSize, const BodyShape &pictureShape,
+                                   int supersample)
+    : m_scale(outputScale()), m_size(pictureSize * m_scale),
+      m_shape(pictureShape.transformed(m_scale, 0, 0)), m_ss(supersample),
+      m_w(m_size.width() * supersample), m_h(m_size.height() * supersample)
+{
+    const BodyShape &shape = m_shape;
     const double step = 1.0 / m_ss;
     m_radius.resize(size_t(m_w));
     m_slope.resize(size_t(m_w));
@@ -199,9 +235,9 @@ ResistorRenderer::ResistorRenderer(QSize size, const BodyShape &shape, int super
         }
     }
 
-    // The outline: body samples less than one output pixel (inclusive) from a non-body sample.
+    // The outline: body samples less than one picture pixel (inclusive) from a non-body sample.
     // A straight top edge on a whole pixel thus gets exactly one full row of outline.
-    const int reach = m_ss;
+    const int reach = m_ss * m_scale;
     std::vector<std::array<int, 2>> disk;
     for (int oy = -reach; oy <= reach; ++oy)
         for (int ox = -reach; ox <= reach; ++ox)
@@ -221,7 +257,7 @@ ResistorRenderer::ResistorRenderer(QSize size, const BodyShape &shape, int super
     for (int Y = 0; Y < m_h; ++Y) {
         const double dy = std::abs((Y + 0.5) * step - shape.axisY);
         for (int X = 0; X < m_w; ++X) {
-            if (at(X, Y) != Body || nearMin[size_t(X)] - dy > 1.0 + 2 * step)
+            if (at(X, Y) != Body || nearMin[size_t(X)] - dy > m_scale + 2 * step)
                 continue;
             for (const auto &o : disk) {
                 const int sx = X + o[0], sy = Y + o[1];
@@ -241,7 +277,10 @@ QImage ResistorRenderer::render(const QList<Band> &bands, QRect region) const
 {
     QImage image(m_size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    const QRect area = region.isNull() ? image.rect() : region.intersected(image.rect());
+    const QRect area = region.isNull()
+                           ? image.rect()
+                           : QRect(region.topLeft() * m_scale, region.size() * m_scale)
+                                 .intersected(image.rect());
     const double step = 1.0 / m_ss;
     const Paint body = bodyPaint();
     const Paint lead = leadPaint();
@@ -271,7 +310,7 @@ QImage ResistorRenderer::render(const QList<Band> &bands, QRect region) const
                         const Paint *paint = &body;
                         if (kind == Body)
                             for (const Band &b : bands)
-                                if (x >= b.x0 && x < b.x1)
+                                if (x >= b.x0 * m_scale && x < b.x1 * m_scale)
                                     paint = &b.paint;
                         c = shade(*paint, n);
                         if (kind == Outline) // the silhouette edge, always from the body paint
@@ -293,12 +332,15 @@ QImage ResistorRenderer::render(const QList<Band> &bands, QRect region) const
             line[px] = qRgba(channel(0), channel(1), channel(2), a);
         }
     }
+    image.setDevicePixelRatio(m_scale);
     return image;
 }
 
-QImage dropShadow(const QImage &source, int dx, int dy, int blurRadius, const QColor &colour,
-                  double opacity)
+QImage dropShadow(const QImage &source, int pictureDx, int pictureDy, int pictureBlur,
+                  const QColor &colour, double opacity)
 {
+    const int scale = int(source.devicePixelRatio());
+    const int dx = pictureDx * scale, dy = pictureDy * scale, blurRadius = pictureBlur * scale;
     const int w = source.width(), h = source.height();
     std::vector<double> a(size_t(w) * size_t(h), 0.0);
     const QImage src = source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -331,6 +373,7 @@ QImage dropShadow(const QImage &source, int dx, int dy, int blurRadius, const QC
             }
     }
     QImage out(source.size(), QImage::Format_ARGB32_Premultiplied);
+    out.setDevicePixelRatio(source.devicePixelRatio());
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             const int al = int(std::lround(a[size_t(y) * size_t(w) + size_t(x)] * opacity * 255));

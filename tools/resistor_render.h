@@ -14,6 +14,16 @@
 namespace artwork
 {
 
+// Every picture is drawn twice: at its own size and, for high-resolution screens, at twice that
+// size. The drawing code works in the picture's own pixels either way: each image comes from
+// canvas(), whose device pixel ratio is the scale, and the renderer below draws at the scale.
+int outputScale();
+void setOutputScale(int scale);
+QImage canvas(QSize size, QImage::Format format);
+// A picture's size in its own pixels, and a rectangle of them in the image's device pixels.
+QSize pictureSize(const QImage &image);
+QRect devicePixels(const QRect &rect);
+
 // Outline of the body as radius over x, in output pixels.
 struct BodyShape {
     double axisY = 50;
@@ -59,15 +69,17 @@ const std::array<NamedPaint, 12> &bandPaints();
 class ResistorRenderer
 {
 public:
+    // Size, shape, bands and regions are in the picture's own pixels; the renderer draws them
+    // at the output scale.
     ResistorRenderer(QSize size, const BodyShape &shape, int supersample = 4);
 
     // Premultiplied ARGB; only `region` is drawn, the rest stays transparent.
     QImage render(const QList<Band> &bands, QRect region = QRect()) const;
-    QSize size() const { return m_size; }
 
 private:
     enum Kind : unsigned char { Empty, Lead, Body, Outline };
-    QSize m_size;
+    int m_scale;
+    QSize m_size; // device pixels
     BodyShape m_shape;
     int m_ss;
     int m_w, m_h;                          // sample grid
@@ -76,6 +88,7 @@ private:
 };
 
 // A soft drop shadow of an image's alpha, moved by (dx, dy) and blurred; alpha scaled by opacity.
+// Distances are in the picture's own pixels.
 QImage dropShadow(const QImage &source, int dx, int dy, int blurRadius, const QColor &colour,
                   double opacity);
 

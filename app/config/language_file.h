@@ -13,7 +13,7 @@
 namespace config
 {
 
-// <program folder>/Languages/<lang>.lng
+// Languages/<lang>.lng, the user's own before the program folder's.
 QString languageFilePath(const QString &lang);
 
 // The main window's texts: lines 4-34, 36-37 and 80-102.

@@ -98,7 +98,7 @@ quint8 readRounding(common::LineReader &reader)
 
 QString settingsFilePath()
 {
-    return common::programPath(u"\\Data\\Settings.dat");
+    return common::userPath(u"\\Data\\Settings.dat");
 }
 
 const QStringList &toleranceItems()

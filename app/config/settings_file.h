@@ -14,7 +14,7 @@ namespace config
 
 constexpr int kSettingsLineCount = 35;
 
-// <program folder>/Data/Settings.dat
+// Data/Settings.dat in the user's folder: every reader and writer of the main program uses it.
 QString settingsFilePath();
 
 // The fixed items of the tolerance selector cmbDopusk, in list order.

@@ -32,7 +32,7 @@
 namespace config
 {
 
-// <program folder>/Skin/<skinName>
+// Skin/<skinName>, the user's own before the program folder's.
 QString skinFilePath(const QString &skinName);
 
 // "Nothing" in a picture field means no picture.

@@ -1,5 +1,6 @@
 #include "connection_calc/linkora_window.h"
 
+#include "common/sharp_picture.h"
 #include "common/failure.h"
 #include "common/numbers.h"
 #include "common/units.h"
@@ -300,15 +301,15 @@ void frmLinkor::applyPreparation(const Preparation &p)
     shpSelect->setLineWidth(int(std::clamp(frameWidth, 0.0, 64.0)));
 
     picConTitle->setPixmap(p.title);
-    picConTitle->resize(p.title.size());
+    picConTitle->resize(common::logicalSize(p.title));
 
     move(twipsToPixels(s.ConnectFormX), twipsToPixels(s.ConnectFormY));
     setFixedSize(twipsToPixels(s.ConnectFormW), twipsToPixels(s.ConnectFormH));
 
     picParal->setPixmap(p.parallel);
-    picParal->resize(p.parallel.size());
+    picParal->resize(common::logicalSize(p.parallel));
     picPosled->setPixmap(p.series);
-    picPosled->resize(p.series.size());
+    picPosled->resize(common::logicalSize(p.series));
 
     selectMode(connectionModeOf(s.LastConnect));
 

@@ -230,9 +230,9 @@ void Form1::guarded(const std::function<void()> &handler)
 QString Form1::helpProgramPath()
 {
 #ifdef Q_OS_WIN
-    return common::programPath(u"\\Help.exe");
+    return common::installedPath(u"\\Help.exe");
 #else
-    return common::programPath(u"\\Help");
+    return common::installedPath(u"\\Help");
 #endif
 }
 

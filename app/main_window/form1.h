@@ -140,6 +140,9 @@ public:
     void ApplySkin();
     void LoadResTable();
     void WriteDefaultSettings();
+    // The first start's settings file: a copy of the program folder's own when the user's
+    // folder is another one and the program folder has one, otherwise the defaults.
+    void createSettings();
     void SaveSettings();
 
     // Index of the band-count word in the selector's text: 0, 1, 2 or -1.

@@ -1,5 +1,6 @@
 // The main window's load and shutdown: settings, language, skin, tables, the last resistor.
 
+#include "common/sharp_picture.h"
 #include "common/failure.h"
 #include "common/numbers.h"
 #include "common/program_folder.h"
@@ -49,8 +50,11 @@ bool Form1::Form_Load()
 {
     try {
         if (!m_lock) {
-            // One copy per program folder; a lock left by a crashed copy is taken over.
-            auto lock = std::make_unique<QLockFile>(common::programPath(u"\\Bandolin.lock"));
+            // One copy per user's folder (the program folder when it can be written); a lock
+            // left by a crashed copy is taken over. A folder that cannot be made shows up as
+            // the settings file that cannot be written.
+            common::makeUserFolder();
+            auto lock = std::make_unique<QLockFile>(common::userPath(u"\\Bandolin.lock"));
             lock->setStaleLockTime(0);
             if (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError) {
                 ui::endProgram(0);
@@ -59,7 +63,7 @@ bool Form1::Form_Load()
             m_lock = std::move(lock);
         }
         if (!common::fileExists(settingsFilePath()))
-            WriteDefaultSettings();
+            createSettings();
         readSettings();
         ApplySkin();
         LoadResTable();
@@ -247,7 +251,7 @@ void Form1::ApplySkin()
     settings.picOm = s.picOm;
     const QPixmap title = loadPicture(s.picMark);
     picMarkTitle->setPixmap(title);
-    picMarkTitle->resize(title.size());
+    picMarkTitle->resize(common::logicalSize(title));
 
     for (int i = 0; i < 5; ++i) {
         placeAt(lblPoloska[i], s.BandLabelPlaces[i]);
@@ -312,6 +316,17 @@ void Form1::colourMenuBar()
         setBackgroundColour(menu, c);
         setTextColour(menu, ui::readableTextOn(c));
     }
+}
+
+void Form1::createSettings()
+{
+    // A settings file that comes with a program folder the user cannot write (set up by whoever
+    // installed it) is where the user's own settings start from.
+    const QString delivered = common::installedPath(u"\\Data\\Settings.dat");
+    if (delivered != settingsFilePath() && common::fileExists(delivered))
+        common::writeTextLines(settingsFilePath(), common::readTextLines(delivered));
+    else
+        WriteDefaultSettings();
 }
 
 void Form1::WriteDefaultSettings()

@@ -60,7 +60,7 @@ void Form1::mnuOpen_Click()
     ui::FileDialogRequest request;
     request.kind = ui::FileDialogRequest::Kind::Open;
     request.title = QString(mnuOpen->text()).remove(QLatin1Char('&'));
-    request.folder = common::programFolder();
+    request.folder = common::userFolder();
     request.filter = kBitmapFilter;
     const std::optional<QString> chosen = ui::askFileName(this, request);
     if (!chosen)
@@ -84,7 +84,7 @@ void Form1::mnuSaveAs_Click()
     ui::FileDialogRequest request;
     request.kind = ui::FileDialogRequest::Kind::Save;
     request.title = texts.LangTexts.value(15);
-    request.folder = common::programFolder();
+    request.folder = common::userFolder();
     request.proposedName = marking_files::markingFileName(current, marking.ResultLine);
     request.filter = kBitmapFilter;
     const std::optional<QString> chosen = ui::askFileName(this, request);

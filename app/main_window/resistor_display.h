@@ -8,7 +8,9 @@
 namespace main_window {
 
 // The display box: keeps what is painted into it (its persistent image) until it is cleared.
-// The labels placed on it are child widgets and not part of that image.
+// The labels placed on it are child widgets and not part of that image. On a high-resolution
+// screen it keeps a second image at the screen's resolution, painted from the pictures' @2x
+// copies, and shows that one; the persistent image (what Save As writes) stays as it is.
 class ResistorDisplay : public QWidget
 {
     Q_OBJECT
@@ -31,6 +33,7 @@ protected:
 private:
     void fitImage();
     QImage m_image;
+    QImage m_sharp; // null on a screen of one device pixel per pixel
     QColor m_background = Qt::white;
 };
 

@@ -1,5 +1,6 @@
 #include "ohm_calc/frm_voltam.h"
 
+#include "common/sharp_picture.h"
 #include "common/failure.h"
 #include "common/units.h"
 #include "config/skin_file.h"
@@ -37,7 +38,7 @@ void placeLetter(QLabel *letter, const config::StyledPoint &entry)
 void showPicture(QLabel *box, const QPixmap &picture)
 {
     box->setPixmap(picture);
-    box->resize(picture.size());
+    box->resize(common::logicalSize(picture));
 }
 
 // Everything the preparation reads, gathered before any of it is applied.

@@ -1,6 +1,7 @@
 #include "frm_options.h"
 
 #include "chosen_files.h"
+#include "common/sharp_picture.h"
 #include "common/failure.h"
 #include "common/program_folder.h"
 #include "common/text_file.h"
@@ -11,7 +12,6 @@
 #include "ui/window_surface.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -351,13 +351,13 @@ bool frmOptions::Form_Load()
     // Decoration only: a picture that has gone since the main window loaded leaves the place
     // empty.
     if (!config::isNoPicture(m_settings.GlobalPicture)) {
-        const QPixmap background(common::programPath(m_settings.GlobalPicture));
+        const QPixmap background = common::loadSharpPixmap(common::programPath(m_settings.GlobalPicture));
         m_surface->setBackgroundPicture(background);
     }
     filLanguage->setFocus();
-    const QPixmap intro(common::programPath(kIntroPicture));
+    const QPixmap intro = common::loadSharpPixmap(common::programPath(kIntroPicture));
     Image1->setPixmap(intro);
-    Image1->setFixedSize(intro.isNull() ? QSize(240, 160) : intro.size());
+    Image1->setFixedSize(intro.isNull() ? QSize(240, 160) : common::logicalSize(intro));
     return true;
 }
 
@@ -390,8 +390,7 @@ void frmOptions::fillFileList(QListWidget *list, const QString &folder, const QS
 {
     const QSignalBlocker quiet(list);
     list->clear();
-    const QDir dir(common::programPath(folder));
-    list->addItems(dir.entryList({pattern}, QDir::Files | QDir::CaseSensitive, QDir::Name));
+    list->addItems(common::folderFiles(folder, pattern));
 }
 
 void frmOptions::markChosenFile(QListWidget *list, const QString &fileName)

@@ -1,5 +1,6 @@
 #include "splash_about/about_window.h"
 
+#include "common/sharp_picture.h"
 #include "common/program_folder.h"
 #include "common/units.h"
 #include "config/global_settings.h"
@@ -86,7 +87,7 @@ void frmAbout::Form_Load()
     // A missing title picture leaves the header empty; the main window's watch on the skin's
     // files names it.
     if (!config::isNoPicture(m_settings.picMark)) {
-        const QPixmap title(common::programPath(m_settings.picMark));
+        const QPixmap title = common::loadSharpPixmap(common::programPath(m_settings.picMark));
         Image1->setPixmap(title);
     }
 

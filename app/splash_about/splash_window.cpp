@@ -1,5 +1,6 @@
 #include "splash_about/splash_window.h"
 
+#include "common/sharp_picture.h"
 #include "common/program_folder.h"
 #include "common/units.h"
 #include "ui/placement.h"
@@ -38,11 +39,11 @@ void placeTwips(QWidget *w, int left, int top, int width, int height)
 // design size.
 void showPicture(QLabel *image, const QString &relative)
 {
-    const QPixmap picture(common::programPath(relative));
+    const QPixmap picture = common::loadSharpPixmap(common::programPath(relative));
     if (picture.isNull())
         return;
     image->setPixmap(picture);
-    image->resize(picture.size());
+    image->resize(common::logicalSize(picture));
 }
 
 } // namespace
@@ -125,7 +126,7 @@ void frmSplash::Timer2_Timer()
             painter.drawLine(px(stroke.from), px(stroke.to));
         } else {
             // Read at every step, as the design has it; a missing picture is left out.
-            const QImage slice(common::programPath(u"\\Data\\SMres.jpg"));
+            const QImage slice = common::loadSharpImage(common::programPath(u"\\Data\\SMres.jpg"));
             if (!slice.isNull())
                 painter.drawImage(px(stroke.from), slice);
         }

@@ -1,5 +1,6 @@
 #include "placement.h"
 
+#include "common/sharp_picture.h"
 #include "common/failure.h"
 #include "common/program_folder.h"
 #include "common/units.h"
@@ -79,7 +80,7 @@ QPointF centredTwips(const QWidget *widget, float width, float height)
 QPixmap loadPicture(const QString &relative)
 {
     const QString path = common::programPath(relative);
-    QPixmap picture(path);
+    const QPixmap picture = common::loadSharpPixmap(path);
     if (picture.isNull())
         throw common::Failure(QStringLiteral("Cannot load the picture %1").arg(path));
     return picture;

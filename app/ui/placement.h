@@ -32,8 +32,9 @@ QPointF positionTwips(const QWidget *window);
 // The left and top, in twips, of a window of the given size (twips) centred on the screen.
 QPointF centredTwips(const QWidget *widget, float width, float height);
 
-// Loads a picture given relative to the program folder ("\Data\Connect1.bmp"). Throws
-// common::Failure naming the file when it is missing or no picture.
+// Loads a picture given relative to the program folder ("\Data\Connect1.bmp"), its @2x copy
+// on a high-resolution screen. Throws common::Failure naming the file when it is missing or no
+// picture.
 QPixmap loadPicture(const QString &relative);
 
 // Pictures that react to clicks show the pointing hand.

@@ -1,8 +1,11 @@
 #include "help/help_block.h"
 #include "help/help_texts.h"
 
+#include "common/program_folder.h"
+#include "common/text_file.h"
 #include "support/test_folder.h"
 
+#include <QDir>
 #include <QTest>
 
 using help::HelpBlock;
@@ -228,6 +231,35 @@ private Q_SLOTS:
         QCOMPARE(titlesOf(manual.help), QStringList{QStringLiteral("Тема")});
         QVERIFY(manual.help.complete);
         QVERIFY(help::incompleteNote(manual).isEmpty());
+    }
+
+    // With a program folder the user cannot write, Help reads the settings the main program
+    // keeps in the user's folder, and the user's own language file before the delivered one.
+    void followsTheUsersFolder_data()
+    {
+        QTest::addColumn<bool>("ownLanguageFile");
+        QTest::newRow("the user's own language file") << true;
+        QTest::newRow("the delivered language file") << false;
+    }
+
+    void followsTheUsersFolder()
+    {
+        QFETCH(bool, ownLanguageFile);
+        testing_support::TestFolder folder;
+        folder.writeLines("\\Data\\Settings.dat", settingsNaming("Русский"));
+        const QString user = folder.makeReadOnly();
+        QVERIFY(common::makeUserFolder());
+        common::writeTextLines(user + QStringLiteral("/Data/Settings.dat"), settingsNaming("English"));
+        const QString own = user + QStringLiteral("/Languages/English.lng");
+        if (ownLanguageFile) {
+            QDir().mkpath(user + QStringLiteral("/Languages"));
+            common::writeTextLines(own, fixedLines("0") << "Mine" << "0");
+        }
+        const help::Manual manual = help::loadManual();
+        QCOMPARE(manual.problem, StartProblem::None);
+        QCOMPARE(manual.HelpLang, QStringLiteral("English"));
+        QCOMPARE(manual.languageFile, ownLanguageFile ? own : folder.file("\\Languages\\English.lng"));
+        QCOMPARE(manual.help.caption == QStringLiteral("Mine"), ownLanguageFile);
     }
 
     void tellsWhichFileIsMissing_data()

@@ -41,7 +41,20 @@ TestFolder::TestFolder()
     common::setProgramFolder(m_dir.path());
 }
 
-TestFolder::~TestFolder() { common::setProgramFolder(QString()); }
+TestFolder::~TestFolder()
+{
+    common::setProgramFolder(QString());
+    if (m_dataHome)
+        qunsetenv("XDG_DATA_HOME");
+}
+
+QString TestFolder::makeReadOnly()
+{
+    m_dataHome = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", m_dataHome->path().toLocal8Bit());
+    common::setProgramFolder(m_dir.path(), common::FolderAccess::ReadOnly);
+    return common::userFolder();
+}
 
 QString TestFolder::file(const QString &relative) const
 {

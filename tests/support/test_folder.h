@@ -19,9 +19,13 @@ public:
     void remove(const QString &relative) const;
     void writeLines(const QString &relative, const QStringList &lines) const;
     QStringList readLines(const QString &relative) const;
+    // Turns the folder into a program folder that cannot be written, with XDG_DATA_HOME in a
+    // second temporary folder; returns the user's folder (<that folder>/bandolin).
+    QString makeReadOnly();
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<QTemporaryDir> m_dataHome;
 };
 
 // The delivered tree as built beside the executables, and the source tree.

@@ -1,6 +1,8 @@
 // The pictures that the artwork tool draws into the built program folder: the names and sizes
-// the skins and windows rely on, and band pictures that sit on the body without a seam.
+// the skins and windows rely on, their copies at twice the size, and band pictures that sit on
+// the body without a seam.
 
+#include "common/sharp_picture.h"
 #include "support/test_folder.h"
 
 #include <QFile>
@@ -103,6 +105,18 @@ void ArtworkTest::pictureHasItsSize()
         QCOMPARE(header.left(2), QByteArray("BM"));
         QCOMPARE(int(quint8(header[28])) | (int(quint8(header[29])) << 8), 24);
     }
+
+    // The copy for high-resolution screens: twice the size, and the same picture.
+    const QImage twice = QImage(dataFile(common::doubleSizePath(file))).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(twice.size(), size * 2);
+    const QImage reduced = twice.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage plain = image.convertToFormat(QImage::Format_RGB32);
+    double difference = 0;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            difference += distance(plain.pixelColor(x, y), reduced.pixelColor(x, y));
+    difference /= size.width() * size.height();
+    QVERIFY2(difference < 12, qPrintable(QString::number(difference)));
 }
 
 void ArtworkTest::bandSitsOnBodyWithoutSeam_data()

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+// Pictures for screens with more than one device pixel per logical pixel. A picture may have a
+// copy drawn at twice its size beside it, under its name with "@2x" before the extension
+// ("Resistor@2x.bmp" beside "Resistor.bmp"). Where the screen's device pixel ratio is above 1 the
+// copy is shown instead, in the same place and at the same logical size; a picture without one is
+// shown enlarged as it is.
+namespace common {
+
+QString doubleSizePath(const QString &path);
+
+// The picture at the path for a screen of the given device pixel ratio: above 1, the @2x copy
+// when it can be read, with its own ratio set to 2. Null when the picture cannot be read.
+QImage loadSharpImage(const QString &path, qreal screenRatio);
+// The same for the application's screens.
+QImage loadSharpImage(const QString &path);
+QPixmap loadSharpPixmap(const QString &path);
+
+// The size a picture takes on the screen, in logical pixels.
+QSize logicalSize(const QImage &picture);
+QSize logicalSize(const QPixmap &picture);
+
+} // namespace common
