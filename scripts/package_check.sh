@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # Installs the built program into a temporary prefix and checks it as a desktop program: the
 # program folder and launcher are there, the desktop entry and the AppStream metadata pass
-# their validators, and the release archive unpacks into a program that has everything.
+# their validators, and the release archive unpacks into a program that has everything. Then
+# the Debian package: its files and dependencies, and the program unpacked from it into a tree
+# its user cannot write, started by an unprivileged user under Xvfb, who must find the settings
+# in their own ~/.local/share/bandolin/Data/ after the program has ended.
 #   bash scripts/package_check.sh [build dir, default build/test]
+# BANDOLIN_SHOT=<file.png> keeps a screenshot of the main window started from the package.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 dir="${1:-$ROOT/build/test}"
-install_missing desktop-file-utils appstream
+install_missing desktop-file-utils appstream dpkg-dev file xvfb xauth xdotool
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 
 cmake --install "$dir" --prefix "$work/prefix" >/dev/null
 for f in bin/bandolin lib/bandolin/Bandolin lib/bandolin/Help lib/bandolin/Data/ResTable.tab \
@@ -28,3 +32,88 @@ tar -xzf "$work"/archive/bandolin-*.tar.gz -C "$work"
 [ -x "$work"/bandolin-*/lib/bandolin/Bandolin ] && [ -x "$work"/bandolin-*/bin/bandolin ] \
     || { echo "package: the release archive holds no runnable program"; exit 1; }
 echo "package: installation and release archive checked"
+
+# ---- The Debian package ----
+(cd "$dir" && cpack -G DEB -B "$work/deb" >/dev/null)
+deb=$(echo "$work"/deb/bandolin_*.deb)
+[ -f "$deb" ] || { echo "package: cpack made no bandolin_*.deb"; exit 1; }
+dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|' >"$work/deb-files"
+for f in /usr/bin/bandolin /usr/lib/bandolin/Bandolin /usr/lib/bandolin/Help \
+         /usr/lib/bandolin/Data/ResTable.tab /usr/lib/bandolin/Data/Resistor.bmp \
+         /usr/lib/bandolin/Data/Resistor@2x.bmp /usr/lib/bandolin/Skin/Default.she \
+         /usr/lib/bandolin/Languages/English.lng \
+         /usr/share/applications/io.github.bandolin.Bandolin.desktop \
+         /usr/share/icons/hicolor/scalable/apps/io.github.bandolin.Bandolin.svg \
+         /usr/share/metainfo/io.github.bandolin.Bandolin.metainfo.xml; do
+    grep -qxF "$f" "$work/deb-files" || { echo "package: $f is missing from the Debian package"; exit 1; }
+done
+if grep -v '^/usr/' "$work/deb-files" | grep -vqx '/'; then
+    echo "package: the Debian package installs outside /usr:"; grep -v '^/usr/' "$work/deb-files"; exit 1
+fi
+if grep -qE '/(Settings\.dat|[^/]*\.lock|BNDX77[^/]*)$' "$work/deb-files"; then
+    echo "package: the Debian package holds a settings, lock or marking file"; exit 1
+fi
+depends=$(dpkg-deb -f "$deb" Depends)
+for lib in libc6 libqt6core6 libqt6gui6 libqt6widgets6; do
+    echo "$depends" | grep -qE "(^|, )$lib( |,|$)" \
+        || { echo "package: Depends lacks $lib: $depends"; exit 1; }
+done
+for field in Maintainer Description; do
+    [ -n "$(dpkg-deb -f "$deb" "$field")" ] || { echo "package: no $field field"; exit 1; }
+done
+
+# Unpacked into a tree its user cannot write: root's own when the check runs as root (the
+# program then runs as nobody), otherwise one without write permission.
+tree="$work/tree"
+dpkg-deb -x "$deb" "$tree"
+home="$work/home"
+mkdir -p "$home"
+chmod 755 "$work"
+run_as=()
+if [ "$(id -u)" -eq 0 ]; then
+    chown -R 0:0 "$tree"
+    chown 65534:65534 "$home"
+    run_as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+fi
+chmod -R a-w "$tree"
+grep -qx "Exec=bandolin" "$tree/usr/share/applications/io.github.bandolin.Bandolin.desktop" \
+    || { echo "package: the desktop entry does not start bandolin from the PATH"; exit 1; }
+
+cat >"$work/session.sh" <<'SESSION'
+#!/usr/bin/env bash
+# Inside Xvfb, as the unprivileged user: start the packaged program, wait for its main window
+# (the settings file is made by its load), then leave it through File > Exit.
+set -u
+"$1/usr/bin/bandolin" &
+pid=$!
+settings="$HOME/.local/share/bandolin/Data/Settings.dat"
+for _ in $(seq 100); do [ -f "$settings" ] && break; sleep 0.2; done
+[ -f "$settings" ] || { echo "package: no settings file at $settings after start"; kill $pid; exit 1; }
+window=""
+for _ in $(seq 50); do
+    window=$(xdotool search --onlyvisible --name '^Bandolin$' 2>/dev/null | head -1)
+    [ -n "$window" ] && break
+    sleep 0.2
+done
+[ -n "$window" ] || { echo "package: the main window did not come up"; kill $pid; exit 1; }
+sleep 1
+[ -z "${BANDOLIN_SHOT:-}" ] || import -window root "$HOME/shot.png"
+xdotool windowfocus --sync "$window" 2>/dev/null
+xdotool key --window "$window" alt+Cyrillic_ef
+sleep 0.5
+xdotool key --window "$window" Cyrillic_yeru
+for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.2; done
+if kill -0 $pid 2>/dev/null; then echo "package: File > Exit did not end the program"; kill $pid; exit 1; fi
+wait $pid
+SESSION
+chmod 755 "$work/session.sh"
+"${run_as[@]}" env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 BANDOLIN_SHOT="${BANDOLIN_SHOT:-}" \
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$work/session.sh" "$tree"
+[ -z "${BANDOLIN_SHOT:-}" ] || cp "$home/shot.png" "$BANDOLIN_SHOT"
+saved="$home/.local/share/bandolin/Data/Settings.dat"
+lines=$(wc -l <"$saved")
+[ "$lines" -eq 35 ] || { echo "package: the user's settings file has $lines lines"; exit 1; }
+# A fresh file keeps line 35 empty; the exit writes the marking shown there.
+[ -n "$(sed -n '35s/\r$//p' "$saved")" ] || { echo "package: the settings were not saved at exit"; exit 1; }
+[ ! -e "$tree/usr/lib/bandolin/Data/Settings.dat" ] || { echo "package: settings written into the program folder"; exit 1; }
+echo "package: Debian package checked ($(basename "$deb")), started by an unprivileged user"
