@@ -76,8 +76,8 @@ if [ "$(id -u)" -eq 0 ]; then
     run_as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 fi
 chmod -R a-w "$tree"
-grep -qx "Exec=bandolin" "$tree/usr/share/applications/io.github.bandolin.Bandolin.desktop" \
-    || { echo "package: the desktop entry does not start bandolin from the PATH"; exit 1; }
+grep -qx "Exec=/usr/bin/bandolin" "$tree/usr/share/applications/io.github.bandolin.Bandolin.desktop" \
+    || { echo "package: the desktop entry does not start /usr/bin/bandolin"; exit 1; }
 
 cat >"$work/session.sh" <<'SESSION'
 #!/usr/bin/env bash
@@ -99,9 +99,9 @@ done
 sleep 1
 [ -z "${BANDOLIN_SHOT:-}" ] || import -window root "$HOME/shot.png"
 xdotool windowfocus --sync "$window" 2>/dev/null
-xdotool key --window "$window" alt+Cyrillic_ef
+xdotool key alt+Cyrillic_ef
 sleep 0.5
-xdotool key --window "$window" Cyrillic_yeru
+xdotool key Cyrillic_yeru
 for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.2; done
 if kill -0 $pid 2>/dev/null; then echo "package: File > Exit did not end the program"; kill $pid; exit 1; fi
 wait $pid

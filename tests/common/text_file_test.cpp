@@ -96,12 +96,11 @@ private Q_SLOTS:
         QVERIFY(!common::fileExists(m_dir.path())); // a folder is not a file
     }
 
-    void programPathJoinsBackslashParts()
+    void joinsBackslashParts()
     {
-        common::setProgramFolder(QStringLiteral("/opt/bandolin/"));
-        QCOMPARE(common::programPath(u"\\Data\\Settings.dat"), QStringLiteral("/opt/bandolin/Data/Settings.dat"));
-        QCOMPARE(common::programPath(u"\\Help"), QStringLiteral("/opt/bandolin/Help"));
-        common::setProgramFolder(QString());
+        const QString folder = QStringLiteral("/opt/bandolin/");
+        QCOMPARE(common::joinPath(folder, u"\\Data\\Settings.dat"), QStringLiteral("/opt/bandolin/Data/Settings.dat"));
+        QCOMPARE(common::joinPath(folder, u"\\Help"), QStringLiteral("/opt/bandolin/Help"));
     }
 
     void coloursAndTwips()
