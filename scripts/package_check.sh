@@ -12,6 +12,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 dir="${1:-$ROOT/build/test}"
 install_missing desktop-file-utils appstream dpkg-dev file xvfb xauth xdotool
+[ -z "${BANDOLIN_SHOT:-}" ] || install_missing imagemagick
 work="$(mktemp -d)"
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 

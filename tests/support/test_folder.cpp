@@ -44,8 +44,7 @@ TestFolder::TestFolder()
 TestFolder::~TestFolder()
 {
     common::setProgramFolder(QString());
-    if (m_dataHome)
-        qunsetenv("XDG_DATA_HOME");
+    qunsetenv("XDG_DATA_HOME");
 }
 
 QString TestFolder::makeReadOnly()

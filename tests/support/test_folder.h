@@ -19,8 +19,8 @@ public:
     void remove(const QString &relative) const;
     void writeLines(const QString &relative, const QStringList &lines) const;
     QStringList readLines(const QString &relative) const;
-    // Turns the folder into a program folder that cannot be written, with XDG_DATA_HOME in a
-    // second temporary folder; returns the user's folder (<that folder>/bandolin).
+    // A program folder that cannot be written; returns the user's folder under a temporary
+    // XDG_DATA_HOME.
     QString makeReadOnly();
 
 private:
