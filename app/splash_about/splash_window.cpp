@@ -113,7 +113,10 @@ void frmSplash::Timer2_Timer()
     const AnimationTick tick = animationTick(AnimX);
     AnimX = tick.AnimX;
     if (m_drawing.isNull()) {
-        m_drawing = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+        // At the screen's resolution, so that the slice's @2x copy stays sharp.
+        const qreal ratio = devicePixelRatioF();
+        m_drawing = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        m_drawing.setDevicePixelRatio(ratio);
         m_drawing.fill(Qt::transparent);
     }
     QPainter painter(&m_drawing);
