@@ -4,6 +4,7 @@
 #include "common/numbers.h"
 #include "common/units.h"
 #include "ui/click_label.h"
+#include "ui/fixed_texts.h"
 #include "ui/placement.h"
 #include "ui/seams.h"
 #include "ui/window_surface.h"
@@ -242,10 +243,8 @@ bool frmLinkor::Form_Load()
         preparation = readPreparation();
     } catch (const common::Failure &failure) {
         QWidget *owner = isVisible() ? this : parentWidget();
-        ui::showMessage(owner, {QStringLiteral("Linkora: окно не может быть подготовлено.\n"
-                                               "Linkora: the window cannot be prepared.\n\n") +
-                                    failure.message(),
-                                kWindowTitle, ui::MessageIcon::Error});
+        ui::showMessage(owner,
+                        ui::preparationFailure(m_settings.Lang, kWindowTitle, failure.message()));
         return false;
     }
     applyPreparation(preparation);
@@ -432,6 +431,8 @@ void frmLinkor::cmdRemove_Click()
     const QList<QListWidgetItem *> selected = lstResistors->selectedItems();
     if (!selected.isEmpty())
         delete lstResistors->takeItem(lstResistors->row(selected.first()));
+    // The view would make the next entry current and selected; the user chooses again.
+    lstResistors->setCurrentRow(-1);
     m_listByProgram = false;
     if (lstResistors->count() == 0)
         cmdRemove->setEnabled(false);

@@ -284,8 +284,7 @@ private Q_SLOTS:
         QCOMPARE(w->entries(), (QStringList{"4.7 кОм", "2 МОм"}));
         QCOMPARE(w->txtResult->text(), QString());
         // Nothing selected now: the button stays enabled and a click only empties the result.
-        if (QListWidgetItem *current = w->lstResistors->currentItem())
-            current->setSelected(false);
+        QVERIFY(w->lstResistors->selectedItems().isEmpty());
         w->txtResult->setText(QStringLiteral("kept"));
         QTest::mouseClick(w->cmdRemove, Qt::LeftButton);
         QCOMPARE(w->entries().size(), 2);
@@ -309,6 +308,7 @@ private Q_SLOTS:
         f.add(QStringLiteral("2"), QStringLiteral("Ом"));
         w->Timer1_Timer();
         w->txtResult->setText(QStringLiteral("kept"));
+        f.clickEntry(1);
         QTest::mouseClick(w->cmdClear, Qt::LeftButton);
         QCOMPARE(w->lstResistors->count(), 0);
         QCOMPARE(w->txtResult->text(), QString());
@@ -524,6 +524,29 @@ private Q_SLOTS:
         QVERIFY(f.messages.back().text.contains(QStringLiteral("Missing.jpg")));
         f.settings.GlobalPicture = QStringLiteral("\\Data\\Intro.jpg");
         QVERIFY(f.window->Form_Load());
+    }
+
+    // No language-file line says it: the language in use speaks, or both for another.
+    void preparationFailureInTheLanguageInUse_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("lead");
+        const QString ru = "Linkora: окно не может быть подготовлено.\n";
+        const QString en = "Linkora: the window cannot be prepared.\n";
+        QTest::newRow("Russian") << "Русский" << ru + "\n";
+        QTest::newRow("English") << "English" << en + "\n";
+        QTest::newRow("another language") << "Deutsch" << ru + en + "\n";
+    }
+
+    void preparationFailureInTheLanguageInUse()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QString, lead);
+        LinkoraFixture f;
+        f.settings.Lang = lang;
+        f.settings.GlobalPicture = QStringLiteral("\\Data\\Missing.jpg");
+        QVERIFY(!f.open(false));
+        QVERIFY2(f.messages.back().text.startsWith(lead), qPrintable(f.messages.back().text));
     }
 
     void timerKeepsTheSettingsCurrent()
