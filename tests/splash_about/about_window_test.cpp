@@ -63,6 +63,8 @@ private Q_SLOTS:
         QCOMPARE(about.palette().color(QPalette::Window), kBackground);
         QCOMPARE(about.Picture1->palette().color(QPalette::Window), kBackground);
         QCOMPARE(about.Command1->palette().color(QPalette::Button), QColor(0x99, 0x66, 0x33));
+        QCOMPARE(about.Command1->palette().color(QPalette::ButtonText), QColor(0xF0, 0xF0, 0xF0));
+        QCOMPARE(about.Label1->textFormat(), Qt::PlainText);
         QCOMPARE(about.Label1->palette().color(QPalette::WindowText), kText);
         QVERIFY(about.Label1->font().bold());
         QCOMPARE(about.Label1->font().family(), QStringLiteral("DejaVu Serif"));
