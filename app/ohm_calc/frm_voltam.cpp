@@ -4,6 +4,7 @@
 #include "common/units.h"
 #include "config/skin_file.h"
 #include "ui/click_label.h"
+#include "ui/fixed_texts.h"
 #include "ui/placement.h"
 #include "ui/seams.h"
 #include "ui/window_surface.h"
@@ -145,7 +146,8 @@ bool frmVoltam::Form_Load()
     try {
         p = readPreparation(m_settings);
     } catch (const common::Failure &failure) {
-        ui::showMessage(this, {failure.message(), windowTitle(), ui::MessageIcon::Error});
+        ui::showMessage(this,
+                        ui::preparationFailure(m_settings.Lang, windowTitle(), failure.message()));
         return false;
     }
 
