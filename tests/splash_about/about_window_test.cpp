@@ -56,6 +56,8 @@ private Q_SLOTS:
         const config::GlobalSettings settings = settingsFor(QStringLiteral("Русский"));
         frmAbout about(settings, kBackground, kText);
         QCOMPARE(about.windowTitle(), QStringLiteral("About..."));
+        // The README's picture shows this window and nothing around it.
+        QCOMPARE(QImage(testing_support::sourceFolder() + "/docs/about.png").size(), about.size());
         QCOMPARE(about.Command1->text(), QStringLiteral("&Ok"));
         QVERIFY(!about.Timer1->isActive());
         about.Form_Load();
