@@ -6,6 +6,7 @@
 #include "config/settings_file.h"
 #include "support/form_fixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -346,6 +347,11 @@ private Q_SLOTS:
         QVERIFY(f.form->ReIn());
         QCOMPARE(f.form->mnuFile->title(), QStringLiteral("&File"));
         QCOMPARE(f.form->lblPoloska[0]->text(), QStringLiteral("Yellow"));
+        // Names for assistive technology follow the language.
+        for (auto [control, name] : {std::pair<QWidget *, const char *>{f.form->lblPoloska[0], "First band: Yellow"},
+                                     {f.form->lblColor[46], "Red"}})
+            QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name),
+                     QString::fromLatin1(name));
         QCOMPARE(f.form->txtNominal->text(), QStringLiteral("4.7"));
         QCOMPARE(f.form->cmbEdinIzmereniya->currentText(), QStringLiteral("kOhm"));
     }

@@ -10,6 +10,7 @@
 #include "ui/placement.h"
 #include "ui/seams.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -435,10 +436,28 @@ void FrmVoltamTest::keyboardOrder()
     QCOMPARE(QApplication::focusWidget(), w->txtFirst);
     for (QWidget *next :
          {static_cast<QWidget *>(w->txtSecond), static_cast<QWidget *>(w->Command1),
-          static_cast<QWidget *>(w->txtResult), static_cast<QWidget *>(w->txtFirst)}) {
+          static_cast<QWidget *>(w->txtResult), static_cast<QWidget *>(w->lblU),
+          static_cast<QWidget *>(w->lblI), static_cast<QWidget *>(w->lblR),
+          static_cast<QWidget *>(w->txtFirst)}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
     }
+
+    // Choosing I and computing with the keys alone.
+    for (int k = 0; k < 2; ++k)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), w->lblI);
+    QTest::keyClick(w->lblI, Qt::Key_Space);
+    QCOMPARE(w->soughtLetter(), QStringLiteral("I"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(w->lblI)->text(QAccessible::Name), QStringLiteral("Сила тока"));
+    QTest::keyClick(w->lblI, Qt::Key_Tab);
+    QTest::keyClick(w->lblR, Qt::Key_Tab);
+    QTest::keyClicks(w->txtFirst, QStringLiteral("5"));
+    QTest::keyClick(w->txtFirst, Qt::Key_Tab);
+    QTest::keyClicks(w->txtSecond, QStringLiteral("1000"));
+    QTest::keyClick(w->txtSecond, Qt::Key_Tab);
+    QTest::keyClick(w->Command1, Qt::Key_Space);
+    QCOMPARE(w->txtResult->text(), QStringLiteral("0.005 А"));
 }
 
 void FrmVoltamTest::deliveredSkinsFitBothLanguages_data()

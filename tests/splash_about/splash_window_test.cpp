@@ -134,6 +134,27 @@ private Q_SLOTS:
         QCOMPARE(finished.count(), 1);
     }
 
+    void escapeOrEnterEnds_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+    }
+    void escapeOrEnterEnds()
+    {
+        QFETCH(int, key);
+        TestFolder folder;
+        frmSplash splash;
+        splash.Form_Load();
+        splash.show();
+        QSignalSpy finished(&splash, &frmSplash::finished);
+        QTest::keyClick(&splash, Qt::Key_Space);
+        QCOMPARE(finished.count(), 0);
+        QTest::keyClick(&splash, Qt::Key(key));
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(!splash.isVisible() && !splash.Timer1->isActive() && !splash.Timer2->isActive());
+    }
+
     void releaseOverControlsDoesNotEnd()
     {
         TestFolder folder;
