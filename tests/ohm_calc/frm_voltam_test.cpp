@@ -444,19 +444,11 @@ void FrmVoltamTest::keyboardOrder()
     }
 
     // Choosing I and computing with the keys alone.
-    for (int k = 0; k < 2; ++k)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), w->lblI);
-    QTest::keyClick(w->lblI, Qt::Key_Space);
+    const auto keys = [](auto... key) { (QTest::keyClick(QApplication::focusWidget(), key), ...); };
+    keys(Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Tab);
     QCOMPARE(w->soughtLetter(), QStringLiteral("I"));
     QCOMPARE(QAccessible::queryAccessibleInterface(w->lblI)->text(QAccessible::Name), QStringLiteral("Сила тока"));
-    QTest::keyClick(w->lblI, Qt::Key_Tab);
-    QTest::keyClick(w->lblR, Qt::Key_Tab);
-    QTest::keyClicks(w->txtFirst, QStringLiteral("5"));
-    QTest::keyClick(w->txtFirst, Qt::Key_Tab);
-    QTest::keyClicks(w->txtSecond, QStringLiteral("1000"));
-    QTest::keyClick(w->txtSecond, Qt::Key_Tab);
-    QTest::keyClick(w->Command1, Qt::Key_Space);
+    keys(Qt::Key_5, Qt::Key_Tab, Qt::Key_1, Qt::Key_0, Qt::Key_0, Qt::Key_0, Qt::Key_Tab, Qt::Key_Space);
     QCOMPARE(w->txtResult->text(), QStringLiteral("0.005 А"));
 }
 
