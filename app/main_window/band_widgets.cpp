@@ -46,8 +46,9 @@ void PalettePanel::highlight(int place)
 
 int PalettePanel::highlighted() const
 {
+    // The window's focus widget, whether or not the window is active right now.
     for (std::size_t i = 0; i < m_entries.size(); ++i)
-        if (m_entries[i]->hasFocus())
+        if (m_entries[i] == window()->focusWidget())
             return int(i);
     return -1;
 }

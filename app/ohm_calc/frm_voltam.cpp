@@ -23,6 +23,7 @@ using common::twipsToPixels;
 
 constexpr int kTimerInterval = 300; // ms
 constexpr int kInputMaxLength = 10;
+constexpr int kLetterMargin = 4; // pixels
 const QColor kSoughtLetter(255, 255, 255);
 const QColor kGivenLetter(0, 0, 0);
 
@@ -95,6 +96,7 @@ void frmVoltam::createControls()
         (*letter)->setText(QString::fromLatin1(objectName + 3));
         (*letter)->setAlignment(Qt::AlignCenter);
         (*letter)->setFocusPolicy(Qt::TabFocus);
+        (*letter)->setMargin(kLetterMargin); // room for the focus frame around the letter
         ui::setPointingHand(*letter);
     }
     lblU->move(90, 96);

@@ -26,6 +26,13 @@ public:
         const QString name = widget()->accessibleName();
         return name.isEmpty() ? static_cast<const QLabel *>(widget())->text() : name;
     }
+    QAccessible::State state() const override
+    {
+        // Palette entries take the focus from the keys of their palette, not from Tab.
+        QAccessible::State st = QAccessibleWidget::state();
+        st.focusable = true;
+        return st;
+    }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString &action) override
     {
@@ -93,7 +100,7 @@ void ClickLabel::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setPen(QPen(readableTextOn(text), 1));
     painter.drawRect(rect().adjusted(1, 1, -2, -2));
-    painter.setPen(QPen(text, 1, Qt::DotLine));
+    painter.setPen(QPen(text, 1));
     painter.drawRect(rect().adjusted(2, 2, -3, -3));
 }
 
