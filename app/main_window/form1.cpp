@@ -145,7 +145,8 @@ void Form1::createControls()
         registerControl(band, ControlKind::Label);
         lblPoloska[i] = band;
         connect(band, &ClickLabel::clicked, this, [this, i] { guarded([this, i] { lblPoloska_Click(i); }); });
-        connect(band, &ClickLabel::keyActivated, this, [this, i] { guarded([this, i] { lblPoloska_KeyPress(i); }); });
+        connect(band, &ClickLabel::keyActivated, this,
+                [this, i] { guarded([this, i] { lblPoloska_KeyPress(i); }); });
     }
     Command1 = makeButton("Command1", QStringLiteral("Декодировать"), {16, 328, 268, 32});
     connect(Command1, &QPushButton::clicked, this, [this] { guarded([this] { Command1_Click(); }); });
@@ -219,10 +220,9 @@ void Form1::createControls()
         palette->setEntries(std::move(inDisplayOrder));
     }
     // The band labels in use are always in index order, so the hidden ones simply drop out.
-    const std::vector<QWidget *> keyboardOrder = {cmbPolosok,    lblPoloska[0], lblPoloska[1],
-                                                  lblPoloska[2], lblPoloska[3], lblPoloska[4],
-                                                  Command1,      txtNominal,    cmbEdinIzmereniya,
-                                                  cmbDopusk,     Command2};
+    const std::vector<QWidget *> keyboardOrder = {
+        cmbPolosok, lblPoloska[0], lblPoloska[1],     lblPoloska[2], lblPoloska[3], lblPoloska[4],
+        Command1,   txtNominal,    cmbEdinIzmereniya, cmbDopusk,     Command2};
     for (std::size_t i = 1; i < keyboardOrder.size(); ++i)
         setTabOrder(keyboardOrder[i - 1], keyboardOrder[i]);
     // Where a platform names a list by the label beside it, the buddy is that label.

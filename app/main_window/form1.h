@@ -175,7 +175,8 @@ private:
     void colourMenuBar();
     void setNotChosen(int position);
     // Caption and colours of a band label; its name for assistive technology follows them.
-    void showBand(int position, const QString &caption, const QColor &background, const QColor &text);
+    void showBand(int position, const QString &caption, const QColor &background,
+                  const QColor &text);
     // The band label's title and caption as its name ("First band: Red"). The title is that
     // of the place where the label stands for the current band count.
     void nameBand(int position);

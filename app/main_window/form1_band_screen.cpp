@@ -45,7 +45,8 @@ void Form1::setNotChosen(int position)
              common::colourFromValue(skin.LabelColours[0]));
 }
 
-void Form1::showBand(int position, const QString &caption, const QColor &background, const QColor &text)
+void Form1::showBand(int position, const QString &caption, const QColor &background,
+                     const QColor &text)
 {
     ClickLabel *band = lblPoloska[position];
     band->setText(caption);
@@ -61,7 +62,8 @@ void Form1::nameBand(int position)
     const int place = at == used.end() ? position : int(at - used.begin());
     const QString title = ui::nameFromCaption(lbl[place]->text());
     const QString caption = lblPoloska[position]->text();
-    lblPoloska[position]->setAccessibleName(title.isEmpty() ? caption : title + QStringLiteral(": ") + caption);
+    lblPoloska[position]->setAccessibleName(
+        title.isEmpty() ? caption : title + QStringLiteral(": ") + caption);
 }
 
 void Form1::nameControls()

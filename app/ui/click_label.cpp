@@ -17,7 +17,9 @@ namespace
 class ClickLabelAccessible : public QAccessibleWidget
 {
 public:
-    explicit ClickLabelAccessible(ClickLabel *label) : QAccessibleWidget(label, QAccessible::Button) {}
+    explicit ClickLabelAccessible(ClickLabel *label) : QAccessibleWidget(label, QAccessible::Button)
+    {
+    }
 
     QString text(QAccessible::Text t) const override
     {
@@ -43,7 +45,8 @@ public:
 
 QAccessibleInterface *clickLabelInterface(const QString &className, QObject *object)
 {
-    if (className == QLatin1String(ClickLabel::staticMetaObject.className()) && object->isWidgetType())
+    if (className == QLatin1String(ClickLabel::staticMetaObject.className()) &&
+        object->isWidgetType())
         return new ClickLabelAccessible(static_cast<ClickLabel *>(object));
     return nullptr;
 }
