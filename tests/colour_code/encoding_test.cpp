@@ -109,14 +109,8 @@ void EncodingTest::encodeNominal_data()
                                         << std::vector<int>{};
     QTest::newRow("five bands 47 Ohm") << 2 << 0 << "47" << "1%" << Bands{Yellow, Violet, Black, Gold, Brown}
                                        << std::vector<int>{};
-    QTest::newRow("five bands 10 kOhm") << 2 << 1 << "10" << "1%" << Bands{Brown, Black, Black, Red, Brown}
-                                        << std::vector<int>{};
-    QTest::newRow("five bands 1 MOhm") << 2 << 2 << "1" << "1%" << Bands{Brown, Black, Black, Yellow, Brown}
-                                       << std::vector<int>{};
     QTest::newRow("five bands 1 Ohm, silver multiplier")
         << 2 << 0 << "1" << "1%" << Bands{Brown, Black, Black, Silver, Brown} << std::vector<int>{};
-    QTest::newRow("five bands 0.47 kOhm is 470 Ohm")
-        << 2 << 1 << "0.47" << "1%" << Bands{Yellow, Violet, Black, Black, Brown} << std::vector<int>{};
     QTest::newRow("four bands without a tolerance item")
         << 1 << 0 << "47" << "" << Bands{Yellow, Violet, -1, Black, -1} << std::vector<int>{ToleranceBand};
     QTest::newRow("unknown band count does nothing") << -1 << 0 << "47" << "5%" << Bands{-1, -1, -1, -1, -1}

@@ -659,20 +659,6 @@ private Q_SLOTS:
         QVERIFY(!upgraded.thirdDigitBlackPlaced);
         upgraded.thirdDigitBlackPlaced = true;
         QVERIFY(upgraded == current);
-
-        // Any layout: the new entry overlaps no other, and every entry lies inside the palette.
-        const config::MainWindowSkin odd = config::readMainWindowSkin(writeSkin(syntheticSkin(2, false)));
-        QCOMPARE(odd.lblColor[48], odd.lblColor[PaletteEntries(SecondDigitBand)[0].lblColor]);
-        const auto entryRect = [&odd](int i, float height) {
-            return QRectF(odd.lblColor[i].left, odd.lblColor[i].top, config::kPaletteEntrySize.width, height);
-        };
-        const QRectF palette(0, 0, odd.picPalleteSizes[ThirdDigitBand].width,
-                             odd.picPalleteSizes[ThirdDigitBand].height);
-        const float shared = config::kPaletteRowPitch; // neighbours share one border line
-        for (const PaletteEntry &e : PaletteEntries(ThirdDigitBand)) {
-            QVERIFY(palette.contains(entryRect(e.lblColor, config::kPaletteEntrySize.height)));
-            QVERIFY(e.lblColor == 48 || !entryRect(e.lblColor, shared).intersects(entryRect(48, shared)));
-        }
     }
 
     void nothingPictureIsKeptAsWritten()
