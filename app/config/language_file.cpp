@@ -126,6 +126,8 @@ OptionsTexts parseOptionsTexts(const QString &path, const QStringList &lines)
 {
     common::LineReader reader(path, lines);
     OptionsTexts t;
+    skipTo(reader, 8);
+    t.PreferencesCaption = reader.readLine();
     skipTo(reader, 15);
     t.ohmUnitName = reader.readLine();
     skipTo(reader, 21);

@@ -75,8 +75,8 @@ struct LinkoraTexts {
     bool operator==(const LinkoraTexts &) const = default;
 };
 
-// The options dialog's texts: lines 15, 21, 36-37 and 65-79. Lines 15 and 21 serve a change
-// of language, which rewrites the stored unit and band-count words.
+// The options dialog's texts: lines 8, 15, 21, 36-37 and 65-79. Lines 15 and 21 serve a
+// change of language, which rewrites the stored unit and band-count words.
 struct OptionsTexts {
     QString ohmUnitName;   // 15
     QString fourBandsName; // 21
@@ -85,6 +85,8 @@ struct OptionsTexts {
     // 65-79: Frame1, Frame2, Frame3, Frame4, Label2, Label3, Label4, Label5, Label6, Frame5,
     // Label1, Label7, cmdOk, cmdCancel, cmdDefault.
     std::array<QString, 15> Captions;
+    // 8: the menu item that opens the dialog, whose caption is the dialog's title.
+    QString PreferencesCaption;
 
     bool operator==(const OptionsTexts &) const = default;
 };

@@ -5,6 +5,7 @@
 #include "common/numbers.h"
 #include "common/units.h"
 #include "ui/click_label.h"
+#include "ui/fixed_texts.h"
 #include "ui/placement.h"
 #include "ui/seams.h"
 #include "ui/window_surface.h"
@@ -12,13 +13,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 #include <QTimer>
 #include <cmath>
 
@@ -41,49 +39,6 @@ QColor colour(quint32 value)
 {
     return common::colourFromValue(value);
 }
-
-// A mode picture: clicked with the mouse, or with Space or Enter when it has the focus, which
-// it shows with the style's focus rectangle.
-class ModePicture : public ui::ClickLabel
-{
-public:
-    using ui::ClickLabel::ClickLabel;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        switch (event->key()) {
-        case Qt::Key_Space:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            Q_EMIT clicked();
-            return;
-        default:
-            ui::ClickLabel::keyPressEvent(event);
-        }
-    }
-    void paintEvent(QPaintEvent *event) override
-    {
-        ui::ClickLabel::paintEvent(event);
-        if (!hasFocus())
-            return;
-        QStylePainter painter(this);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(4, 4, -4, -4);
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
-    }
-    void focusInEvent(QFocusEvent *event) override
-    {
-        ui::ClickLabel::focusInEvent(event);
-        update();
-    }
-    void focusOutEvent(QFocusEvent *event) override
-    {
-        ui::ClickLabel::focusOutEvent(event);
-        update();
-    }
-};
 
 } // namespace
 
@@ -127,7 +82,7 @@ void frmLinkor::createControls()
         return button;
     };
     auto makePicture = [&](const char *name) {
-        auto *picture = new ModePicture(m_surface);
+        auto *picture = new ui::ClickLabel(m_surface);
         named(picture, name);
         picture->setFocusPolicy(Qt::StrongFocus);
         ui::setPointingHand(picture);
@@ -205,6 +160,8 @@ void frmLinkor::createControls()
                                             picParal,   picPosled};
     for (qsizetype i = 1; i < keyboardOrder.size(); ++i)
         setTabOrder(keyboardOrder[i - 1], keyboardOrder[i]);
+    Label1->setBuddy(txtNominal);
+    lblResult->setBuddy(txtResult);
 
     connect(txtNominal, &QLineEdit::textChanged, this,
             [this] { guarded([this] { txtNominal_Change(); }); });
@@ -243,10 +200,8 @@ bool frmLinkor::Form_Load()
         preparation = readPreparation();
     } catch (const common::Failure &failure) {
         QWidget *owner = isVisible() ? this : parentWidget();
-        ui::showMessage(owner, {QStringLiteral("Linkora: окно не может быть подготовлено.\n"
-                                               "Linkora: the window cannot be prepared.\n\n") +
-                                    failure.message(),
-                                kWindowTitle, ui::MessageIcon::Error});
+        ui::showMessage(owner,
+                        ui::preparationFailure(m_settings.Lang, kWindowTitle, failure.message()));
         return false;
     }
     applyPreparation(preparation);
@@ -352,6 +307,12 @@ void frmLinkor::applyTexts(const config::LinkoraTexts &t)
     Label1->setText(t.Label1Caption);
     picParal->setToolTip(t.picParalToolTip);
     picPosled->setToolTip(t.picPosledToolTip);
+    picParal->setAccessibleName(t.picParalToolTip);
+    picPosled->setAccessibleName(t.picPosledToolTip);
+    txtNominal->setAccessibleName(ui::nameFromCaption(t.Label1Caption));
+    cmbEdinIz->setAccessibleName(ui::nameFromCaption(t.Label1Caption));
+    lstResistors->setAccessibleName(t.lstResistorsToolTip);
+    txtResult->setAccessibleName(ui::nameFromCaption(t.lblResultCaption));
     txtNominal->setToolTip(t.txtNominalToolTip);
     cmbEdinIz->setToolTip(t.cmbEdinIzToolTip);
     lstResistors->setToolTip(t.lstResistorsToolTip);
@@ -433,6 +394,8 @@ void frmLinkor::cmdRemove_Click()
     const QList<QListWidgetItem *> selected = lstResistors->selectedItems();
     if (!selected.isEmpty())
         delete lstResistors->takeItem(lstResistors->row(selected.first()));
+    // The view would make the next entry current and selected; the user chooses again.
+    lstResistors->setCurrentRow(-1);
     m_listByProgram = false;
     if (lstResistors->count() == 0)
         cmdRemove->setEnabled(false);

@@ -2,6 +2,7 @@
 
 #include "connection_calc/linkora_window.h"
 #include "main_window/form1.h"
+#include "ui/placement.h"
 
 namespace main_window
 {
@@ -37,9 +38,7 @@ void Form1::mnuLinkora_Click()
     connection_calc::frmLinkor *window = LoadLinkora();
     if (!window)
         return;
-    window->show();
-    window->raise();
-    window->activateWindow();
+    ui::bringForward(window);
 }
 
 } // namespace main_window

@@ -75,6 +75,8 @@ bool Form1::Form_Load()
         if (restoreLastResistor())
             Command2_Click();
         colourMenuBar();
+        if (!LoadedFlag)
+            cmbPolosok->setFocus(Qt::OtherFocusReason); // where the window opens
         LoadedFlag = true;
         Timer1->start();
         Timer2->start();
@@ -178,6 +180,7 @@ void Form1::LoadLanguage(const QString &name)
     }
     for (int i = 5; i < 16; ++i)
         texts.LangTexts[i] = t.LangTexts[i];
+    nameControls();
 }
 
 void Form1::ApplySkin()

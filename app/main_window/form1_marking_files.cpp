@@ -8,6 +8,7 @@
 #include "main_window/resistor_display.h"
 #include "marking_files/bitmap_file.h"
 #include "marking_files/mark_code.h"
+#include "ui/fixed_texts.h"
 #include "ui/seams.h"
 
 #include <QAction>
@@ -20,20 +21,6 @@ namespace
 {
 
 const QString kBitmapFilter = QStringLiteral("Bitmap files (*.bmp )");
-
-// Neither message has a text in the language files; both say it in the reference language
-// and in English.
-QString notAMarkingFileText(const QString &path)
-{
-    return QStringLiteral("Этот файл не является файлом маркировки:\n"
-                          "This file is not a marking file:\n\n%1")
-        .arg(QDir::toNativeSeparators(path));
-}
-
-QString notSavedText(const QString &reason)
-{
-    return QStringLiteral("Маркировка не сохранена.\nThe marking was not saved.\n\n%1").arg(reason);
-}
 
 } // namespace
 
@@ -68,7 +55,13 @@ void Form1::mnuOpen_Click()
     const std::optional<marking_files::Marking> opened =
         marking_files::markingOfFile(*chosen, tables);
     if (!opened) {
-        ui::showMessage(this, {notAMarkingFileText(*chosen), QStringLiteral("Bandolin")});
+        // No language file has a text for this message, nor for the one of Save As.
+        ui::showMessage(this,
+                        {ui::explained(settings.Lang,
+                                       QStringLiteral("Этот файл не является файлом маркировки:"),
+                                       QStringLiteral("This file is not a marking file:"),
+                                       QDir::toNativeSeparators(*chosen)),
+                         QStringLiteral("Bandolin")});
         return;
     }
     lblInfoMonitor->setVisible(true);
@@ -94,9 +87,11 @@ void Form1::mnuSaveAs_Click()
         marking_files::writeBitmap(picMonitor->image(),
                                    marking_files::withBitmapExtension(*chosen));
     } catch (const common::Failure &failure) {
-        ui::showMessage(this, {notSavedText(failure.message()),
-                               request.title.isEmpty() ? QStringLiteral("Bandolin") : request.title,
-                               ui::MessageIcon::Error});
+        ui::showMessage(
+            this, {ui::explained(settings.Lang, QStringLiteral("Маркировка не сохранена."),
+                                 QStringLiteral("The marking was not saved."), failure.message()),
+                   request.title.isEmpty() ? QStringLiteral("Bandolin") : request.title,
+                   ui::MessageIcon::Error});
     }
 }
 

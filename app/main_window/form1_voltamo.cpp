@@ -2,6 +2,7 @@
 
 #include "main_window/form1.h"
 #include "ohm_calc/frm_voltam.h"
+#include "ui/placement.h"
 
 namespace main_window
 {
@@ -30,10 +31,7 @@ void Form1::mnuVoltamo_Click()
         voltamoWindow = loadVoltamo(this);
     if (!voltamoWindow)
         return;
-    voltamoWindow->setWindowState(voltamoWindow->windowState() & ~Qt::WindowMinimized);
-    voltamoWindow->show();
-    voltamoWindow->raise();
-    voltamoWindow->activateWindow();
+    ui::bringForward(voltamoWindow);
 }
 
 void Form1::ReInVoltamo()

@@ -8,6 +8,7 @@
 #include "config/settings_file.h"
 #include "config/skin_file.h"
 #include "option_values.h"
+#include "ui/fixed_texts.h"
 #include "ui/seams.h"
 #include "ui/window_surface.h"
 
@@ -30,13 +31,23 @@ namespace
 
 using ui::ControlKind;
 
-// The texts of the messages that no language file carries; both languages delivered with
-// the program are served.
-const char *const kLoadFailed = "Окно настроек не открыто: файл не удалось прочитать.\n"
-                                "The preferences were not opened: a file could not be read.";
-const char *const kFileRefused = "Выбранный файл нельзя использовать. Настройки не изменены.\n"
-                                 "The chosen file cannot be used. The settings are unchanged.";
-const char *const kNotSaved = "Настройки не сохранены.\nThe settings were not saved.";
+// The messages that no language file carries, in the two languages delivered with the program.
+struct FixedText {
+    QString russian, english;
+};
+const FixedText kLoadFailed{
+    QStringLiteral("Окно настроек не открыто: файл не удалось прочитать."),
+    QStringLiteral("The preferences were not opened: a file could not be read.")};
+const FixedText kFileRefused{
+    QStringLiteral("Выбранный файл нельзя использовать. Настройки не изменены."),
+    QStringLiteral("The chosen file cannot be used. The settings are unchanged.")};
+const FixedText kNotSaved{QStringLiteral("Настройки не сохранены."),
+                          QStringLiteral("The settings were not saved.")};
+
+QString inLanguage(const QString &lang, const FixedText &text)
+{
+    return ui::inLanguage(lang, text.russian, text.english);
+}
 
 const QString kIntroPicture = QStringLiteral("\\Data\\Intro.jpg");
 
@@ -96,7 +107,9 @@ frmOptions::frmOptions(config::GlobalSettings &settings, const ui::SkinScheme &s
     : QDialog(parent), m_settings(settings), m_scheme(scheme)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Настройка"));
+    // Until the language file names it after the menu item that opens it.
+    setWindowTitle(ui::inLanguage(settings.Lang, QStringLiteral("Настройка"),
+                                  QStringLiteral("Preferences"), QStringLiteral(" / ")));
     setModal(true);
     createControls();
 }
@@ -324,6 +337,8 @@ bool frmOptions::Form_Load()
             config::readOptionsTexts(config::languageFilePath(m_settings.Lang));
         fillPlacementLists(texts.LangPos2, texts.LangPos1);
         showCaptions(texts);
+        if (const QString title = dialogTitle(texts.PreferencesCaption); !title.isEmpty())
+            setWindowTitle(title);
 
         fillFileList(filLanguage, QStringLiteral("\\Languages"), QStringLiteral("*.lng"));
         fillFileList(filSkins, QStringLiteral("\\Skin"), QStringLiteral("*.she"));
@@ -344,7 +359,7 @@ bool frmOptions::Form_Load()
         VSOm->setValue(shown.OmRound);
         VSOm_Change();
     } catch (const common::Failure &failure) {
-        tell(QString::fromUtf8(kLoadFailed), failure.message());
+        tell(inLanguage(m_settings.Lang, kLoadFailed), failure.message());
         return false;
     }
 
@@ -512,13 +527,13 @@ bool frmOptions::ApplyOptions()
         lines = settingsLines(values, m_settings.Temp01);
         checkSettingsLines(path, lines, chosen.mainTexts);
     } catch (const common::Failure &failure) {
-        tell(QString::fromUtf8(kFileRefused), failure.message());
+        tell(inLanguage(m_settings.Lang, kFileRefused), failure.message());
         return false;
     }
     try {
         common::writeTextLines(path, lines);
     } catch (const common::Failure &failure) {
-        tell(QString::fromUtf8(kNotSaved), failure.message());
+        tell(inLanguage(m_settings.Lang, kNotSaved), failure.message());
         return false;
     }
 

@@ -102,4 +102,18 @@ void applyToSettings(const QStringList &values, config::GlobalSettings &settings
     settings.Lang = values.at(entry::Lang);
 }
 
+QString dialogTitle(const QString &menuCaption)
+{
+    // "&&" stands for "&" itself.
+    QString title;
+    for (qsizetype i = 0; i < menuCaption.size(); ++i) {
+        if (menuCaption[i] == u'&' && ++i == menuCaption.size())
+            break;
+        title += menuCaption[i];
+    }
+    while (title.endsWith(u'.') || title.endsWith(u'…'))
+        title.chop(1);
+    return title.trimmed();
+}
+
 } // namespace options

@@ -88,4 +88,8 @@ QStringList settingsLines(const QStringList &values, const QString &temp01);
 // the language name.
 void applyToSettings(const QStringList &values, config::GlobalSettings &settings);
 
+// The dialog's title: the caption of the menu item that opens it, without its access-key
+// mark and its trailing dots ("&Preferences..." gives "Preferences").
+QString dialogTitle(const QString &menuCaption);
+
 } // namespace options

@@ -59,6 +59,8 @@ frmAbout::frmAbout(const config::GlobalSettings &settings, const QColor &mainBac
 
     Label1 = new QLabel(Picture1);
     Label1->setObjectName(QStringLiteral("Label1"));
+    // The language file's lines are shown as they are, even one that looks like markup.
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(true);
 
@@ -82,7 +84,9 @@ void frmAbout::Form_Load()
 {
     ui::setBackgroundColour(this, m_mainBackground);
     ui::setBackgroundColour(Picture1, m_mainBackground);
-    ui::setBackgroundColour(Command1, common::colourFromValue(m_settings.ButtonColor));
+    ui::SkinScheme button;
+    button.buttonBackground = common::colourFromValue(m_settings.ButtonColor);
+    ui::applySkinScheme(Command1, ui::ControlKind::Button, button);
 
     // A missing title picture leaves the header empty; the main window's watch on the skin's
     // files names it.

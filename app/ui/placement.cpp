@@ -64,6 +64,14 @@ void keepCentred(QWidget *window)
         window->move(centre);
 }
 
+void bringForward(QWidget *window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 QPointF positionTwips(const QWidget *window)
 {
     return {float(common::pixelsToTwips(window->pos().x())),

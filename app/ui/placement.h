@@ -27,6 +27,8 @@ QSize screenSize(const QWidget *widget);
 QPoint centredPosition(const QWidget *window);
 // Moves a centred window back to the middle of its screen when it has left it.
 void keepCentred(QWidget *window);
+// Shows a window, back from minimised when it was, in front of the others and active.
+void bringForward(QWidget *window);
 // Where a window stands (its frame's left and top), in twips, as the settings keep it.
 QPointF positionTwips(const QWidget *window);
 // The left and top, in twips, of a window of the given size (twips) centred on the screen.

@@ -150,6 +150,8 @@ std::vector<Check> checks()
     }
 
     add(
+        "options Preferences item", [](F f) { return f.options.PreferencesCaption; }, 8);
+    add(
         "options unit of 1 ohm", [](F f) { return f.options.ohmUnitName; }, 15);
     add(
         "options four bands", [](F f) { return f.options.fourBandsName; }, 21);

@@ -9,6 +9,7 @@
 #include "ui/placement.h"
 #include "ui/seams.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -284,8 +285,7 @@ private Q_SLOTS:
         QCOMPARE(w->entries(), (QStringList{"4.7 кОм", "2 МОм"}));
         QCOMPARE(w->txtResult->text(), QString());
         // Nothing selected now: the button stays enabled and a click only empties the result.
-        if (QListWidgetItem *current = w->lstResistors->currentItem())
-            current->setSelected(false);
+        QVERIFY(w->lstResistors->selectedItems().isEmpty());
         w->txtResult->setText(QStringLiteral("kept"));
         QTest::mouseClick(w->cmdRemove, Qt::LeftButton);
         QCOMPARE(w->entries().size(), 2);
@@ -309,6 +309,7 @@ private Q_SLOTS:
         f.add(QStringLiteral("2"), QStringLiteral("Ом"));
         w->Timer1_Timer();
         w->txtResult->setText(QStringLiteral("kept"));
+        f.clickEntry(1);
         QTest::mouseClick(w->cmdClear, Qt::LeftButton);
         QCOMPARE(w->lstResistors->count(), 0);
         QCOMPARE(w->txtResult->text(), QString());
@@ -420,6 +421,8 @@ private Q_SLOTS:
         QTest::mouseClick(w->cmdCalc, Qt::LeftButton);
         QCOMPARE(w->txtResult->text(), QStringLiteral(" 1.005 МОм"));
         QTest::keyClicks(w->txtNominal, QStringLiteral("12"));
+        const auto name = [](QWidget *c) { return QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name); };
+        QCOMPARE(name(w->picParal), QStringLiteral("Параллельное соединение"));
 
         const config::MainWindowTexts english =
             config::readMainWindowTexts(config::languageFilePath(QStringLiteral("English")));
@@ -432,6 +435,8 @@ private Q_SLOTS:
         QCOMPARE(w->entries(), (QStringList{"4.7 kOhm", "300 Ohm", "1 MOhm"}));
         QCOMPARE(w->cmdCalc->text(), QStringLiteral("Calculate"));
         QCOMPARE(w->lblResult->text(), QStringLiteral("Result:"));
+        QCOMPARE(name(w->picParal), QStringLiteral("Parallel connection"));
+        QCOMPARE(name(w->picPosled), QStringLiteral("Series connection"));
         QCOMPARE(w->cmbEdinIz->currentText(), QStringLiteral("MOhm"));
         // The result and the nominal being typed stay; the buttons wait for the timer.
         QCOMPARE(w->txtResult->text(), QStringLiteral(" 1.005 МОм"));
@@ -524,6 +529,29 @@ private Q_SLOTS:
         QVERIFY(f.messages.back().text.contains(QStringLiteral("Missing.jpg")));
         f.settings.GlobalPicture = QStringLiteral("\\Data\\Intro.jpg");
         QVERIFY(f.window->Form_Load());
+    }
+
+    // No language-file line says it: the language in use speaks, or both for another.
+    void preparationFailureInTheLanguageInUse_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("lead");
+        const QString ru = "Linkora: окно не может быть подготовлено.\n";
+        const QString en = "Linkora: the window cannot be prepared.\n";
+        QTest::newRow("Russian") << "Русский" << ru + "\n";
+        QTest::newRow("English") << "English" << en + "\n";
+        QTest::newRow("another language") << "Deutsch" << ru + en + "\n";
+    }
+
+    void preparationFailureInTheLanguageInUse()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QString, lead);
+        LinkoraFixture f;
+        f.settings.Lang = lang;
+        f.settings.GlobalPicture = QStringLiteral("\\Data\\Missing.jpg");
+        QVERIFY(!f.open(false));
+        QVERIFY2(f.messages.back().text.startsWith(lead), qPrintable(f.messages.back().text));
     }
 
     void timerKeepsTheSettingsCurrent()

@@ -62,7 +62,9 @@ private Q_SLOTS:
 
         // A second click brings the same window forward and keeps its list.
         first->lstResistors->addItem(QStringLiteral("1 Ом"));
+        first->showMinimized();
         f.form->mnuLinkora->trigger();
+        QVERIFY(!first->isMinimized());
         QCOMPARE(linkoraWindows().size(), 1);
         QCOMPARE(f.form->LinkoraWindow(), first.data());
         QCOMPARE(first->lstResistors->count(), 1);

@@ -380,6 +380,7 @@ private Q_SLOTS:
         QCOMPARE(f->messages.size(), size_t(1));
         QVERIFY2(f->messages.front().text.contains(QDir::toNativeSeparators(path)),
                  qPrintable(f->messages.front().text));
+        QVERIFY(f->messages.front().text.startsWith("Этот файл не является файлом маркировки:\n\n"));
         QVERIFY(shown(w()) == before);
         QCOMPARE(w()->marking.BandCodes, codes);
         QCOMPARE(w()->marking.ResultLine, resultLine);

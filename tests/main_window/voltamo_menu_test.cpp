@@ -98,6 +98,7 @@ private Q_SLOTS:
         f.form->mnuVoltamo->trigger();
         QCOMPARE(f.messages.size(), std::size_t(1));
         QVERIFY(f.messages[0].text.contains(QStringLiteral("UIR.jpg")));
+        QVERIFY(f.messages[0].text.startsWith("Voltamo: окно не может быть подготовлено.\n\n"));
         QVERIFY(!f.form->voltamoWindow);
         QCOMPARE(voltamoWindowCount(), 0);
         QVERIFY(f.exitCodes.empty());

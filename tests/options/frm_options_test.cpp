@@ -178,6 +178,7 @@ private Q_SLOTS:
         QVERIFY(f.open());
         options::frmOptions *d = f.dialog.get();
         QVERIFY(f.messages.empty());
+        QCOMPARE(d->windowTitle(), QStringLiteral("Настройка"));
         QCOMPARE(d->txtLang->text(), QStringLiteral("Русский"));
         QCOMPARE(d->txtSkin->text(), QStringLiteral("Default.she"));
         QCOMPARE(itemsOf(d->filLanguage), (QStringList{"English.lng", "Русский.lng"}));
@@ -369,6 +370,7 @@ private Q_SLOTS:
         QVERIFY(f.open());
         options::frmOptions *d = f.dialog.get();
         QCOMPARE(d->Frame1->title(), f.languageLine(QStringLiteral("English"), 65));
+        QCOMPARE(d->windowTitle(), QStringLiteral("Preferences"));
         QTest::mouseClick(d->cmdDefault, Qt::LeftButton);
         QTest::mouseClick(d->cmdOk, Qt::LeftButton);
         QVERIFY(f.messages.empty());
@@ -486,6 +488,7 @@ private Q_SLOTS:
         QTest::mouseClick(d->cmdOk, Qt::LeftButton);
         QCOMPARE(f.messages.size(), std::size_t(1));
         QVERIFY2(f.messages[0].text.contains(choose), qPrintable(f.messages[0].text));
+        QVERIFY(!f.messages[0].text.contains(QStringLiteral("cannot be used"))); // Russian only
         QCOMPARE(f.messages[0].icon, ui::MessageIcon::Error);
         QVERIFY(d->isVisible());
         QVERIFY(!d->applied());

@@ -56,6 +56,8 @@ private Q_SLOTS:
         const config::GlobalSettings settings = settingsFor(QStringLiteral("Русский"));
         frmAbout about(settings, kBackground, kText);
         QCOMPARE(about.windowTitle(), QStringLiteral("About..."));
+        // The README's picture shows this window and nothing around it.
+        QCOMPARE(QImage(testing_support::sourceFolder() + "/docs/about.png").size(), about.size());
         QCOMPARE(about.Command1->text(), QStringLiteral("&Ok"));
         QVERIFY(!about.Timer1->isActive());
         about.Form_Load();
@@ -63,6 +65,8 @@ private Q_SLOTS:
         QCOMPARE(about.palette().color(QPalette::Window), kBackground);
         QCOMPARE(about.Picture1->palette().color(QPalette::Window), kBackground);
         QCOMPARE(about.Command1->palette().color(QPalette::Button), QColor(0x99, 0x66, 0x33));
+        QCOMPARE(about.Command1->palette().color(QPalette::ButtonText), QColor(0xF0, 0xF0, 0xF0));
+        QCOMPARE(about.Label1->textFormat(), Qt::PlainText);
         QCOMPARE(about.Label1->palette().color(QPalette::WindowText), kText);
         QVERIFY(about.Label1->font().bold());
         QCOMPARE(about.Label1->font().family(), QStringLiteral("DejaVu Serif"));

@@ -1,0 +1,29 @@
+#include "fixed_texts.h"
+
+namespace ui
+{
+
+QString inLanguage(const QString &lang, const QString &russian, const QString &english,
+                   const QString &joint)
+{
+    if (lang == QStringLiteral("Русский"))
+        return russian;
+    if (lang == QStringLiteral("English"))
+        return english;
+    return russian + joint + english;
+}
+
+QString explained(const QString &lang, const QString &russian, const QString &english,
+                  const QString &detail)
+{
+    return inLanguage(lang, russian, english) + QStringLiteral("\n\n") + detail;
+}
+
+Message preparationFailure(const QString &lang, const QString &window, const QString &failure)
+{
+    return {explained(lang, QStringLiteral("%1: окно не может быть подготовлено.").arg(window),
+                      QStringLiteral("%1: the window cannot be prepared.").arg(window), failure),
+            window, MessageIcon::Error};
+}
+
+} // namespace ui
