@@ -10,11 +10,8 @@ namespace
 {
 
 // A new window, prepared; none when its preparation failed (the user has been told).
-ohm_calc::frmVoltam *loadVoltamo(Form1 *owner)
+ohm_calc::frmVoltam *loadVoltamo(ohm_calc::frmVoltam *window)
 {
-    auto *window = new ohm_calc::frmVoltam(owner->settings, owner->SkinColours, owner);
-    // Closing discards the window; the next opening prepares a new one.
-    window->setAttribute(Qt::WA_DeleteOnClose);
     if (!window->Form_Load()) {
         delete window;
         return nullptr;
@@ -24,10 +21,18 @@ ohm_calc::frmVoltam *loadVoltamo(Form1 *owner)
 
 } // namespace
 
+ohm_calc::frmVoltam *Form1::newVoltamoWindow()
+{
+    auto *window = new ohm_calc::frmVoltam(settings, SkinColours, this);
+    // Closing discards the window; the next opening prepares a new one.
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    return window;
+}
+
 void Form1::mnuVoltamo_Click()
 {
     if (!voltamoWindow)
-        voltamoWindow = loadVoltamo(this);
+        voltamoWindow = loadVoltamo(newVoltamoWindow());
     if (!voltamoWindow)
         return;
     voltamoWindow->setWindowState(voltamoWindow->windowState() & ~Qt::WindowMinimized);
@@ -41,7 +46,7 @@ void Form1::ReInVoltamo()
     if (voltamoWindow)
         voltamoWindow->ReIn();
     else
-        voltamoWindow = loadVoltamo(this);
+        voltamoWindow = loadVoltamo(newVoltamoWindow());
 }
 
 } // namespace main_window
