@@ -2,14 +2,15 @@
 
 #include "common/failure.h"
 #include "common/program_folder.h"
-#include "common/text_file.h"
 
 #include <QImage>
 #include <QSet>
 #include <limits>
 
-namespace main_window {
-namespace {
+namespace main_window
+{
+namespace
+{
 
 using common::Failure;
 
@@ -24,7 +25,10 @@ QPixmap skinPicture(const QString &skinPath, int line, const QString &relative)
     const QString path = common::programPath(relative);
     QPixmap picture(path);
     if (picture.isNull())
-        throw Failure(QStringLiteral("%1, line %2: cannot load the picture %3").arg(skinPath).arg(line).arg(path));
+        throw Failure(QStringLiteral("%1, line %2: cannot load the picture %3")
+                          .arg(skinPath)
+                          .arg(line)
+                          .arg(path));
     return picture;
 }
 
@@ -56,7 +60,8 @@ void checkBandPictures(const QString &skinPath, const config::MainWindowSkin &sk
 
 bool fits16(int value)
 {
-    return value >= std::numeric_limits<qint16>::min() && value <= std::numeric_limits<qint16>::max();
+    return value >= std::numeric_limits<qint16>::min() &&
+           value <= std::numeric_limits<qint16>::max();
 }
 
 } // namespace
@@ -107,22 +112,25 @@ MainWindowFiles readMainWindowFiles(const config::SettingsFile &file,
     f.skin = config::readMainWindowSkin(skinPath);
     f.background = optionalSkinPicture(skinPath, kGlobalPictureLine, f.skin.GlobalPicture);
     f.title = skinPicture(skinPath, kTitlePictureLine, f.skin.picMark);
-    f.paletteBackground = optionalSkinPicture(skinPath, kPalettePictureLine, f.skin.picPalletePicture);
+    f.paletteBackground =
+        optionalSkinPicture(skinPath, kPalettePictureLine, f.skin.picPalletePicture);
     for (int place = 0; place < colour_code::kBandPositionCount; ++place) {
         if (!bandDrawingPlace(f.skin, place)) {
             const int line = kFirstBandOffsetLine + 2 * place;
-            throw Failure(QStringLiteral("%1, lines 37-38 and %2-%3: the drawing place of band %4 is "
-                                         "out of range")
-                              .arg(skinPath)
-                              .arg(line)
-                              .arg(line + 1)
-                              .arg(place + 1));
+            throw Failure(
+                QStringLiteral("%1, lines 37-38 and %2-%3: the drawing place of band %4 is "
+                               "out of range")
+                    .arg(skinPath)
+                    .arg(line)
+                    .arg(line + 1)
+                    .arg(place + 1));
         }
     }
 
     f.tables = tables;
     colour_code::LoadResTable(common::programPath(u"\\Data\\ResTable.tab"), f.tables);
-    const QString body = common::programPath(QStringLiteral("\\Data\\") + kPictureName + QStringLiteral(".bmp"));
+    const QString body =
+        common::programPath(QStringLiteral("\\Data\\") + kPictureName + QStringLiteral(".bmp"));
     if (QImage(body).isNull())
         throw Failure(QStringLiteral("Cannot load the picture %1").arg(body));
     checkBandPictures(skinPath, f.skin, f.tables);

@@ -15,7 +15,8 @@
 #include <QPoint>
 #include <optional>
 
-namespace main_window {
+namespace main_window
+{
 
 struct MainWindowFiles {
     config::SettingsFile file;

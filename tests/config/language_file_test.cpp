@@ -159,10 +159,7 @@ class LanguageFileTest : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        m_synthetic = config::readLanguageFile(writeFile(numberedLines()));
-    }
+    void initTestCase() { m_synthetic = config::readLanguageFile(writeFile(numberedLines())); }
 
     void textComesFromItsLine_data()
     {

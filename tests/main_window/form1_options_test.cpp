@@ -7,9 +7,9 @@
 #include "support/form_fixture.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -157,9 +157,8 @@ private Q_SLOTS:
         const QStringList before = lasting(w);
         QCOMPARE(before[5], QStringLiteral("Жёлтый"));
 
-        QVERIFY(usePreferences(f, [](options::frmOptions *d) {
-            QTest::mouseClick(d->cmdOk, Qt::LeftButton);
-        }));
+        QVERIFY(usePreferences(
+            f, [](options::frmOptions *d) { QTest::mouseClick(d->cmdOk, Qt::LeftButton); }));
         QVERIFY(f.messages.empty());
         QCOMPARE(lasting(w), before);
         QCOMPARE(linkora->entries(), QStringList{QStringLiteral("4.7 МОм")});
@@ -184,15 +183,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("named"); // what the refusal names; empty: accepted
         const QString dark = QStringLiteral("\\Skin\\Dark.she");
         const QString english = QStringLiteral("\\Languages\\English.lng");
-        QTest::newRow("about count beyond the end") << english << 103 << "999" << "";
-        QTest::newRow("picture set without band pictures") << dark << 1 << "9" << "Dark.she, line 1";
-        QTest::newRow("band place out of range") << dark << 37 << "32767" << "lines 37-38 and 47-48";
-        QTest::newRow("Voltamo title missing") << dark << 79 << "\\Data\\Gone.bmp" << "Gone.bmp";
-        QTest::newRow("palette picture missing") << dark << 99 << "\\Data\\Gone.bmp" << "Dark.she, line 99";
-        QTest::newRow("Linkora bold flag malformed") << dark << 297 << "maybe" << "Dark.she, line 297";
-        QTest::newRow("language cut short") << english << -101 << "" << "English.lng ends before line 102";
-        QTest::newRow("name the settings cannot hold")
-            << "\\Languages\\Ελληνικά.lng" << 0 << "" << "Settings.dat, line 5";
+        QTest::newRow("about count beyond the end") << english << 103 << "999"
+                                                    << "";
+        QTest::newRow("picture set without band pictures") << dark << 1 << "9"
+                                                           << "Dark.she, line 1";
+        QTest::newRow("band place out of range") << dark << 37 << "32767"
+                                                 << "lines 37-38 and 47-48";
+        QTest::newRow("Voltamo title missing") << dark << 79 << "\\Data\\Gone.bmp"
+                                               << "Gone.bmp";
+        QTest::newRow("palette picture missing") << dark << 99 << "\\Data\\Gone.bmp"
+                                                 << "Dark.she, line 99";
+        QTest::newRow("Linkora bold flag malformed") << dark << 297 << "maybe"
+                                                     << "Dark.she, line 297";
+        QTest::newRow("language cut short") << english << -101 << ""
+                                            << "English.lng ends before line 102";
+        QTest::newRow("name the settings cannot hold") << "\\Languages\\Ελληνικά.lng" << 0 << ""
+                                                       << "Settings.dat, line 5";
     }
 
     void choicesAreCheckedAsTheLoadsRead()
@@ -203,7 +209,8 @@ private Q_SLOTS:
         QFETCH(QString, named);
         FormFixture f;
         QVERIFY(f.load());
-        QStringList lines = f.folder.readLines(line ? file : QStringLiteral("\\Languages\\English.lng"));
+        QStringList lines =
+            f.folder.readLines(line ? file : QStringLiteral("\\Languages\\English.lng"));
         if (line < 0)
             lines = lines.mid(0, -line);
         else if (line > 0)
