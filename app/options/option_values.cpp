@@ -91,8 +91,7 @@ void checkCodePage(const QString &path, const QStringList &lines)
 {
     for (int index = 0; index < lines.size(); ++index) {
         const QString &line = lines.at(index);
-        if (line.contains(QLatin1Char('\n')) || line.contains(QLatin1Char('\r')) ||
-            common::decodeCp1251(common::encodeCp1251(line)) != line)
+        if (common::decodeCp1251(common::encodeCp1251(line)) != line)
             throw common::Failure(
                 QStringLiteral("%1, line %2: \"%3\" has characters the file cannot hold")
                     .arg(path)

@@ -81,9 +81,8 @@ void translateOptionValues(QStringList &values, const std::array<int, 3> &placem
 // The 35 lines OK writes: the 33 values, the label of line 34 and the last resistor code.
 QStringList settingsLines(const QStringList &values, const QString &lastResistorCode);
 
-// Throws common::Failure naming the file and line when a line holds a character that the
-// settings file cannot hold (a line break, or one outside its code page): it would read back as
-// another text.
+// Throws common::Failure naming the file and line when a line holds a character outside the
+// settings file's code page: it would read back as another text.
 void checkCodePage(const QString &path, const QStringList &lines);
 
 // The global settings OK sets from the values: the three placement words, both roundings and

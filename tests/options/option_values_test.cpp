@@ -4,12 +4,8 @@
 #include "options/option_values.h"
 
 #include "config/settings_file.h"
-#include "support/failures.h"
 
 #include <QTest>
-
-using testing_support::failureOf;
-using testing_support::namesLine;
 
 using Items = std::array<int, 3>;
 Q_DECLARE_METATYPE(Items)
@@ -131,19 +127,6 @@ private Q_SLOTS:
                 continue;
             QCOMPARE(values[i], before[i]); // the tolerance among them
         }
-    }
-
-    // A line the file cannot hold would read back as another text at the next load.
-    void linesTheFileCannotHoldAreRefused()
-    {
-        QStringList lines = options::settingsLines(defaultValues(), QStringLiteral("469043"));
-        QCOMPARE(lines.size(), 35);
-        QCOMPARE(lines[34], QStringLiteral("469043"));
-        QCOMPARE(failureOf([&] { options::checkCodePage("Settings.dat", lines); }), QString());
-        lines[2] = QStringLiteral("皮肤.she");
-        QVERIFY(namesLine(failureOf([&] { options::checkCodePage("Settings.dat", lines); }), 3));
-        lines[2] = QStringLiteral("Two\nlines.she");
-        QVERIFY(namesLine(failureOf([&] { options::checkCodePage("Settings.dat", lines); }), 3));
     }
 };
 
