@@ -213,7 +213,7 @@ QImage bandMeanings()
     return image;
 }
 
-// ----- encoding: a value becomes five bands -----
+// ----- encoding: a value becomes five bands, three significant digits -----
 
 void drawField(QPainter &p, const QRectF &rect, const QString &text, bool dropDown)
 {
@@ -243,7 +243,7 @@ QImage encodingExample()
 
     // The inputs as the window arranges them: value and unit side by side, tolerance below.
     drawNumber(p, QPointF(30, 58), 2);
-    drawField(p, QRectF(48, 42, 84, 32), QStringLiteral("4.75"), false);
+    drawField(p, QRectF(48, 42, 84, 32), QStringLiteral("4.7"), false);
     drawField(p, QRectF(140, 42, 76, 32), QStringLiteral("kΩ"), true);
     drawNumber(p, QPointF(30, 114), 3);
     drawField(p, QRectF(48, 98, 84, 32), QStringLiteral("1%"), true);
@@ -262,12 +262,12 @@ QImage encodingExample()
 
     const double k = 0.98;
     const QPointF origin(278, 68);
-    const QList<BandPlace> bands = fiveBands(Yellow, Violet, Green, Brown, Brown);
+    const QList<BandPlace> bands = fiveBands(Yellow, Violet, Black, Brown, Brown);
     p.drawImage(0, 0, resistor(size, k, origin, bands));
-    drawBandLabels(p, bandAnchors(bands, k, origin), {"4", "7", "5", "× 10", "1 %"},
+    drawBandLabels(p, bandAnchors(bands, k, origin), {"4", "7", "0", "× 10", "1 %"},
                    origin.x() + 10 * k, origin.x() + 300 * k, 30, {19, 19, 19, 16, 16});
     p.setFont(sans(19, QFont::Bold));
-    drawCentredText(p, QStringLiteral("475 × 10 Ω = 4.75 kΩ  ± 1 %"),
+    drawCentredText(p, QStringLiteral("470 × 10 Ω = 4.7 kΩ  ± 1 %"),
                     QPointF(origin.x() + 155 * k, size.height() - 26));
     return image;
 }

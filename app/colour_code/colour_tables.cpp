@@ -40,10 +40,11 @@ constexpr std::array<PaletteEntry, 10> kSecondDigitPalette = {{
     {Yellow, 24, 0, 4}, {Green, 37, 0, 5}, {LightBlue, 38, 0, 6}, {Violet, 39, 0, 7},
     {Grey, 40, 0, 8}, {White, 23, 0, 9},
 }};
-constexpr std::array<PaletteEntry, 9> kThirdDigitPalette = {{
-    {Brown, 26, 0, 0}, {Red, 27, 0, 1}, {Orange, 22, 0, 2}, {Yellow, 21, 0, 3},
-    {Green, 28, 0, 4}, {LightBlue, 29, 0, 5}, {Violet, 30, 0, 6}, {Grey, 31, 0, 7},
-    {White, 20, 0, 8},
+// Black came last to the control array, so its entry has the highest index.
+constexpr std::array<PaletteEntry, 10> kThirdDigitPalette = {{
+    {Black, 48, 0, 0}, {Brown, 26, 0, 1}, {Red, 27, 0, 2}, {Orange, 22, 0, 3},
+    {Yellow, 21, 0, 4}, {Green, 28, 0, 5}, {LightBlue, 29, 0, 6}, {Violet, 30, 0, 7},
+    {Grey, 31, 0, 8}, {White, 20, 0, 9},
 }};
 constexpr std::array<PaletteEntry, 12> kMultiplierPalette = {{
     {Silver, 15, 0, 0}, {Gold, 14, 0, 1}, {Black, 16, 0, 2}, {Brown, 13, 0, 3},

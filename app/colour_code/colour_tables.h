@@ -65,7 +65,7 @@ std::optional<QColor> SwatchTextColour(int code);
 // ---- Palettes -------------------------------------------------------------------------------
 
 constexpr int kPaletteCount = 5;    // one per band position
-constexpr int kLblColorCount = 48;  // entries of all palettes together
+constexpr int kLblColorCount = 49;  // entries of all palettes together
 
 struct PaletteEntry
 {

@@ -8,6 +8,15 @@ namespace {
 // A character of the digit text read as a number; a missing or non-digit character reads as 0.
 double digitAt(const QString &digits, int index) { return common::leadingNumber(digits.mid(index, 1)); }
 
+// True when a digit past the first `count` characters is not 0.
+bool hasDigitsBeyond(const QString &digits, int count)
+{
+    for (qsizetype i = count; i < digits.size(); ++i)
+        if (digits[i] != QLatin1Char('0'))
+            return true;
+    return false;
+}
+
 QString withoutLeadingBlank(QString text)
 {
     if (text.startsWith(QLatin1Char(' ')))
@@ -41,24 +50,13 @@ double MultiplierTarget(qsizetype digitTextLength, int significantDigits, int un
     return DecimalPower(int(digitTextLength) - significantDigits - 3 + 3 * unitIndex);
 }
 
-bool FailsFiveBandCheck(float nominal, const QString &nominalText)
-{
-    const QString plain = common::plainNumberText(nominal);
-    return plain.endsWith(QLatin1Char('0')) || withoutLeadingBlank(plain).size() < 3
-        || nominalText.startsWith(QStringLiteral("0."));
-}
-
 EncodedMarking EncodeNominal(int bandCountIndex, int unitIndex, float nominal, const QString &toleranceItem,
-                             const QString &nominalText, const ColourTables &tables)
+                             const ColourTables &tables)
 {
     EncodedMarking result;
     const int bandCount = BandCountFromIndex(bandCountIndex);
     if (bandCount == 0)
         return result;
-    if (bandCount == 5 && FailsFiveBandCheck(nominal, nominalText)) {
-        result.plausibilityFailed = true;
-        return result;
-    }
 
     // In milli-ohms a nominal of up to four characters is a whole number of up to six digits.
     const QString digits = withoutLeadingBlank(common::plainNumberText(float(nominal * 1000.0f)));
@@ -89,6 +87,13 @@ EncodedMarking EncodeNominal(int bandCountIndex, int unitIndex, float nominal, c
     for (const int position : result.targetPositions)
         if (!matched[std::size_t(position)])
             result.unmatchedPositions.push_back(position);
+
+    // Five bands carry three significant digits and nothing more: a band without a colour, or
+    // a fourth digit the bands would drop, means the value cannot be written this way.
+    if (bandCount == 5 && (!result.unmatchedPositions.empty() || hasDigitsBeyond(digits, significant))) {
+        result.plausibilityFailed = true;
+        result.assignments.clear();
+    }
     return result;
 }
 

@@ -18,8 +18,9 @@ struct BandAssignment
 
 struct EncodedMarking
 {
-    // Five bands only: the nominal cannot be written with three significant digits. The caller
-    // shows the message, resets the band labels and the picture; nothing else is found.
+    // Five bands only: the nominal cannot be written in five bands (a band finds no colour, or
+    // it has more than three significant digits). The caller shows the message and resets the
+    // band labels and the picture; no colour is applied.
     bool plausibilityFailed = false;
     // Colours found, in the order to apply them (SetBand, then the band label). A later entry
     // for the same band position replaces an earlier one.
@@ -43,12 +44,9 @@ double MultiplierTarget(qsizetype digitTextLength, int significantDigits, int un
 // Finds the colours of a nominal. bandCountIndex is the band-count word's index (0, 1, 2 for
 // three, four, five bands; anything else does nothing); unitIndex the unit word's index among
 // LangTexts 0..3 (-1 for none); nominal the typed value in single precision; toleranceItem the
-// text of cmbDopusk ("5%"); nominalText the text of txtNominal.
+// text of cmbDopusk ("5%").
 EncodedMarking EncodeNominal(int bandCountIndex, int unitIndex, float nominal, const QString &toleranceItem,
-                             const QString &nominalText, const ColourTables &tables);
-
-// The five-band plausibility check alone: true when the nominal cannot be marked.
-bool FailsFiveBandCheck(float nominal, const QString &nominalText);
+                             const ColourTables &tables);
 
 // Text of the plausibility message (LangTexts 8..11 joined by CR LF); its title is LangTexts 12.
 QString PlausibilityMessage(const QStringList &langTexts);

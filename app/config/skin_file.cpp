@@ -7,6 +7,7 @@
 #include "common/program_folder.h"
 #include "common/text_file.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -19,12 +20,27 @@ namespace
 constexpr int kLinkoraFirstLine = 289;
 constexpr int kVoltamoFirstLine = 367;
 constexpr int kRequiredFilesFirstLine = 430;
+// lblColor entries placed by lines 110-205; the black of the third-digit palette comes later.
+constexpr int kSkinListedEntries = 48;
+constexpr std::size_t kThirdDigitBlack = 48;
 
 // Reads typed values one line at a time; every failure names the file and the line.
 class SkinReader
 {
 public:
-    SkinReader(const QString &path, const QStringList &lines) : m_reader(path, lines) {}
+    SkinReader(const QString &path, const QStringList &lines) : m_reader(path, lines), m_lines(lines) {}
+
+    // True when a label line and `count` value lines follow, none of the values blank.
+    bool hasValuesAfterLabel(int count) const
+    {
+        const int first = m_reader.nextLineNumber(); // 0-based index of the line after the label
+        if (first + count > m_lines.size())
+            return false;
+        for (int i = first; i < first + count; ++i)
+            if (m_lines[i].trimmed().isEmpty())
+                return false;
+        return true;
+    }
 
     void skipTo(int line) { m_reader.skipLines(line - m_reader.nextLineNumber()); }
     void label() { m_reader.skipLines(1); }
@@ -166,6 +182,7 @@ private:
     }
 
     common::LineReader m_reader;
+    QStringList m_lines;
 };
 
 // Lines 1-287.
@@ -250,8 +267,8 @@ void readMainFront(SkinReader &r, MainWindowSkin &s)
     s.picPalletePicture = r.text();
     for (TwipsSize &size : s.picPalleteSizes)
         size = r.size();
-    for (TwipsPoint &p : s.lblColor)
-        p = r.point();
+    for (int i = 0; i < kSkinListedEntries; ++i)
+        s.lblColor[std::size_t(i)] = r.point();
     r.label();
     for (TwipsRect &rect : s.lbl)
         rect = r.rect();
@@ -290,6 +307,13 @@ void readMainBack(SkinReader &r, MainWindowSkin &s)
         rect.colour = r.colour();
         s.rectangles.push_back(rect);
     }
+    // The third-digit palette's black came after the figures, so older skins end before it.
+    s.thirdDigitBlackPlaced = r.hasValuesAfterLabel(2);
+    if (s.thirdDigitBlackPlaced) {
+        r.label();
+        s.lblColor[kThirdDigitBlack] = r.point();
+    }
+    placeThirdDigitBlack(s);
 }
 
 LinkoraSkin readLinkora(SkinReader &r)
@@ -357,6 +381,54 @@ VoltamoSkin readVoltamo(SkinReader &r)
 QString skinFilePath(const QString &skinName)
 {
     return common::programPath(QStringLiteral("\\Skin\\") + skinName);
+}
+
+void placeThirdDigitBlack(MainWindowSkin &skin)
+{
+    using namespace colour_code;
+    if (skin.thirdDigitBlackPlaced)
+        return;
+    const auto second = PaletteEntries(SecondDigitBand);
+    const auto third = PaletteEntries(ThirdDigitBand);
+    const TwipsPoint place = skin.lblColor[std::size_t(second[0].lblColor)];
+    skin.lblColor[kThirdDigitBlack] = place;
+    // Neighbours in a column share their border line, so an entry's own height is the pitch.
+    const float height = kPaletteRowPitch;
+    const float width = kPaletteEntrySize.width;
+    const float pitch =
+        std::max(height, skin.lblColor[std::size_t(second[1].lblColor)].top - place.top);
+
+    // The entries of its column that do not lie wholly above it, and everything from the
+    // highest of them down, move as one block to a row pitch below it.
+    std::optional<float> blockTop;
+    for (const PaletteEntry &e : third.subspan(1)) {
+        const TwipsPoint &p = skin.lblColor[std::size_t(e.lblColor)];
+        if (p.left < place.left + width && place.left < p.left + width && place.top < p.top + height)
+            blockTop = std::min(blockTop.value_or(p.top), p.top);
+    }
+    if (blockTop && *blockTop < place.top + pitch) {
+        const float shift = place.top + pitch - *blockTop;
+        for (const PaletteEntry &e : third.subspan(1))
+            if (TwipsPoint &p = skin.lblColor[std::size_t(e.lblColor)]; p.top >= *blockTop)
+                p.top += shift;
+    }
+
+    // Grow the palette to hold every entry, keeping the second-digit palette's margins.
+    auto extent = [&skin](std::span<const PaletteEntry> entries) {
+        TwipsSize e;
+        for (const PaletteEntry &entry : entries) {
+            const TwipsPoint &p = skin.lblColor[std::size_t(entry.lblColor)];
+            e.width = std::max(e.width, p.left + kPaletteEntrySize.width);
+            e.height = std::max(e.height, p.top + kPaletteEntrySize.height);
+        }
+        return e;
+    };
+    const TwipsSize &secondSize = skin.picPalleteSizes[SecondDigitBand];
+    const TwipsSize secondExtent = extent(second);
+    const TwipsSize thirdExtent = extent(third);
+    TwipsSize &size = skin.picPalleteSizes[ThirdDigitBand];
+    size.width = std::max(size.width, thirdExtent.width + std::max(0.0f, secondSize.width - secondExtent.width));
+    size.height = std::max(size.height, thirdExtent.height + std::max(0.0f, secondSize.height - secondExtent.height));
 }
 
 std::optional<bool> boldFlag(QStringView text)

@@ -14,10 +14,13 @@
 //
 // Readers:
 //  - readMainWindowSkin: lines 1-287 and 430 to the end; lines 288-429 are skipped unread, so
-//    a skin whose tool sections are empty still serves the main window.
+//    a skin whose tool sections are empty still serves the main window. A skin without the
+//    place of lblColor(48) after its figures gets one from placeThirdDigitBlack.
 //  - readLinkoraSkin: lines 289-365 only; the file need not go beyond line 365.
 //  - readVoltamoSkin: lines 367-428 only; the file need not go beyond line 428.
 //  - readSkinFile: all three sections from one reading of the file.
+
+#include "colour_code/colour_tables.h"
 
 #include <QPoint>
 #include <QRect>
@@ -148,7 +151,9 @@ struct MainWindowSkin {
     quint32 picPalleteColour = 0;                // 98
     QString picPalletePicture;                   // 99: path or "Nothing", as written
     std::array<TwipsSize, 5> picPalleteSizes{};  // 100-109: picPallete1..5
-    std::array<TwipsPoint, 48> lblColor{};       // 110-205
+    // 110-205: lblColor(0..47); lblColor(48), black of the third-digit palette, from the
+    // lines after the decorative figures (or placed by placeThirdDigitBlack).
+    std::array<TwipsPoint, colour_code::kLblColorCount> lblColor{};
     std::array<TwipsRect, 5> lbl{};              // 207-226: band titles
     SizedRect Command1;                          // 228-232: decode button
     SizedRect Command2;                          // 234-238: encode button
@@ -159,6 +164,8 @@ struct MainWindowSkin {
     std::array<QString, kRequiredFileCount> RequiredFiles; // 430-462, as written
     int lineWidth = 0;                                     // 464 (16-bit), pixels
     std::vector<DecorativeRectangle> rectangles; // 465: n (a count below 0 draws none), 466...
+    // The skin places lblColor(48) itself: a label line and its left and top after the figures.
+    bool thirdDigitBlackPlaced = false;
 
     bool operator==(const MainWindowSkin &) const = default;
 };
@@ -215,6 +222,17 @@ MainWindowSkin parseMainWindowSkin(const QString &path, const QStringList &lines
 LinkoraSkin parseLinkoraSkin(const QString &path, const QStringList &lines);
 VoltamoSkin parseVoltamoSkin(const QString &path, const QStringList &lines);
 SkinFile parseSkinFile(const QString &path, const QStringList &lines);
+
+// Size of a palette entry lblColor, in twips, and the distance between the tops of two
+// entries of a column: neighbours share their one-pixel border.
+constexpr TwipsSize kPaletteEntrySize{1455, 255};
+constexpr float kPaletteRowPitch = 240;
+
+// A skin written before the third-digit palette offered black has no place for lblColor(48).
+// The entry then takes the place that the second-digit palette gives its black entry; the
+// third-digit entries at and below it move down by that palette's row pitch (at least
+// kPaletteRowPitch) where they would overlap, and the palette grows to hold them all. Does nothing when the skin places it.
+void placeThirdDigitBlack(MainWindowSkin &skin);
 
 // A bold flag: "True" or "False" in any letter case, or a number (0 false, anything else
 // true); blanks around it are ignored. No value for anything else.

@@ -181,7 +181,7 @@ void Form1::createControls()
     connect(Command2, &QPushButton::clicked, this, [this] { guarded([this] { Command2_Click(); }); });
 
     // The palettes, above everything else, hidden until a band label opens one.
-    const QSize paletteSizes[5] = {{113, 161}, {113, 177}, {113, 161}, {113, 209}, {209, 81}};
+    const QSize paletteSizes[5] = {{113, 161}, {113, 177}, {113, 177}, {113, 209}, {209, 81}};
     for (int p = 0; p < 5; ++p) {
         auto *palette = new PalettePanel(m_surface);
         palette->setObjectName(QStringLiteral("picPallete%1").arg(p + 1));
@@ -209,7 +209,7 @@ void Form1::createControls()
             connect(entry, &ClickLabel::hovered, this, [this, index] { lblColor_MouseMove(index); });
         }
     }
-    for (int i = 0; i < 48; ++i)
+    for (int i = 0; i < colour_code::kLblColorCount; ++i)
         registerControl(lblColor[i], ControlKind::Label);
 
     Timer1 = new QTimer(this);

@@ -89,7 +89,7 @@ public:
     std::array<QLabel *, 5> lbl{};
     std::array<ClickLabel *, 5> lblPoloska{};
     std::array<PalettePanel *, 5> picPallete{};
-    std::array<ClickLabel *, 48> lblColor{};
+    std::array<ClickLabel *, colour_code::kLblColorCount> lblColor{};
     QComboBox *cmbPolosok = nullptr;
     QComboBox *cmbEdinIzmereniya = nullptr;
     QComboBox *cmbDopusk = nullptr;

@@ -123,7 +123,7 @@ void Form1::lblPoloska_Click(int index)
 
 void Form1::lblColor_MouseMove(int index)
 {
-    for (int i = 0; i < 48; ++i)
+    for (int i = 0; i < colour_code::kLblColorCount; ++i)
         lblColor[i]->setFrameStyle(i == index ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
 }
 

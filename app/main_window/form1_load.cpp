@@ -168,7 +168,7 @@ void Form1::LoadLanguage(const QString &name, const MainWindowTexts &t)
     }
 
     texts.ColourNames = t.ColourNames;
-    for (int i = 0; i < 48; ++i)
+    for (int i = 0; i < colour_code::kLblColorCount; ++i)
         lblColor[i]->setText(texts.ColourNames[colour_code::LblColorCode(i)]);
 
     settings.LangPos2 = t.LangPos2;
@@ -222,10 +222,10 @@ void Form1::ApplySkin(const MainWindowFiles &files)
     for (const auto &[control, kind] : m_controlOrder)
         ui::applySkinScheme(control, kind, SkinColours);
     // The labels of the dark colours keep a light text whatever the skin says.
-    for (ClickLabel *entry : lblColor)
-        setTextColour(entry, colour(s.LabelColours[0]));
-    for (int index : {2, 6, 9, 13, 16, 26, 30, 32, 34, 35, 39, 47})
-        setTextColour(lblColor[index], colour(14737632));
+    for (int i = 0; i < colour_code::kLblColorCount; ++i) {
+        const auto dark = colour_code::SwatchTextColour(colour_code::LblColorCode(i));
+        setTextColour(lblColor[i], dark ? *dark : colour(s.LabelColours[0]));
+    }
 
     placeRect(lblInfoMonitor, s.lblInfoMonitor);
     lblInfoMonitor->setText(s.lblInfoMonitorCaption);
@@ -255,7 +255,7 @@ void Form1::ApplySkin(const MainWindowFiles &files)
         picPallete[p]->resize(twipsToPixels(s.picPalleteSizes[p].width), twipsToPixels(s.picPalleteSizes[p].height));
         picPallete[p]->setBackgroundPicture(files.paletteBackground);
     }
-    for (int i = 0; i < 48; ++i)
+    for (int i = 0; i < colour_code::kLblColorCount; ++i)
         placeAt(lblColor[i], s.lblColor[i]);
 
     for (int i = 0; i < 5; ++i)

@@ -117,7 +117,7 @@ void Form1::EncodeNominal(const QString &bandWord, const QString &unitWord, floa
 {
     const colour_code::EncodedMarking encoded =
         colour_code::EncodeNominal(bandWordIndex(bandWord), unitWordIndex(unitWord), nominal,
-                                   toleranceItem, txtNominal->text(), tables);
+                                   toleranceItem, tables);
     // A band in use without a colour would leave an earlier marking's colour standing as if
     // it encoded this value: report it like an implausible five-band value.
     if (encoded.plausibilityFailed || !encoded.unmatchedPositions.empty()) {

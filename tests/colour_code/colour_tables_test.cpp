@@ -104,7 +104,7 @@ void ColourTablesTest::paletteEntriesCoverEveryLabelOnce()
     QCOMPARE(labels.size(), std::size_t(kLblColorCount));
     QCOMPARE(*labels.begin(), 0);
     QCOMPARE(*labels.rbegin(), kLblColorCount - 1);
-    QCOMPARE(LblColorCode(48), -1);
+    QCOMPARE(LblColorCode(kLblColorCount), -1);
     QCOMPARE(LblColorPalette(-1), -1);
     QVERIFY(PaletteEntries(5).empty());
 }
@@ -319,7 +319,7 @@ void ColourTablesTest::deliveredFile()
     const std::array<Row, kColourCount> iec = {{
         {no, no, no, 0.01, 10},
         {no, no, no, 0.1, 5},
-        {no, 0, no, 1, no},
+        {no, 0, 0, 1, no},
         {1, 1, 1, 10, 1},
         {2, 2, 2, 100, 2},
         {3, 3, 3, 1e3, no},

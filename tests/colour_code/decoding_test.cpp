@@ -82,6 +82,12 @@ void DecodingTest::decodeMarking_data()
         QTest::newRow("largest marking, deviation three units down" + where)
             << russian << 5 << BandCodeArray{White, White, White, White, Grey} << QStringLiteral(" 999 ГОм")
             << QStringLiteral("999") << 3 << 0.05f << QStringLiteral(" 499.5 МОм");
+        QTest::newRow("five bands, third digit black: 4.7 kOhm 1 %" + where)
+            << russian << 5 << BandCodeArray{Yellow, Violet, Black, Brown, Brown} << QStringLiteral(" 4.7 кОм")
+            << QStringLiteral("4.7") << 1 << 1.0f << QStringLiteral(" 47 Ом");
+        QTest::newRow("five bands, smallest: 1 Ohm" + where)
+            << russian << 5 << BandCodeArray{Brown, Black, Black, Silver, Brown} << QStringLiteral(" 1 Ом")
+            << QStringLiteral("1") << 0 << 1.0f << QStringLiteral(" .01 Ом");
         QTest::newRow("4.7 megohm, 0.25 %" + where)
             << russian << 4 << BandCodeArray{Yellow, Violet, Black, Green, LightBlue} << QStringLiteral(" 4.7 МОм")
             << QStringLiteral("4.7") << 2 << 0.25f << QStringLiteral(" 11.75 кОм");

@@ -82,6 +82,10 @@ private Q_SLOTS:
             QVERIFY2(config::isNoPicture(picture) || common::fileExists(builtFile(picture)),
                      qPrintable(picture));
         QVERIFY(!main.PictureSetCode.isEmpty());
+        // Black heads the third-digit palette where it heads the second-digit one.
+        QVERIFY(main.thirdDigitBlackPlaced);
+        QCOMPARE(main.lblColor[48], main.lblColor[32]);
+        QCOMPARE(main.picPalleteSizes[2], main.picPalleteSizes[1]);
         QVERIFY(!main.GeneralFont.isEmpty());
         QVERIFY(main.ConnectFormW > 0 && main.ConnectFormH > 0);
         QVERIFY(main.OmFormW > 0 && main.OmFormH > 0);

@@ -3,6 +3,7 @@
 #include "common/failure.h"
 #include "common/text_file.h"
 #include "support/failures.h"
+#include "support/test_folder.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -26,13 +27,16 @@ bool isTextLine(int line)
 }
 
 constexpr int kFigureLine = 465;
+// The label line of lblColor(48)'s place in the synthetic skin with two figures.
+constexpr int kThirdDigitBlackLine = kFigureLine + 5 * 2 + 1;
 
 // A complete skin in which every line holds a value of its own: line k holds "k.25" (read as
 // k by integer and colour fields, as k + 0.25 by float fields), a text "T<k>", or a bold flag.
-QStringList syntheticSkin(int figures = 2)
+// Without blackPlace it ends after the figures, as skins did before lblColor(48).
+QStringList syntheticSkin(int figures = 2, bool blackPlace = true)
 {
     QStringList lines;
-    const int last = kFigureLine + 5 * figures;
+    const int last = kFigureLine + 5 * figures + (blackPlace ? 3 : 0);
     for (int line = 1; line <= last; ++line) {
         if (line == 1)
             lines << QStringLiteral("7 picture set");
@@ -246,6 +250,8 @@ std::vector<Check> numericChecks()
         c.point(
             QStringLiteral("lblColor %1").arg(i), [i](S s) { return s.main.lblColor[i]; },
             110 + 2 * i);
+    c.point(
+        "lblColor 48", [](S s) { return s.main.lblColor[48]; }, kThirdDigitBlackLine + 1);
     for (int i = 0; i < 5; ++i)
         c.rect(
             QStringLiteral("lbl %1").arg(i), [i](S s) { return s.main.lbl[i]; }, 207 + 4 * i);
@@ -631,6 +637,28 @@ private Q_SLOTS:
         QFETCH(QString, line);
         QFETCH(QString, expected);
         QCOMPARE(config::readMainWindowSkin(skinWith(1, line)).PictureSetCode, expected);
+    }
+
+    // A skin from before the third-digit black: the entry gets the second-digit black's place
+    // and the delivered layout comes out as the skin that places it itself.
+    void skinWithoutThirdDigitBlackStillLoads()
+    {
+        using namespace colour_code;
+        const QString delivered = testing_support::sourceFolder() + QStringLiteral("/data/Skin/Default.she");
+        const config::MainWindowSkin current = config::readMainWindowSkin(delivered);
+        QVERIFY(current.thirdDigitBlackPlaced);
+
+        QStringList old = common::readTextLines(delivered);
+        old.resize(old.size() - 3);
+        for (const PaletteEntry &e : PaletteEntries(ThirdDigitBand).subspan(1)) {
+            QString &top = old[111 + 2 * e.lblColor - 1];
+            top = QString::number(top.toInt() - 240);
+        }
+        old[105 - 1] = QString::number(old[105 - 1].toInt() - 240); // picPallete3 height
+        config::MainWindowSkin upgraded = config::readMainWindowSkin(writeSkin(old));
+        QVERIFY(!upgraded.thirdDigitBlackPlaced);
+        upgraded.thirdDigitBlackPlaced = true;
+        QVERIFY(upgraded == current);
     }
 
     void nothingPictureIsKeptAsWritten()

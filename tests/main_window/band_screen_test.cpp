@@ -23,7 +23,9 @@ const QPoint kBody(15, 60);
 // lblColor entries of some colours, per palette.
 constexpr int kBrownFirst = 47, kYellowFirst = 42;
 constexpr int kBlackSecond = 32, kVioletSecond = 39;
-constexpr int kGreenThird = 28;
+constexpr int kBlackThird = 48, kGreenThird = 28;
+constexpr int kBrownMultiplier = 13;
+constexpr int kBrownTolerance = 2;
 constexpr int kRedMultiplier = 12, kWhiteMultiplier = 19;
 constexpr int kGoldTolerance = 1, kGreyTolerance = 7;
 
@@ -184,6 +186,24 @@ private Q_SLOTS:
             QVERIFY(f->displayShows(bandPicture(place == 0, std::array{3, 2, 4, 1}[place]), kPlace[place]));
     }
 
+    // The usual 1 % resistor: black as the third digit, picked from its palette's head.
+    void decodeFiveBandsWithBlackThirdDigit()
+    {
+        selectBands(5);
+        choose(0, kYellowFirst);
+        choose(1, kVioletSecond);
+        QCOMPARE(w()->lblColor[kBlackThird]->geometry(), w()->lblColor[kBlackSecond]->geometry());
+        choose(2, kBlackThird);
+        choose(3, kBrownMultiplier);
+        choose(4, kBrownTolerance);
+        QCOMPARE(w()->lblPoloska[2]->text(), QStringLiteral("Чёрный"));
+        w()->Timer1_Timer();
+        QTest::mouseClick(w()->Command1, Qt::LeftButton);
+        QCOMPARE(w()->lblInfoMonitor->text(),
+                 QStringLiteral("Номинал:  4.7 кОм\r\n Допуск: 1% Отклонение: 47 Ом"));
+        QVERIFY(f->displayShows(bandPicture(false, 2), kPlace[2]));
+    }
+
     void decodeThreeBandsBelowOneOhm()
     {
         selectBands(3);
@@ -237,10 +257,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("bands");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("unit");
-        QTest::newRow("five bands, trailing zero") << 5 << "470" << "Ом";
-        QTest::newRow("five bands, two digits") << 5 << "47" << "Ом";
         QTest::newRow("five bands, below one") << 5 << "0.47" << "Ом";
-        QTest::newRow("five bands, third digit zero has no colour") << 5 << "4.7" << "кОм";
         QTest::newRow("three bands, multiplier 10^10") << 3 << "470" << "ГОм";
     }
 

@@ -93,6 +93,7 @@ private Q_SLOTS:
         QTest::newRow("black first digit") << 4 << BandCodeArray{2, 2, 0, 4, 1} << false;
         QTest::newRow("silver second digit") << 4 << BandCodeArray{3, 0, 0, 4, 1} << false;
         QTest::newRow("gold third digit") << 5 << BandCodeArray{3, 2, 1, 4, 1} << false;
+        QTest::newRow("black third digit, 4.7 kOhm 1 %") << 5 << BandCodeArray{6, 9, 2, 3, 3} << true;
         QTest::newRow("gold first digit") << 3 << BandCodeArray{1, 2, 0, 4, 0} << false;
         QTest::newRow("white tolerance") << 4 << BandCodeArray{3, 2, 0, 4, 11} << false;
         QTest::newRow("orange tolerance") << 5 << BandCodeArray{3, 2, 0, 4, 5} << false;

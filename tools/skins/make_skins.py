@@ -112,7 +112,7 @@ VOLTAMO = {
 PALETTE_COLUMNS = [
     [[47, 46, 43, 42, 45, 44, 34, 33, 41]],                        # picPallete1, first digit
     [[32, 35, 36, 25, 24, 37, 38, 39, 40, 23]],                    # picPallete2, second digit
-    [[26, 27, 22, 21, 28, 29, 30, 31, 20]],                        # picPallete3, third digit
+    [[48, 26, 27, 22, 21, 28, 29, 30, 31, 20]],                    # picPallete3, third digit
     [[15, 14, 16, 13, 12, 17, 18, 11, 10, 9, 8, 19]],              # picPallete4, multiplier
     [[0, 1, 2, 3], [4, 5, 6, 7]],                                  # picPallete5, tolerance
 ]
@@ -120,7 +120,11 @@ ENTRY_MARGIN = 120        # from the palette's left and top edge to the first en
 ENTRY_PITCH = 240         # between entries of a column
 ENTRY_SIZE = (1455, 255)  # width, height of one entry
 SECOND_COLUMN_LEFT = 1560
-PALETTE_SIZES = [(1695, 2415), (1695, 2655), (1695, 2415), (1695, 3135), (3135, 1215)]
+PALETTE_SIZES = [(1695, 2415), (1695, 2655), (1695, 2655), (1695, 3135), (3135, 1215)]
+# lblColor(48), the black of the third-digit palette, came after the others: its place is
+# written after the decorative figures, so every older line keeps its number.
+LISTED_ENTRIES = 48
+ENTRY_COUNT = 49
 
 COLOUR_NAMES = ["Silver", "Gold", "Black", "Brown", "Red", "Orange", "Yellow",
                 "Green", "Blue", "Violet", "Grey", "White"]   # colour code order
@@ -287,7 +291,7 @@ class SkinWriter:
 
 
 def palette_positions():
-    """Left and top of lblColor(0) to (47), in twips inside its palette."""
+    """Left and top of lblColor(0) to (48), in twips inside its palette."""
     places = {}
     for p, columns in enumerate(PALETTE_COLUMNS):
         width, height = PALETTE_SIZES[p]
@@ -300,8 +304,8 @@ def palette_positions():
                 # every entry lies inside its palette with the margin kept
                 assert left + ENTRY_SIZE[0] + ENTRY_MARGIN <= width, (p, index)
                 assert top + ENTRY_SIZE[1] + ENTRY_MARGIN <= height, (p, index)
-    assert sorted(places) == list(range(48)), "every lblColor index exactly once"
-    return [places[i] for i in range(48)]
+    assert sorted(places) == list(range(ENTRY_COUNT)), "every lblColor index exactly once"
+    return [places[i] for i in range(ENTRY_COUNT)]
 
 
 def required_files(skin):
@@ -398,7 +402,8 @@ def build(skin):
         w.value(width, "picPallete1 width" if p == 0 else None)
         w.value(height, "picPallete5 height" if p == 4 else None)
     # lblColor(0) to (47), no label line before them
-    for i, (left, top) in enumerate(palette_positions()):
+    places = palette_positions()
+    for i, (left, top) in enumerate(places[:LISTED_ENTRIES]):
         w.value(left, "lblColor 0 left" if i == 0 else None)
         w.value(top, "lblColor 47 top" if i == 47 else None)
 
@@ -495,6 +500,10 @@ def build(skin):
     for i, (x1, y1, x2, y2, c) in enumerate(skin["rectangles"]):
         w.geometry((x1, y1, x2, y2), "first rectangle x1" if i == 0 else None)
         w.value(colour(c))
+
+    # --- entries added later ------------------------------------------------
+    w.label("[Третья полоса: место чёрного цвета]")
+    w.values(places[LISTED_ENTRIES], "lblColor 48 left")
     return w
 
 
@@ -502,11 +511,13 @@ def check(skin, w):
     """Every line in its place; raises AssertionError naming the first slip."""
     name = skin["file"]
     n = len(skin["rectangles"])
-    assert len(w.lines) == 465 + 5 * n, (name, len(w.lines))
-    assert w.labels == LABEL_LINES, (name, sorted(w.labels ^ LABEL_LINES))
-    for key, line in KEY_LINES.items():
+    after_figures = 466 + 5 * n
+    assert len(w.lines) == after_figures + 2, (name, len(w.lines))
+    assert w.labels == LABEL_LINES | {after_figures}, (name, sorted(w.labels ^ LABEL_LINES))
+    keys = dict(KEY_LINES, **{"lblColor 48 left": after_figures + 1})
+    for key, line in keys.items():
         assert w.keys.get(key) == line, (name, key, w.keys.get(key), line)
-    assert set(w.keys) == set(KEY_LINES), (name, set(w.keys) ^ set(KEY_LINES))
+    assert set(w.keys) == set(keys), (name, set(w.keys) ^ set(keys))
 
     at = lambda line: w.lines[line - 1]
     assert at(1)[0] == PICTURE_SET, (name, at(1))
@@ -515,6 +526,8 @@ def check(skin, w):
     assert at(69) == str(MAIN["lblInfoMonitor_size"])
     assert at(110) == str(ENTRY_MARGIN)            # lblColor(0) is the first silver entry
     assert at(205) == str(ENTRY_MARGIN)            # lblColor(47) heads the first palette
+    # black heads the third-digit palette as it heads the second-digit one (lblColor 32)
+    assert at(after_figures + 1) == at(110 + 2 * 32) and at(after_figures + 2) == at(111 + 2 * 32)
     assert at(430) == "\\Data\\Resistor.bmp"
     assert at(462) == skin["titles"][2]
     assert list(map(at, (77, 78, 79))) == list(skin["titles"])
