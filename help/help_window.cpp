@@ -167,6 +167,8 @@ bool Form1::Form_Load()
         manual.help.caption.isEmpty() ? fallbackCaption(manual) : manual.help.caption;
     setWindowTitle(caption);
     Label1->setText(caption);
+    List1->setAccessibleName(caption);
+    Text1->setAccessibleName(QString());
 
     List1->clear();
     TopicTexts.clear();
@@ -187,6 +189,8 @@ void Form1::List1_Click(int index)
     if (index < 0 || index >= TopicTexts.size())
         return;
     QTextDocument &document = *Text1->document();
+    // The pane is named after the topic it shows.
+    Text1->setAccessibleName(List1->item(index)->text());
     setTopicText(document, TopicTexts.at(index));
     InsertTopicPicture(document);
     fitPictures();

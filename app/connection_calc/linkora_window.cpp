@@ -11,13 +11,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 #include <QTimer>
 #include <cmath>
 
@@ -40,49 +37,6 @@ QColor colour(quint32 value)
 {
     return common::colourFromValue(value);
 }
-
-// A mode picture: clicked with the mouse, or with Space or Enter when it has the focus, which
-// it shows with the style's focus rectangle.
-class ModePicture : public ui::ClickLabel
-{
-public:
-    using ui::ClickLabel::ClickLabel;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        switch (event->key()) {
-        case Qt::Key_Space:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            Q_EMIT clicked();
-            return;
-        default:
-            ui::ClickLabel::keyPressEvent(event);
-        }
-    }
-    void paintEvent(QPaintEvent *event) override
-    {
-        ui::ClickLabel::paintEvent(event);
-        if (!hasFocus())
-            return;
-        QStylePainter painter(this);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(4, 4, -4, -4);
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
-    }
-    void focusInEvent(QFocusEvent *event) override
-    {
-        ui::ClickLabel::focusInEvent(event);
-        update();
-    }
-    void focusOutEvent(QFocusEvent *event) override
-    {
-        ui::ClickLabel::focusOutEvent(event);
-        update();
-    }
-};
 
 } // namespace
 
@@ -139,7 +93,7 @@ void frmLinkor::createControls()
         return button;
     };
     auto makePicture = [&](const char *name) {
-        auto *picture = new ModePicture(m_surface);
+        auto *picture = new ui::ClickLabel(m_surface);
         named(picture, name);
         picture->setFocusPolicy(Qt::StrongFocus);
         ui::setPointingHand(picture);
@@ -217,6 +171,8 @@ void frmLinkor::createControls()
                                             picParal,   picPosled};
     for (qsizetype i = 1; i < keyboardOrder.size(); ++i)
         setTabOrder(keyboardOrder[i - 1], keyboardOrder[i]);
+    Label1->setBuddy(txtNominal);
+    lblResult->setBuddy(txtResult);
 
     connect(txtNominal, &QLineEdit::textChanged, this,
             [this] { guarded([this] { txtNominal_Change(); }); });
@@ -351,6 +307,12 @@ void frmLinkor::applyTexts(const config::LinkoraTexts &t)
     Label1->setText(t.Label1Caption);
     picParal->setToolTip(t.picParalToolTip);
     picPosled->setToolTip(t.picPosledToolTip);
+    picParal->setAccessibleName(t.picParalToolTip);
+    picPosled->setAccessibleName(t.picPosledToolTip);
+    txtNominal->setAccessibleName(ui::nameFromCaption(t.Label1Caption));
+    cmbEdinIz->setAccessibleName(ui::nameFromCaption(t.Label1Caption));
+    lstResistors->setAccessibleName(t.lstResistorsToolTip);
+    txtResult->setAccessibleName(ui::nameFromCaption(t.lblResultCaption));
     txtNominal->setToolTip(t.txtNominalToolTip);
     cmbEdinIz->setToolTip(t.cmbEdinIzToolTip);
     lstResistors->setToolTip(t.lstResistorsToolTip);

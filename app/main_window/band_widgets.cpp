@@ -1,5 +1,6 @@
 #include "band_widgets.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -33,6 +34,51 @@ void PalettePanel::paintEvent(QPaintEvent *event)
         painter.drawPixmap(0, 0, m_picture);
     }
     QFrame::paintEvent(event);
+}
+
+void PalettePanel::highlight(int place)
+{
+    if (place < 0 || place >= int(m_entries.size()))
+        return;
+    m_entries[std::size_t(place)]->setFocus(Qt::OtherFocusReason);
+    Q_EMIT entryHighlighted(place);
+}
+
+int PalettePanel::highlighted() const
+{
+    // The window's focus widget, whether or not the window is active right now.
+    for (std::size_t i = 0; i < m_entries.size(); ++i)
+        if (m_entries[i] == window()->focusWidget())
+            return int(i);
+    return -1;
+}
+
+void PalettePanel::keyPressEvent(QKeyEvent *event)
+{
+    // The entries pass on the keys they do not use.
+    const int current = highlighted();
+    switch (event->key()) {
+    case Qt::Key_Up:
+        highlight(qMax(current - 1, 0));
+        break;
+    case Qt::Key_Down:
+        highlight(qMin(current + 1, int(m_entries.size()) - 1));
+        break;
+    case Qt::Key_Escape:
+        Q_EMIT dismissed();
+        break;
+    default:
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+bool PalettePanel::focusNextPrevChild(bool next)
+{
+    // Tab leaves the palette as Escape does, then goes on from the band label.
+    Q_EMIT dismissed();
+    return QFrame::focusNextPrevChild(next);
 }
 
 NominalEdit::NominalEdit(QWidget *parent) : QLineEdit(parent)

@@ -140,10 +140,13 @@ void Form1::createControls()
         band->setFrameStyle(QFrame::Box | QFrame::Plain);
         band->setAlignment(Qt::AlignCenter);
         band->setAutoFillBackground(true);
+        band->setFocusPolicy(Qt::TabFocus);
         ui::setPointingHand(band);
         registerControl(band, ControlKind::Label);
         lblPoloska[i] = band;
         connect(band, &ClickLabel::clicked, this, [this, i] { guarded([this, i] { lblPoloska_Click(i); }); });
+        connect(band, &ClickLabel::keyActivated, this,
+                [this, i] { guarded([this, i] { lblPoloska_KeyPress(i); }); });
     }
     Command1 = makeButton("Command1", QStringLiteral("Декодировать"), {16, 328, 268, 32});
     connect(Command1, &QPushButton::clicked, this, [this] { guarded([this] { Command1_Click(); }); });
@@ -188,7 +191,12 @@ void Form1::createControls()
         palette->resize(paletteSizes[p]);
         palette->hide();
         connect(palette, &PalettePanel::bareAreaClicked, this, [this] { HidePalettes(); });
+        connect(palette, &PalettePanel::dismissed, this, [this] { HidePalettes(); });
+        connect(palette, &PalettePanel::entryHighlighted, this, [this, p](int place) {
+            lblColor_MouseMove(colour_code::PaletteEntries(p)[std::size_t(place)].lblColor);
+        });
         picPallete[p] = palette;
+        std::vector<QWidget *> inDisplayOrder;
         for (const colour_code::PaletteEntry &e : colour_code::PaletteEntries(p)) {
             auto *entry = new ClickLabel(palette);
             entry->setObjectName(QStringLiteral("lblColor_%1").arg(e.lblColor));
@@ -207,8 +215,20 @@ void Form1::createControls()
             lblColor[index] = entry;
             connect(entry, &ClickLabel::clicked, this, [this, index] { guarded([this, index] { lblColor_Click(index); }); });
             connect(entry, &ClickLabel::hovered, this, [this, index] { lblColor_MouseMove(index); });
+            inDisplayOrder.push_back(entry);
         }
+        palette->setEntries(std::move(inDisplayOrder));
     }
+    // The band labels in use are always in index order, so the hidden ones simply drop out.
+    const std::vector<QWidget *> keyboardOrder = {
+        cmbPolosok, lblPoloska[0], lblPoloska[1],     lblPoloska[2], lblPoloska[3], lblPoloska[4],
+        Command1,   txtNominal,    cmbEdinIzmereniya, cmbDopusk,     Command2};
+    for (std::size_t i = 1; i < keyboardOrder.size(); ++i)
+        setTabOrder(keyboardOrder[i - 1], keyboardOrder[i]);
+    // Where a platform names a list by the label beside it, the buddy is that label.
+    Label3->setBuddy(cmbPolosok);
+    Label4->setBuddy(txtNominal);
+    Label5->setBuddy(cmbDopusk);
     for (int i = 0; i < colour_code::kLblColorCount; ++i)
         registerControl(lblColor[i], ControlKind::Label);
 

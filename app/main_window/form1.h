@@ -106,6 +106,9 @@ public:
     // Handlers and operations, named as the program's design names them.
     void cmbPolosok_Click();
     void lblPoloska_Click(int index);
+    // Space or Enter on a band label, after its click: the other palettes close and the
+    // highlight starts on the band's colour, or on the palette's first entry.
+    void lblPoloska_KeyPress(int index);
     void lblColor_Click(int index);
     void lblColor_MouseMove(int index);
     void HidePalettes();
@@ -186,6 +189,14 @@ private:
     void restoreMarking(const marking_files::Marking &restored);
     void colourMenuBar();
     void setNotChosen(int position);
+    // Caption and colours of a band label; its name for assistive technology follows them.
+    void showBand(int position, const QString &caption, const QColor &background,
+                  const QColor &text);
+    // The band label's title and caption as its name ("First band: Red"). The title is that
+    // of the place where the label stands for the current band count.
+    void nameBand(int position);
+    // Names for assistive technology after the captions beside the controls.
+    void nameControls();
     // Selects the tolerance item that shows a decoded tolerance, when the list has it.
     void selectToleranceItem(float tolerance);
     void setSaveAsWanted(bool wanted);

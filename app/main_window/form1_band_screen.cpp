@@ -11,9 +11,11 @@
 #include "ui/skin_colours.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <algorithm>
 
 namespace main_window {
 
@@ -39,10 +41,39 @@ int Form1::unitWordIndex(const QString &word) const
 
 void Form1::setNotChosen(int position)
 {
+    showBand(position, texts.NotChosenText, common::colourFromValue(skin.LabelColours[2]),
+             common::colourFromValue(skin.LabelColours[0]));
+}
+
+void Form1::showBand(int position, const QString &caption, const QColor &background,
+                     const QColor &text)
+{
     ClickLabel *band = lblPoloska[position];
-    band->setText(texts.NotChosenText);
-    setLabelColours(band, common::colourFromValue(skin.LabelColours[2]),
-                    common::colourFromValue(skin.LabelColours[0]));
+    band->setText(caption);
+    setLabelColours(band, background, text);
+    nameBand(position);
+}
+
+void Form1::nameBand(int position)
+{
+    const int bandCount = colour_code::BandCountFromIndex(bandWordIndex(cmbPolosok->currentText()));
+    const std::span<const int> used = colour_code::BandPositionsUsed(bandCount);
+    const auto at = std::find(used.begin(), used.end(), position);
+    const int place = at == used.end() ? position : int(at - used.begin());
+    const QString title = ui::nameFromCaption(lbl[place]->text());
+    const QString caption = lblPoloska[position]->text();
+    lblPoloska[position]->setAccessibleName(
+        title.isEmpty() ? caption : title + QStringLiteral(": ") + caption);
+}
+
+void Form1::nameControls()
+{
+    cmbPolosok->setAccessibleName(ui::nameFromCaption(Label3->text()));
+    txtNominal->setAccessibleName(ui::nameFromCaption(Label4->text()));
+    cmbEdinIzmereniya->setAccessibleName(ui::nameFromCaption(Label4->text()));
+    cmbDopusk->setAccessibleName(ui::nameFromCaption(Label5->text()));
+    for (int i = 0; i < 5; ++i)
+        nameBand(i);
 }
 
 void Form1::setSaveAsWanted(bool wanted)
@@ -121,6 +152,25 @@ void Form1::lblPoloska_Click(int index)
     palette->show();
 }
 
+void Form1::lblPoloska_KeyPress(int index)
+{
+    if (index < 0 || index > 4)
+        return;
+    for (PalettePanel *other : picPallete)
+        if (other != picPallete[index])
+            other->hide();
+    const std::span<const colour_code::PaletteEntry> entries = colour_code::PaletteEntries(index);
+    int start = 0;
+    const ClickLabel *band = lblPoloska[index];
+    if (band->text() != texts.NotChosenText) {
+        const quint8 shown = colour_code::ColourToCode(band->palette().color(QPalette::Window));
+        for (std::size_t place = 0; place < entries.size(); ++place)
+            if (entries[place].code == shown)
+                start = int(place);
+    }
+    picPallete[index]->highlight(start);
+}
+
 void Form1::lblColor_MouseMove(int index)
 {
     for (int i = 0; i < colour_code::kLblColorCount; ++i)
@@ -133,15 +183,18 @@ void Form1::lblColor_Click(int index)
     const QScopeGuard close([this] { HidePalettes(); });
     ClickLabel *entry = lblColor[index];
     ClickLabel *band = lblPoloska[marking.EditedBand];
-    setLabelColours(band, entry->palette().color(QPalette::Window),
-                    entry->palette().color(QPalette::WindowText));
-    band->setText(entry->text());
+    showBand(marking.EditedBand, entry->text(), entry->palette().color(QPalette::Window),
+             entry->palette().color(QPalette::WindowText));
     const quint8 code = colour_code::ColourToCode(band->palette().color(QPalette::Window));
     SetBand(marking.EditedBand, code);
 }
 
 void Form1::HidePalettes()
 {
+    // The keyboard's highlight goes back to the band label whose palette was open.
+    for (PalettePanel *palette : picPallete)
+        if (palette->isAncestorOf(QApplication::focusWidget()))
+            lblPoloska[marking.EditedBand]->setFocus(Qt::OtherFocusReason);
     for (PalettePanel *palette : picPallete)
         palette->hide();
     for (ClickLabel *entry : lblColor)

@@ -106,6 +106,8 @@ void Form1::applyMainWindowFiles(const MainWindowFiles &files)
     if (restoreLastResistor())
         Command2_Click();
     colourMenuBar();
+    if (!LoadedFlag)
+        cmbPolosok->setFocus(Qt::OtherFocusReason); // where the window opens
     LoadedFlag = true;
 }
 
@@ -184,6 +186,7 @@ void Form1::LoadLanguage(const QString &name, const MainWindowTexts &t)
     }
     for (int i = 5; i < 16; ++i)
         texts.LangTexts[i] = t.LangTexts[i];
+    nameControls();
 }
 
 void Form1::ApplySkin(const MainWindowFiles &files)

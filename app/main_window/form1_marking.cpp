@@ -126,10 +126,8 @@ void Form1::EncodeNominal(const QString &bandWord, const QString &unitWord, floa
     }
     for (const colour_code::BandAssignment &a : encoded.assignments) {
         SetBand(a.bandPosition, a.code);
-        ClickLabel *band = lblPoloska[a.bandPosition];
-        band->setText(texts.ColourNames[a.code]);
-        setLabelColours(band, colour_code::CodeToColour(a.code),
-                        common::colourFromValue(tables.CodeTextColours[a.code]));
+        showBand(a.bandPosition, texts.ColourNames[a.code], colour_code::CodeToColour(a.code),
+                 common::colourFromValue(tables.CodeTextColours[a.code]));
     }
 }
 

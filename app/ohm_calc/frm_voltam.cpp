@@ -23,6 +23,7 @@ using common::twipsToPixels;
 
 constexpr int kTimerInterval = 300; // ms
 constexpr int kInputMaxLength = 10;
+constexpr int kLetterMargin = 4; // pixels
 const QColor kSoughtLetter(255, 255, 255);
 const QColor kGivenLetter(0, 0, 0);
 
@@ -85,6 +86,8 @@ void frmVoltam::createControls()
         name(*letter, objectName);
         (*letter)->setText(QString::fromLatin1(objectName + 3));
         (*letter)->setAlignment(Qt::AlignCenter);
+        (*letter)->setFocusPolicy(Qt::TabFocus);
+        (*letter)->setMargin(kLetterMargin); // room for the focus frame around the letter
         ui::setPointingHand(*letter);
     }
     lblU->move(90, 96);
@@ -121,6 +124,12 @@ void frmVoltam::createControls()
     setTabOrder(txtFirst, txtSecond);
     setTabOrder(txtSecond, Command1);
     setTabOrder(Command1, txtResult);
+    // The letters come after the four controls of the window's own order.
+    setTabOrder(txtResult, lblU);
+    setTabOrder(lblU, lblI);
+    setTabOrder(lblI, lblR);
+    lblFirst->setBuddy(txtFirst);
+    lblSecond->setBuddy(txtSecond);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -164,6 +173,9 @@ void frmVoltam::prepare(const VoltamoPreparation &p)
     lblU->setToolTip(m_texts.lblUToolTip);
     lblI->setToolTip(m_texts.lblIToolTip);
     lblR->setToolTip(m_texts.lblRToolTip);
+    lblU->setAccessibleName(nameOf(Quantity::U));
+    lblI->setAccessibleName(nameOf(Quantity::I));
+    lblR->setAccessibleName(nameOf(Quantity::R));
     txtResult->setToolTip(m_texts.txtResultToolTip);
     choose(quantityFromLetter(m_settings.VoltamLastUIR));
 
@@ -224,6 +236,9 @@ void frmVoltam::choose(Quantity sought)
     lblFirst->setText(nameOf(first) + QLatin1Char(':'));
     lblSecond->setText(nameOf(second) + QLatin1Char(':'));
     Command1->setText(nameOf(sought));
+    txtFirst->setAccessibleName(nameOf(first));
+    txtSecond->setAccessibleName(nameOf(second));
+    txtResult->setAccessibleName(nameOf(sought)); // the result of the button named so
     // At once, not only at the next tick: a re-preparation in between restores this choice.
     m_settings.VoltamLastUIR = letterOf(sought);
 }

@@ -6,6 +6,7 @@
 #include "ui/skin_colours.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -54,6 +55,7 @@ frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     // The end of the splash hands over to the main window; closing it must not end the run.
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(twipsToPixels(kWidth), twipsToPixels(kHeight));
+    setFocusPolicy(Qt::StrongFocus); // for the keys that end it
     ui::setBackgroundColour(this, kWindowColour);
     setAutoFillBackground(true);
 
@@ -176,6 +178,26 @@ void frmSplash::mouseReleaseEvent(QMouseEvent *event)
     if (rect().contains(at) && !childAt(at))
         EndSplash();
     QWidget::mouseReleaseEvent(event);
+}
+
+void frmSplash::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        EndSplash();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void frmSplash::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // A splash is not activated by every window manager; it asks for the keys itself.
+    activateWindow();
 }
 
 void frmSplash::closeEvent(QCloseEvent *event)

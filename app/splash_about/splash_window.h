@@ -12,8 +12,8 @@ namespace splash_about
 {
 
 // The first window of a run: the program's title and picture and a short drawing animation.
-// It ends after five seconds or at the release of a mouse button over its bare surface, and
-// then reports finished(); whoever started it shows the main window.
+// It ends after five seconds, at the release of a mouse button over its bare surface or at
+// Escape or Enter, and then reports finished(); whoever started it shows the main window.
 class frmSplash : public QWidget
 {
     Q_OBJECT
@@ -50,6 +50,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void showTexts();
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

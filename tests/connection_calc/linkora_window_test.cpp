@@ -9,6 +9,7 @@
 #include "ui/placement.h"
 #include "ui/seams.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -420,6 +421,8 @@ private Q_SLOTS:
         QTest::mouseClick(w->cmdCalc, Qt::LeftButton);
         QCOMPARE(w->txtResult->text(), QStringLiteral(" 1.005 МОм"));
         QTest::keyClicks(w->txtNominal, QStringLiteral("12"));
+        const auto name = [](QWidget *c) { return QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name); };
+        QCOMPARE(name(w->picParal), QStringLiteral("Параллельное соединение"));
 
         const config::MainWindowTexts english =
             config::readMainWindowTexts(config::languageFilePath(QStringLiteral("English")));
@@ -432,6 +435,8 @@ private Q_SLOTS:
         QCOMPARE(w->entries(), (QStringList{"4.7 kOhm", "300 Ohm", "1 MOhm"}));
         QCOMPARE(w->cmdCalc->text(), QStringLiteral("Calculate"));
         QCOMPARE(w->lblResult->text(), QStringLiteral("Result:"));
+        QCOMPARE(name(w->picParal), QStringLiteral("Parallel connection"));
+        QCOMPARE(name(w->picPosled), QStringLiteral("Series connection"));
         QCOMPARE(w->cmbEdinIz->currentText(), QStringLiteral("MOhm"));
         // The result and the nominal being typed stay; the buttons wait for the timer.
         QCOMPARE(w->txtResult->text(), QStringLiteral(" 1.005 МОм"));

@@ -4,6 +4,7 @@
 #include "main_window/resistor_display.h"
 #include "support/form_fixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -31,6 +32,9 @@ constexpr int kGoldTolerance = 1, kGreyTolerance = 7;
 
 const char *const kColourFile[12] = {"Silver", "Gold", "Black", "Brown", "Red",    "Orange",
                                      "Yellow", "Green", "Blue", "Violet", "Grey", "White"};
+
+QString nameOf(QWidget *c) { return QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name); }
+QWidget *focused() { return QApplication::focusWidget(); }
 
 QString bandPicture(bool first, int code)
 {
@@ -74,6 +78,72 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(w()));
     }
     void cleanup() { f.reset(); }
+
+    // From cmbPolosok, where the window opens: Tab to a band, Space, Down to the colour, Enter;
+    // then Space on Decode. The same as the clicks do.
+    void keysAloneDecodeAsClicksDo()
+    {
+        QApplication::setActiveWindow(w());
+        QVERIFY(QTest::qWaitForWindowActive(w()));
+        const std::pair<int, int> choices[4] = {
+            {0, colour_code::Yellow}, {1, colour_code::Violet}, {3, colour_code::Red}, {4, colour_code::Gold}};
+        QStringList shown[2];
+        for (bool byKeys : {true, false}) {
+            selectBands(4);
+            for (auto [band, code] : choices) {
+                const auto entries = colour_code::PaletteEntries(band);
+                const auto entry = std::find_if(entries.begin(), entries.end(), [code](auto e) { return e.code == code; });
+                if (!byKeys) {
+                    choose(band, entry->lblColor);
+                    continue;
+                }
+                QTest::keyClick(focused(), Qt::Key_Tab);
+                QTest::keyClick(focused(), Qt::Key_Space);
+                for (auto e = entries.begin(); e != entry; ++e)
+                    QTest::keyClick(focused(), Qt::Key_Down);
+                QTest::keyClick(focused(), Qt::Key_Return);
+            }
+            w()->Timer1_Timer();
+            if (byKeys) {
+                QTest::keyClick(focused(), Qt::Key_Tab);
+                QTest::keyClick(focused(), Qt::Key_Space);
+            } else {
+                QTest::mouseClick(w()->Command1, Qt::LeftButton);
+            }
+            shown[byKeys] << w()->lblInfoMonitor->text() << w()->marking.ResultLine << w()->txtNominal->text();
+            for (int i = 0; i < 5; ++i)
+                shown[byKeys] << w()->lblPoloska[i]->text() << QString::number(w()->marking.BandCodes[i]);
+        }
+        QCOMPARE(shown[1], shown[0]);
+    }
+
+    // A band with a colour opens on it; Escape or Tab closes the palette and changes nothing.
+    void paletteClosedByKeysChoosesNothing()
+    {
+        selectBands(5);
+        choose(3, kWhiteMultiplier);
+        QTest::mouseClick(w()->lblPoloska[0], Qt::LeftButton);
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Tab}) {
+            w()->lblPoloska[3]->setFocus();
+            QTest::keyClick(focused(), Qt::Key_Enter);
+            QVERIFY(!w()->picPallete[0]->isVisible()); // a key opens its palette alone
+            QCOMPARE(focused(), w()->lblColor[kWhiteMultiplier]);
+            QTest::keyClick(focused(), Qt::Key_Up);
+            QTest::keyClick(focused(), key);
+            QCOMPARE(focused(), key == Qt::Key_Tab ? w()->lblPoloska[4] : w()->lblPoloska[3]);
+            QCOMPARE(w()->lblPoloska[3]->text(), w()->lblColor[kWhiteMultiplier]->text());
+        }
+    }
+
+    void namesForAssistiveTechnology()
+    {
+        choose(0, 46); // red
+        QCOMPARE(nameOf(w()->lblPoloska[0]), QStringLiteral("Первая полоса: Красный"));
+        QCOMPARE(nameOf(w()->lblColor[46]), QStringLiteral("Красный"));
+        // With three bands the multiplier stands at the third place, under the third title.
+        selectBands(3);
+        QCOMPARE(nameOf(w()->lblPoloska[3]), QStringLiteral("Третья полоса: ") + w()->texts.NotChosenText);
+    }
 
     void bandCountLayouts_data()
     {

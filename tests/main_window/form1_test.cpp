@@ -6,6 +6,7 @@
 #include "config/settings_file.h"
 #include "support/form_fixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -346,6 +347,9 @@ private Q_SLOTS:
         QVERIFY(f.form->ReIn());
         QCOMPARE(f.form->mnuFile->title(), QStringLiteral("&File"));
         QCOMPARE(f.form->lblPoloska[0]->text(), QStringLiteral("Yellow"));
+        const auto name = [](QWidget *c) { return QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name); };
+        QCOMPARE(name(f.form->lblPoloska[0]), QStringLiteral("First band: Yellow"));
+        QCOMPARE(name(f.form->lblColor[46]), QStringLiteral("Red"));
         QCOMPARE(f.form->txtNominal->text(), QStringLiteral("4.7"));
         QCOMPARE(f.form->cmbEdinIzmereniya->currentText(), QStringLiteral("kOhm"));
     }

@@ -10,6 +10,7 @@
 #include "ui/placement.h"
 #include "ui/seams.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -435,10 +436,20 @@ void FrmVoltamTest::keyboardOrder()
     QCOMPARE(QApplication::focusWidget(), w->txtFirst);
     for (QWidget *next :
          {static_cast<QWidget *>(w->txtSecond), static_cast<QWidget *>(w->Command1),
-          static_cast<QWidget *>(w->txtResult), static_cast<QWidget *>(w->txtFirst)}) {
+          static_cast<QWidget *>(w->txtResult), static_cast<QWidget *>(w->lblU),
+          static_cast<QWidget *>(w->lblI), static_cast<QWidget *>(w->lblR),
+          static_cast<QWidget *>(w->txtFirst)}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
     }
+
+    // Choosing I and computing with the keys alone.
+    const auto keys = [](auto... key) { (QTest::keyClick(QApplication::focusWidget(), key), ...); };
+    keys(Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Tab);
+    QCOMPARE(w->soughtLetter(), QStringLiteral("I"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(w->lblI)->text(QAccessible::Name), QStringLiteral("Сила тока"));
+    keys(Qt::Key_5, Qt::Key_Tab, Qt::Key_1, Qt::Key_0, Qt::Key_0, Qt::Key_0, Qt::Key_Tab, Qt::Key_Space);
+    QCOMPARE(w->txtResult->text(), QStringLiteral("0.005 А"));
 }
 
 void FrmVoltamTest::deliveredSkinsFitBothLanguages_data()

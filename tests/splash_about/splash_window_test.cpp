@@ -134,6 +134,18 @@ private Q_SLOTS:
         QCOMPARE(finished.count(), 1);
     }
 
+    void escapeOrEnterEnds()
+    {
+        TestFolder folder;
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+            frmSplash s;
+            s.Form_Load();
+            QSignalSpy finished(&s, &frmSplash::finished);
+            QTest::keyClick(&s, key);
+            QCOMPARE(finished.count(), 1);
+        }
+    }
+
     void releaseOverControlsDoesNotEnd()
     {
         TestFolder folder;
