@@ -1,7 +1,6 @@
 #include "language_file.h"
 
 #include "common/failure.h"
-#include "common/numbers.h"
 #include "common/program_folder.h"
 #include "common/text_file.h"
 
@@ -9,8 +8,6 @@ namespace config
 {
 namespace
 {
-
-constexpr int kAboutCountLine = 103;
 
 void skipTo(common::LineReader &reader, int line)
 {
@@ -23,52 +20,11 @@ template <std::size_t N> void readInto(common::LineReader &reader, std::array<QS
         text = reader.readLine();
 }
 
-double countNumber(common::LineReader &reader)
-{
-    const QString line = reader.readLine();
-    try {
-        return common::leadingNumber(line);
-    } catch (const common::Failure &failure) {
-        reader.fail(failure.message());
-    }
-}
-
-// A count of the help block (common::wholeCount); a failure names the file and line.
-int roundedCount(common::LineReader &reader)
-{
-    const QString line = reader.readLine();
-    try {
-        return common::wholeCount(line);
-    } catch (const common::Failure &failure) {
-        reader.fail(failure.message());
-    }
-}
-
-QString joinedLines(common::LineReader &reader, int count)
-{
-    QString text;
-    for (int i = 0; i < count; ++i) {
-        text += reader.readLine();
-        text += QLatin1String("\r\n");
-    }
-    return text;
-}
-
 } // namespace
 
 QString languageFilePath(const QString &lang)
 {
     return common::programPath(QStringLiteral("\\Languages\\") + lang + QStringLiteral(".lng"));
-}
-
-QString AboutText::joined() const
-{
-    QString text;
-    for (const QString &line : lines) {
-        text += line;
-        text += QLatin1String("\r\n");
-    }
-    return text;
 }
 
 MainWindowTexts parseMainWindowTexts(const QString &path, const QStringList &lines)
@@ -129,7 +85,7 @@ OptionsTexts parseOptionsTexts(const QString &path, const QStringList &lines)
     skipTo(reader, 8);
     t.PreferencesCaption = reader.readLine();
     skipTo(reader, 15);
-    t.ohmUnitName = reader.readLine();
+    readInto(reader, t.unitNames);
     skipTo(reader, 21);
     t.fourBandsName = reader.readLine();
     skipTo(reader, 36);
@@ -140,39 +96,6 @@ OptionsTexts parseOptionsTexts(const QString &path, const QStringList &lines)
     return t;
 }
 
-AboutText parseAboutText(const QString &path, const QStringList &lines)
-{
-    common::LineReader reader(path, lines);
-    skipTo(reader, kAboutCountLine);
-    const double count = countNumber(reader);
-    AboutText about;
-    // The counter stays far below INT_MAX: the file ends first.
-    for (int counter = 1; counter <= count; ++counter)
-        about.lines.append(reader.readLine());
-    return about;
-}
-
-HelpBlock parseHelpBlock(const QString &path, const QStringList &lines)
-{
-    common::LineReader reader(path, lines);
-    skipTo(reader, kAboutCountLine);
-    const int aboutCount = roundedCount(reader);
-    for (int i = 0; i < aboutCount; ++i)
-        reader.readLine();
-    HelpBlock help;
-    help.caption = reader.readLine();
-    help.declaredTopicCount = roundedCount(reader);
-    for (int t = 0; t < help.declaredTopicCount; ++t) {
-        HelpTopic topic;
-        topic.title = reader.readLine();
-        const int lineCount = roundedCount(reader);
-        topic.text = joinedLines(reader, lineCount);
-        if (t < kMaxHelpTopics)
-            help.topics.push_back(std::move(topic));
-    }
-    return help;
-}
-
 LanguageFile parseLanguageFile(const QString &path, const QStringList &lines)
 {
     LanguageFile file;
@@ -180,8 +103,6 @@ LanguageFile parseLanguageFile(const QString &path, const QStringList &lines)
     file.voltamo = parseVoltamoTexts(path, lines);
     file.linkora = parseLinkoraTexts(path, lines);
     file.options = parseOptionsTexts(path, lines);
-    file.about = parseAboutText(path, lines);
-    file.help = parseHelpBlock(path, lines);
     return file;
 }
 
@@ -203,16 +124,6 @@ LinkoraTexts readLinkoraTexts(const QString &path)
 OptionsTexts readOptionsTexts(const QString &path)
 {
     return parseOptionsTexts(path, common::readTextLines(path));
-}
-
-AboutText readAboutText(const QString &path)
-{
-    return parseAboutText(path, common::readTextLines(path));
-}
-
-HelpBlock readHelpBlock(const QString &path)
-{
-    return parseHelpBlock(path, common::readTextLines(path));
 }
 
 LanguageFile readLanguageFile(const QString &path)

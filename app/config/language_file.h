@@ -8,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 #include <array>
-#include <vector>
 
 namespace config
 {
@@ -75,11 +74,11 @@ struct LinkoraTexts {
     bool operator==(const LinkoraTexts &) const = default;
 };
 
-// The options dialog's texts: lines 8, 15, 21, 36-37 and 65-79. Lines 15 and 21 serve a
-// change of language, which rewrites the stored unit and band-count words.
+// The options dialog's texts: lines 8, 15-19, 21, 36-37 and 65-79. The unit names and line 21
+// serve a change of language, which rewrites the stored unit and band-count words.
 struct OptionsTexts {
-    QString ohmUnitName;   // 15
-    QString fourBandsName; // 21
+    std::array<QString, 5> unitNames; // 15-19: 1, 10^3, 10^6, 10^9 and 10^12 ohm
+    QString fourBandsName;            // 21
     QString LangPos2;      // 36
     QString LangPos1;      // 37
     // 65-79: Frame1, Frame2, Frame3, Frame4, Label2, Label3, Label4, Label5, Label6, Frame5,
@@ -91,51 +90,20 @@ struct OptionsTexts {
     bool operator==(const OptionsTexts &) const = default;
 };
 
-// Line 103 is the number N of about lines (leading-number rule); the about window takes the
-// following lines while their counter 1, 2, 3... does not exceed N (none for N below 1).
-struct AboutText {
-    QStringList lines;
-    // The lines as the about window shows them: each followed by CR LF.
-    QString joined() const;
-    bool operator==(const AboutText &) const = default;
-};
-
-constexpr int kMaxHelpTopics = 15;
-
-struct HelpTopic {
-    QString title;
-    QString text; // the topic's lines, each followed by CR LF
-    bool operator==(const HelpTopic &) const = default;
-};
-
-// The help block after the about lines. Counts are read by the leading-number rule and
-// rounded, halves to even; a count below 0 counts as 0. The about count N is rounded the
-// same way to find the block. The viewer holds at most 15 topics: a block that declares more
-// keeps the first 15 and still walks past the others, so a file that ends before the declared
-// topics are complete fails as any other short file does.
-struct HelpBlock {
-    QString caption;
-    int declaredTopicCount = 0;
-    std::vector<HelpTopic> topics; // at most kMaxHelpTopics
-
-    bool operator==(const HelpBlock &) const = default;
-};
-
+// The blocks of the windows of this program, each read by its own reader above. The about
+// lines after line 103 belong to the about window and the help block after them to the help
+// program, which read them themselves.
 struct LanguageFile {
     MainWindowTexts main;
     VoltamoTexts voltamo;
     LinkoraTexts linkora;
     OptionsTexts options;
-    AboutText about;
-    HelpBlock help;
 };
 
 MainWindowTexts readMainWindowTexts(const QString &path);
 VoltamoTexts readVoltamoTexts(const QString &path);
 LinkoraTexts readLinkoraTexts(const QString &path);
 OptionsTexts readOptionsTexts(const QString &path);
-AboutText readAboutText(const QString &path);
-HelpBlock readHelpBlock(const QString &path);
 LanguageFile readLanguageFile(const QString &path);
 
 // The same readers over lines already in memory (path only names the file in failures).
@@ -143,8 +111,6 @@ MainWindowTexts parseMainWindowTexts(const QString &path, const QStringList &lin
 VoltamoTexts parseVoltamoTexts(const QString &path, const QStringList &lines);
 LinkoraTexts parseLinkoraTexts(const QString &path, const QStringList &lines);
 OptionsTexts parseOptionsTexts(const QString &path, const QStringList &lines);
-AboutText parseAboutText(const QString &path, const QStringList &lines);
-HelpBlock parseHelpBlock(const QString &path, const QStringList &lines);
 LanguageFile parseLanguageFile(const QString &path, const QStringList &lines);
 
 } // namespace config

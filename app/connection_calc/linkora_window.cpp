@@ -42,6 +42,19 @@ QColor colour(quint32 value)
 
 } // namespace
 
+LinkoraPreparation readLinkoraPreparation(const config::GlobalSettings &settings)
+{
+    LinkoraPreparation p;
+    p.texts = config::readLinkoraTexts(config::languageFilePath(settings.Lang));
+    p.skin = config::readLinkoraSkin(config::skinFilePath(settings.SkinName));
+    p.title = ui::loadPicture(settings.picCon);
+    p.parallel = ui::loadPicture(QStringLiteral("\\Data\\Connect1.bmp"));
+    p.series = ui::loadPicture(QStringLiteral("\\Data\\Connect2.bmp"));
+    if (!config::isNoPicture(settings.GlobalPicture))
+        p.background = ui::loadPicture(settings.GlobalPicture);
+    return p;
+}
+
 const QString frmLinkor::kFailureText = QStringLiteral("Сопротивление введено неправильно!");
 const QString frmLinkor::kFailureTitle = QStringLiteral("Ошибка!");
 
@@ -195,19 +208,16 @@ void frmLinkor::createControls()
 
 bool frmLinkor::Form_Load()
 {
-    Preparation preparation;
+    LinkoraPreparation preparation;
     try {
-        preparation = readPreparation();
+        preparation = readLinkoraPreparation(m_settings);
     } catch (const common::Failure &failure) {
         QWidget *owner = isVisible() ? this : parentWidget();
         ui::showMessage(owner,
                         ui::preparationFailure(m_settings.Lang, kWindowTitle, failure.message()));
         return false;
     }
-    applyPreparation(preparation);
-    m_loaded = true;
-    if (!Timer1->isActive())
-        Timer1->start();
+    prepare(preparation);
     return true;
 }
 
@@ -216,20 +226,7 @@ bool frmLinkor::ReIn()
     return Form_Load();
 }
 
-frmLinkor::Preparation frmLinkor::readPreparation() const
-{
-    Preparation p;
-    p.texts = config::readLinkoraTexts(config::languageFilePath(m_settings.Lang));
-    p.skin = config::readLinkoraSkin(config::skinFilePath(m_settings.SkinName));
-    p.title = ui::loadPicture(m_settings.picCon);
-    p.parallel = ui::loadPicture(QStringLiteral("\\Data\\Connect1.bmp"));
-    p.series = ui::loadPicture(QStringLiteral("\\Data\\Connect2.bmp"));
-    if (!config::isNoPicture(m_settings.GlobalPicture))
-        p.background = ui::loadPicture(m_settings.GlobalPicture);
-    return p;
-}
-
-void frmLinkor::applyPreparation(const Preparation &p)
+void frmLinkor::prepare(const LinkoraPreparation &p)
 {
     const config::GlobalSettings &s = m_settings;
     m_surface->setBackgroundColour(m_mainColours.windowBackground);
@@ -279,6 +276,9 @@ void frmLinkor::applyPreparation(const Preparation &p)
 
     applyLayout(p.skin);
     placeFrame(currentModePicture());
+    m_loaded = true;
+    if (!Timer1->isActive())
+        Timer1->start();
 }
 
 void frmLinkor::applyTexts(const config::LinkoraTexts &t)
@@ -442,11 +442,14 @@ bool frmLinkor::freePlacement() const
     return !m_settings.isCentred(m_settings.ConnectFormCentring);
 }
 
-void frmLinkor::storePosition()
+void frmLinkor::keepSettingsCurrent()
 {
-    const QPointF at = ui::positionTwips(this);
-    m_settings.ConnectFormX = float(at.x());
-    m_settings.ConnectFormY = float(at.y());
+    if (freePlacement()) {
+        const QPointF at = ui::positionTwips(this);
+        m_settings.ConnectFormX = float(at.x());
+        m_settings.ConnectFormY = float(at.y());
+    }
+    m_settings.LastResistInCon = cmbEdinIz->currentText();
 }
 
 void frmLinkor::Timer1_Timer()
@@ -454,9 +457,7 @@ void frmLinkor::Timer1_Timer()
     if (m_settings.isCentred(m_settings.ConnectFormCentring))
         ui::keepCentred(this);
     cmdCalc->setEnabled(lstResistors->count() >= 2);
-    if (freePlacement())
-        storePosition();
-    m_settings.LastResistInCon = cmbEdinIz->currentText();
+    keepSettingsCurrent();
     if (lstResistors->count() > 0) {
         cmdClear->setEnabled(true);
     } else {
@@ -467,9 +468,7 @@ void frmLinkor::Timer1_Timer()
 
 void frmLinkor::closeEvent(QCloseEvent *event)
 {
-    if (freePlacement())
-        storePosition();
-    m_settings.LastResistInCon = cmbEdinIz->currentText();
+    keepSettingsCurrent();
     Timer1->stop();
     event->accept();
 }

@@ -29,6 +29,18 @@ class WindowSurface;
 namespace connection_calc
 {
 
+// Everything the window's preparation reads from files, gathered before anything is applied.
+struct LinkoraPreparation {
+    config::LinkoraTexts texts;
+    config::LinkoraSkin skin;
+    QPixmap title, parallel, series, background;
+};
+
+// Reads the language file, the skin file and the pictures that preparing the window under these
+// settings needs, touching no window. Throws common::Failure naming the file (and line) or the
+// picture that cannot be used.
+LinkoraPreparation readLinkoraPreparation(const config::GlobalSettings &settings);
+
 // Linkora: a list of resistors, series or parallel, and their total. It keeps its mode, its
 // unit and (in free placement) its position in the main window's settings while it is open;
 // the main window writes them to the settings file at exit.
@@ -54,7 +66,12 @@ public:
     // Prepares the window again after the options have changed; the entries and the result
     // stay, and entries keep their values when the unit names change with the language.
     bool ReIn();
+    // Applies what readLinkoraPreparation read and starts the timer.
+    void prepare(const LinkoraPreparation &p);
     bool loaded() const { return m_loaded; }
+    // Stores the position (in free placement) and the unit in the settings at once, as the
+    // timer does at its next tick.
+    void keepSettingsCurrent();
 
     // The controls, under their own names.
     QLabel *picConTitle = nullptr;
@@ -95,14 +112,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // Everything the preparation reads from files, gathered before anything is applied.
-    struct Preparation {
-        config::LinkoraTexts texts;
-        config::LinkoraSkin skin;
-        QPixmap title, parallel, series, background;
-    };
-    Preparation readPreparation() const;
-    void applyPreparation(const Preparation &p);
     void applyTexts(const config::LinkoraTexts &texts);
     void applyLayout(const config::LinkoraSkin &skin);
 
@@ -111,7 +120,6 @@ private:
     void placeFrame(QWidget *picture);
     QWidget *currentModePicture() const;
     bool freePlacement() const;
-    void storePosition();
     void guarded(const std::function<void()> &handler);
     void registerControl(QWidget *control, ui::ControlKind kind);
 

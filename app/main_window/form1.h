@@ -5,6 +5,7 @@
 #include "config/global_settings.h"
 #include "config/language_file.h"
 #include "config/language_state.h"
+#include "config/settings_file.h"
 #include "config/skin_file.h"
 #include "ui/skin_colours.h"
 
@@ -42,6 +43,7 @@ class frmLinkor;
 
 namespace main_window {
 
+struct MainWindowFiles;
 class NominalEdit;
 class PalettePanel;
 class ResistorDisplay;
@@ -128,10 +130,10 @@ public:
     void ReInVoltamo();
     // The Voltamo window while it is loaded, shown or not.
     QPointer<ohm_calc::frmVoltam> voltamoWindow;
-    // Runs the options dialog; after an applied OK every window is re-initialised.
+    // Runs the options dialog on the live state; after an applied OK every window loads again
+    // from the files it wrote. When that fails after all, the previous settings file is put
+    // back and every window stays as it was.
     void mnuPreferences_Click();
-    // Re-runs the load of the tool windows (after the options have changed the files).
-    void reInitToolWindows();
 
     void ResetPicture();
     void SetBand(int position, quint8 code);
@@ -139,14 +141,16 @@ public:
     QString DecodeMarking(int bandCount, const std::array<quint8, 5> &codes);
     void EncodeNominal(const QString &bandWord, const QString &unitWord, float nominal,
                        const QString &toleranceItem);
-    void LoadLanguage(const QString &name);
-    void ApplySkin();
-    void LoadResTable();
+    // Applies the texts read from the language file of that name.
+    void LoadLanguage(const QString &name, const config::MainWindowTexts &texts);
+    void ApplySkin(const MainWindowFiles &files);
     void WriteDefaultSettings();
     // The first start's settings file: a copy of the program folder's own when the user's
     // folder is another one and the program folder has one, otherwise the defaults.
     void createSettings();
     void SaveSettings();
+    // The 35 lines SaveSettings writes: the live state of every window.
+    QStringList liveSettingsLines() const;
 
     // Index of the band-count word in the selector's text: 0, 1, 2 or -1.
     int bandWordIndex(const QString &word) const;
@@ -167,10 +171,21 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    struct WindowFiles;
+    // Reads what the main window's load, both tool windows' preparation and the about window
+    // would read under the settings lines, touching no window. Throws common::Failure naming
+    // the file and line, or the picture, that one of them would refuse.
+    WindowFiles readWindowFiles(const config::SettingsFile &file) const;
+    // Loads every window again from the settings file; throws common::Failure with every window
+    // unchanged when a file cannot be read.
+    void reInitWindows();
+    ohm_calc::frmVoltam *newVoltamoWindow();
     void createControls();
     void createMenus();
     void connectMarkingFileItems();
-    void readSettings();
+    // The load after its reading: settings, language, skin, tables, the last resistor.
+    void applyMainWindowFiles(const MainWindowFiles &files);
+    void applySettings(const MainWindowFiles &files);
     bool restoreLastResistor(); // true when a stored marking was restored
     // Selects the marking's band count, decodes it and selects its tolerance item, ready for
     // the encoder to rebuild the band labels and the display.

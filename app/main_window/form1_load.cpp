@@ -9,6 +9,7 @@
 #include "config/settings_file.h"
 #include "main_window/band_widgets.h"
 #include "main_window/form1.h"
+#include "main_window/load_files.h"
 #include "main_window/resistor_display.h"
 #include "marking_files/mark_code.h"
 #include "ui/click_label.h"
@@ -30,7 +31,6 @@
 namespace main_window {
 
 using namespace config;
-using ui::loadPicture;
 using ui::placeAt;
 using ui::placeCombo;
 using ui::placeRect;
@@ -64,20 +64,8 @@ bool Form1::Form_Load()
         }
         if (!common::fileExists(settingsFilePath()))
             createSettings();
-        readSettings();
-        ApplySkin();
-        LoadResTable();
-        setTextColour(lblMonitor, colour(skin.LabelColours[4]));
-        setTextColour(lblInfoMonitor, colour(skin.LabelColours[3]));
-        setBackgroundColour(cmbDopusk, colour(skin.ComboBoxColours[0]));
-        cmbPolosok_Click();
-        mnuManual->setEnabled(QFileInfo(helpProgramPath()).isExecutable());
-        if (restoreLastResistor())
-            Command2_Click();
-        colourMenuBar();
-        if (!LoadedFlag)
-            cmbPolosok->setFocus(Qt::OtherFocusReason); // where the window opens
-        LoadedFlag = true;
+        // Everything is read before any control changes.
+        applyMainWindowFiles(readMainWindowFiles(readSettingsFile(settingsFilePath()), tables));
         Timer1->start();
         Timer2->start();
         return true;
@@ -86,6 +74,17 @@ bool Form1::Form_Load()
         const QString detail = failure ? failure->message() : QString::fromLocal8Bit(e.what());
         Timer1->stop();
         Timer2->stop();
+        if (texts.LangTexts.value(13).isEmpty()) {
+            // Nothing applied yet: the message is in the language the settings name, when it
+            // can be read.
+            try {
+                const MainWindowTexts named =
+                    readMainWindowTexts(languageFilePath(readSettingsFile(settingsFilePath()).Lang()));
+                texts.LangTexts[13] = named.LangTexts[13];
+                texts.LangTexts[14] = named.LangTexts[14];
+            } catch (const common::Failure &) {
+            }
+        }
         // Before any language file has been read there is no text of the language to show.
         const QString text = texts.LangTexts.value(13).isEmpty()
                                  ? QStringLiteral("Bandolin не может запуститься.\nBandolin cannot start.")
@@ -98,18 +97,30 @@ bool Form1::Form_Load()
     }
 }
 
-void Form1::readSettings()
+void Form1::applyMainWindowFiles(const MainWindowFiles &files)
 {
-    const SettingsFile file = readSettingsFile(settingsFilePath());
-    settings.SkinName = file.SkinName();
-    LoadLanguage(file.Lang());
+    applySettings(files);
+    ApplySkin(files);
+    tables = files.tables;
+    setTextColour(lblMonitor, colour(skin.LabelColours[4]));
+    setTextColour(lblInfoMonitor, colour(skin.LabelColours[3]));
+    setBackgroundColour(cmbDopusk, colour(skin.ComboBoxColours[0]));
+    cmbPolosok_Click();
+    mnuManual->setEnabled(QFileInfo(helpProgramPath()).isExecutable());
+    if (restoreLastResistor())
+        Command2_Click();
+    colourMenuBar();
+    if (!LoadedFlag)
+        cmbPolosok->setFocus(Qt::OtherFocusReason); // where the window opens
+    LoadedFlag = true;
+}
 
-    QStringList bandItems, unitItems;
-    for (int i = 0; i < cmbPolosok->count(); ++i)
-        bandItems << cmbPolosok->itemText(i);
-    for (int i = 0; i < cmbEdinIzmereniya->count(); ++i)
-        unitItems << cmbEdinIzmereniya->itemText(i);
-    const Settings read = interpretSettings(file, {settings.LangPos1, bandItems, unitItems});
+void Form1::applySettings(const MainWindowFiles &files)
+{
+    settings.SkinName = files.file.SkinName();
+    LoadLanguage(files.file.Lang(), files.texts);
+
+    const Settings &read = files.settings;
 
     settings.FormCentring = read.FormCentring;
     if (read.windowPosition)
@@ -124,7 +135,7 @@ void Form1::readSettings()
         settings.OmFormX = read.omFormPosition->x;
         settings.OmFormY = read.omFormPosition->y;
     }
-    PictureName = QStringLiteral("Resistor");
+    PictureName = kPictureName;
     selectBandCount(read.bandCountIndex);
     cmbEdinIzmereniya->setCurrentIndex(read.unitIndex);
     cmbDopusk->setCurrentIndex(read.toleranceIndex);
@@ -136,10 +147,9 @@ void Form1::readSettings()
     settings.Temp01 = read.Temp01;
 }
 
-void Form1::LoadLanguage(const QString &name)
+void Form1::LoadLanguage(const QString &name, const MainWindowTexts &t)
 {
     settings.Lang = name;
-    const MainWindowTexts t = readMainWindowTexts(languageFilePath(name));
 
     const std::array<QAction *, 10> menuItems = {mnuFile->menuAction(), mnuNew, mnuOpen, mnuSaveAs,
                                                  mnuPreferences, mnuExit, mnuUtils->menuAction(),
@@ -183,18 +193,14 @@ void Form1::LoadLanguage(const QString &name)
     nameControls();
 }
 
-void Form1::ApplySkin()
+void Form1::ApplySkin(const MainWindowFiles &files)
 {
-    const MainWindowSkin s = readMainWindowSkin(skinFilePath(settings.SkinName));
+    const MainWindowSkin &s = files.skin;
     skin = s;
+    publishSkin(s, settings);
 
     m_surface->setBackgroundColour(colour(s.WindowColour));
-    settings.GlobalPicture = s.GlobalPicture;
-    m_surface->setBackgroundPicture(isNoPicture(s.GlobalPicture) ? QPixmap() : loadPicture(s.GlobalPicture));
-
-    settings.GeneralFont = s.GeneralFont;
-    settings.ShapeColor = s.ShapeColor;
-    settings.ButtonColor = s.ButtonColor;
+    m_surface->setBackgroundPicture(files.background);
 
     picMonitor->setBackground(colour(s.picMonitorColour));
     picMonitor->setGeometry(twipsToPixels(s.picMonitor.x()), twipsToPixels(s.picMonitor.y()),
@@ -231,45 +237,30 @@ void Form1::ApplySkin()
     placeRect(lblInfoMonitor, s.lblInfoMonitor);
     lblInfoMonitor->setText(s.lblInfoMonitorCaption);
     setFontSize(lblInfoMonitor, s.lblInfoMonitorFontSize);
-    settings.ComboBoxColorCon = s.ComboBoxColours[1];
-    settings.TextBoxColorCon = s.TextBoxColours[1];
 
-    settings.ConnectFormW = s.ConnectFormW;
-    settings.ConnectFormH = s.ConnectFormH;
     if (settings.isCentred(settings.ConnectFormCentring)) {
         const QPointF c = ui::centredTwips(this, s.ConnectFormW, s.ConnectFormH);
         settings.ConnectFormX = float(c.x());
         settings.ConnectFormY = float(c.y());
     }
-    settings.OmFormW = s.OmFormW;
-    settings.OmFormH = s.OmFormH;
     if (settings.isCentred(settings.OmFormCentring)) {
         const QPointF c = ui::centredTwips(this, s.OmFormW, s.OmFormH);
         settings.OmFormX = float(c.x());
         settings.OmFormY = float(c.y());
     }
 
-    settings.picMark = s.picMark;
-    settings.picCon = s.picCon;
-    settings.picOm = s.picOm;
-    const QPixmap title = loadPicture(s.picMark);
-    picMarkTitle->setPixmap(title);
-    picMarkTitle->resize(common::logicalSize(title));
+    picMarkTitle->setPixmap(files.title);
+    picMarkTitle->resize(common::logicalSize(files.title));
 
     for (int i = 0; i < 5; ++i) {
         placeAt(lblPoloska[i], s.BandLabelPlaces[i]);
         lblPoloska[i]->resize(twipsToPixels(s.lblPoloskaSize.width), twipsToPixels(s.lblPoloskaSize.height));
     }
 
-    settings.shpRCRamkaC = s.shpRCRamkaC;
-    settings.shpRCRamkaT = s.shpRCRamkaT;
-
-    const QPixmap paletteBackground =
-        isNoPicture(s.picPalletePicture) ? QPixmap() : loadPicture(s.picPalletePicture);
     for (int p = 0; p < 5; ++p) {
         setBackgroundColour(picPallete[p], colour(s.picPalleteColour));
         picPallete[p]->resize(twipsToPixels(s.picPalleteSizes[p].width), twipsToPixels(s.picPalleteSizes[p].height));
-        picPallete[p]->setBackgroundPicture(paletteBackground);
+        picPallete[p]->setBackgroundPicture(files.paletteBackground);
     }
     for (int i = 0; i < colour_code::kLblColorCount; ++i)
         placeAt(lblColor[i], s.lblColor[i]);
@@ -300,11 +291,6 @@ void Form1::ApplySkin()
     m_surface->setFigures(std::move(figures), s.lineWidth);
     for (PalettePanel *palette : picPallete)
         palette->raise();
-}
-
-void Form1::LoadResTable()
-{
-    colour_code::LoadResTable(common::programPath(u"\\Data\\ResTable.tab"), tables);
 }
 
 void Form1::colourMenuBar()
@@ -344,6 +330,16 @@ void Form1::WriteDefaultSettings()
 
 void Form1::SaveSettings()
 {
+    try {
+        // Writing replaces the file, so a file deleted while the program ran is made afresh.
+        common::writeTextLines(settingsFilePath(), liveSettingsLines());
+    } catch (const common::Failure &failure) {
+        ui::showMessage(this, {failure.message(), QStringLiteral("Bandolin"), ui::MessageIcon::Error});
+    }
+}
+
+QStringList Form1::liveSettingsLines() const
+{
     SettingsSnapshot s;
     s.SkinName = settings.SkinName;
     s.Lang = settings.Lang;
@@ -368,12 +364,7 @@ void Form1::SaveSettings()
     s.lastResistorCode = marking_files::markCode({marking.BandCount, marking.BandCodes});
     s.LangPos1 = settings.LangPos1;
     s.LangPos2 = settings.LangPos2;
-    try {
-        // Writing replaces the file, so a file deleted while the program ran is made afresh.
-        common::writeTextLines(settingsFilePath(), saveSettingsLines(s));
-    } catch (const common::Failure &failure) {
-        ui::showMessage(this, {failure.message(), QStringLiteral("Bandolin"), ui::MessageIcon::Error});
-    }
+    return saveSettingsLines(s);
 }
 
 bool Form1::restoreLastResistor()

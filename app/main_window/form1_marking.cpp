@@ -9,6 +9,7 @@
 #include "common/units.h"
 #include "main_window/band_widgets.h"
 #include "main_window/form1.h"
+#include "main_window/load_files.h"
 #include "main_window/resistor_display.h"
 #include "ui/click_label.h"
 #include "ui/placement.h"
@@ -17,7 +18,6 @@
 
 #include <QComboBox>
 #include <QTimer>
-#include <limits>
 
 namespace main_window {
 
@@ -25,23 +25,12 @@ using namespace config;
 
 using ui::setLabelColours;
 
-namespace {
-
-// Drawing places are sums of 16-bit skin values; a sum beyond 16 bits is a broken skin.
-int sum16(int a, int b)
-{
-    const int s = a + b;
-    if (s < std::numeric_limits<qint16>::min() || s > std::numeric_limits<qint16>::max())
-        throw common::Failure(QStringLiteral("A band drawing place of the skin is out of range"));
-    return s;
-}
-
-} // namespace
-
 QPoint Form1::bandPlace(int place) const
 {
-    return {common::twipsToPixels(sum16(skin.BandOrigin.x(), skin.BandOffsets[place].x())),
-            common::twipsToPixels(sum16(skin.BandOrigin.y(), skin.BandOffsets[place].y()))};
+    const std::optional<QPoint> at = bandDrawingPlace(skin, place);
+    if (!at)
+        throw common::Failure(QStringLiteral("A band drawing place of the skin is out of range"));
+    return {common::twipsToPixels(at->x()), common::twipsToPixels(at->y())};
 }
 
 void Form1::paintBandPicture(bool firstBand, quint8 code, int place)

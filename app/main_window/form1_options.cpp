@@ -1,29 +1,97 @@
 // The options dialog behind File > Preferences, and the re-initialisation that follows its OK.
 
+#include "common/failure.h"
+#include "common/text_file.h"
+#include "connection_calc/linkora_window.h"
 #include "main_window/form1.h"
+#include "main_window/load_files.h"
+#include "ohm_calc/frm_voltam.h"
 #include "options/frm_options.h"
+#include "splash_about/about_window.h"
+#include "ui/fixed_texts.h"
+#include "ui/seams.h"
 
 namespace main_window
 {
 
-void Form1::mnuPreferences_Click()
+// Everything the windows read when they load under one set of settings lines.
+struct Form1::WindowFiles {
+    MainWindowFiles main;
+    ohm_calc::VoltamoPreparation voltamo;
+    connection_calc::LinkoraPreparation linkora;
+};
+
+Form1::WindowFiles Form1::readWindowFiles(const config::SettingsFile &file) const
 {
-    if (!options::showOptionsDialog(this, settings, SkinColours))
-        return;
-    // The dialog has written the settings file: every window loads again from the files, the
-    // main window first, then the tool windows. A failed load has already ended the program.
-    if (!ReIn())
-        return;
-    reInitToolWindows();
+    WindowFiles files{readMainWindowFiles(file, tables), {}, {}};
+    // The tool windows and the about window read under what the main window would publish.
+    config::GlobalSettings next = settings;
+    next.SkinName = file.SkinName();
+    next.Lang = file.Lang();
+    publishSkin(files.main.skin, next);
+    files.voltamo = ohm_calc::readVoltamoPreparation(next);
+    files.linkora = connection_calc::readLinkoraPreparation(next);
+    splash_about::readAboutPreparation(next);
+    return files;
 }
 
-void Form1::reInitToolWindows()
+void Form1::mnuPreferences_Click()
 {
-    // Voltamo first, then Linkora: an open window takes the new language, skin and placement
-    // at once; one that is not open is prepared and stays hidden. A window whose files fail
-    // has told the user and stays as it was.
-    ReInVoltamo();
-    ReInLinkora();
+    // The dialog starts from the live state: the tool windows store theirs at once.
+    if (m_linkora)
+        m_linkora->keepSettingsCurrent();
+    if (voltamoWindow)
+        voltamoWindow->keepSettingsCurrent();
+    options::OptionsContext context;
+    context.liveLines = liveSettingsLines();
+    for (int i = 0; i < 5; ++i)
+        context.unitNames[i] = texts.LangTexts.value(i);
+    context.check = [this](const QStringList &lines) {
+        readWindowFiles({config::settingsFilePath(), lines});
+    };
+
+    const config::GlobalSettings before = settings;
+    QStringList previousFile;
+    try {
+        previousFile = common::readTextLines(config::settingsFilePath());
+    } catch (const common::Failure &) {
+        previousFile = context.liveLines;
+    }
+    if (!options::showOptionsDialog(this, settings, SkinColours, context))
+        return;
+    try {
+        reInitWindows();
+    } catch (const common::Failure &failure) {
+        // A file went between the check and the reload: nothing has changed in the windows, so
+        // the previous settings are put back under them.
+        settings = before;
+        QString detail = failure.message();
+        try {
+            common::writeTextLines(config::settingsFilePath(), previousFile);
+        } catch (const common::Failure &notRestored) {
+            detail += QStringLiteral("\n") + notRestored.message();
+        }
+        ui::showMessage(this, {ui::explained(settings.Lang,
+                                             QStringLiteral("Настройки не применены, прежние настройки восстановлены."),
+                                             QStringLiteral("The settings were not applied; the previous ones are back."),
+                                             detail),
+                               QStringLiteral("Bandolin"), ui::MessageIcon::Error});
+    }
+}
+
+void Form1::reInitWindows()
+{
+    // Every window's files are read before any window changes; then the main window loads
+    // again, then Voltamo, then Linkora. A tool window that is not open is prepared and stays
+    // hidden.
+    const WindowFiles files = readWindowFiles(config::readSettingsFile(config::settingsFilePath()));
+    applyMainWindowFiles(files.main);
+    if (!voltamoWindow)
+        voltamoWindow = newVoltamoWindow();
+    voltamoWindow->prepare(files.voltamo);
+    if (!m_linkora)
+        m_linkora = new connection_calc::frmLinkor(settings, SkinColours, this);
+    m_linkora->prepare(files.linkora);
 }
 
 } // namespace main_window

@@ -11,11 +11,8 @@ namespace
 {
 
 // A new window, prepared; none when its preparation failed (the user has been told).
-ohm_calc::frmVoltam *loadVoltamo(Form1 *owner)
+ohm_calc::frmVoltam *loadVoltamo(ohm_calc::frmVoltam *window)
 {
-    auto *window = new ohm_calc::frmVoltam(owner->settings, owner->SkinColours, owner);
-    // Closing discards the window; the next opening prepares a new one.
-    window->setAttribute(Qt::WA_DeleteOnClose);
     if (!window->Form_Load()) {
         delete window;
         return nullptr;
@@ -25,10 +22,18 @@ ohm_calc::frmVoltam *loadVoltamo(Form1 *owner)
 
 } // namespace
 
+ohm_calc::frmVoltam *Form1::newVoltamoWindow()
+{
+    auto *window = new ohm_calc::frmVoltam(settings, SkinColours, this);
+    // Closing discards the window; the next opening prepares a new one.
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    return window;
+}
+
 void Form1::mnuVoltamo_Click()
 {
     if (!voltamoWindow)
-        voltamoWindow = loadVoltamo(this);
+        voltamoWindow = loadVoltamo(newVoltamoWindow());
     if (!voltamoWindow)
         return;
     ui::bringForward(voltamoWindow);
@@ -39,7 +44,7 @@ void Form1::ReInVoltamo()
     if (voltamoWindow)
         voltamoWindow->ReIn();
     else
-        voltamoWindow = loadVoltamo(this);
+        voltamoWindow = loadVoltamo(newVoltamoWindow());
 }
 
 } // namespace main_window

@@ -43,18 +43,11 @@ void showPicture(QLabel *box, const QPixmap &picture)
     box->resize(common::logicalSize(picture));
 }
 
-// Everything the preparation reads, gathered before any of it is applied.
-struct Preparation {
-    QPixmap law;
-    QPixmap title;
-    QPixmap background; // null for "Nothing"
-    config::VoltamoTexts texts;
-    config::VoltamoSkin skin;
-};
+} // namespace
 
-Preparation readPreparation(const config::GlobalSettings &s)
+VoltamoPreparation readVoltamoPreparation(const config::GlobalSettings &s)
 {
-    Preparation p;
+    VoltamoPreparation p;
     p.law = ui::loadPicture(QStringLiteral("\\Data\\UIR.jpg"));
     p.title = ui::loadPicture(s.picOm);
     p.texts = config::readVoltamoTexts(config::languageFilePath(s.Lang));
@@ -63,8 +56,6 @@ Preparation readPreparation(const config::GlobalSettings &s)
     p.skin = config::readVoltamoSkin(config::skinFilePath(s.SkinName));
     return p;
 }
-
-} // namespace
 
 frmVoltam::frmVoltam(config::GlobalSettings &settings, const ui::SkinScheme &skinColours,
                      QWidget *parent)
@@ -152,15 +143,20 @@ void frmVoltam::createControls()
 
 bool frmVoltam::Form_Load()
 {
-    Preparation p;
+    VoltamoPreparation p;
     try {
-        p = readPreparation(m_settings);
+        p = readVoltamoPreparation(m_settings);
     } catch (const common::Failure &failure) {
         ui::showMessage(this,
                         ui::preparationFailure(m_settings.Lang, windowTitle(), failure.message()));
         return false;
     }
+    prepare(p);
+    return true;
+}
 
+void frmVoltam::prepare(const VoltamoPreparation &p)
+{
     showPicture(picUIR, p.law);
     m_surface->setBackgroundColour(m_skinColours.windowBackground);
     showPicture(picOmTitle, p.title);
@@ -204,7 +200,6 @@ bool frmVoltam::Form_Load()
         letter->raise(); // over the picture, wherever the skin puts them
 
     Timer1->start();
-    return true;
 }
 
 QString frmVoltam::nameOf(Quantity quantity) const

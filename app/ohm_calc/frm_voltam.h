@@ -5,6 +5,9 @@
 #include "ohm_calc/ohm_law.h"
 #include "ui/skin_colours.h"
 
+#include "config/skin_file.h"
+
+#include <QPixmap>
 #include <QWidget>
 
 class QLabel;
@@ -20,6 +23,20 @@ class WindowSurface;
 
 namespace ohm_calc
 {
+
+// Everything the window's preparation reads, gathered before any of it is applied.
+struct VoltamoPreparation {
+    QPixmap law;
+    QPixmap title;
+    QPixmap background; // null for "Nothing"
+    config::VoltamoTexts texts;
+    config::VoltamoSkin skin;
+};
+
+// Reads the pictures, the language file and the skin file that preparing the window under these
+// settings needs, touching no window. Throws common::Failure naming the file (and line) or the
+// picture that cannot be used.
+VoltamoPreparation readVoltamoPreparation(const config::GlobalSettings &settings);
 
 // Voltamo: solves U = I x R for the letter the user clicks on the picture of the law. The
 // window reads and assigns its fields of the main window's settings (placement, the sought
@@ -38,6 +55,10 @@ public:
     // Runs the preparation again (after the options have changed the files). The inputs and
     // the result are kept.
     bool ReIn() { return Form_Load(); }
+    // Applies what readVoltamoPreparation read and starts the timer.
+    void prepare(const VoltamoPreparation &p);
+    // Stores the position (in free placement) and the sought letter in the settings.
+    void keepSettingsCurrent();
 
     // The sought quantity as its letter, "U", "I" or "R".
     QString soughtLetter() const { return letterOf(m_sought); }
@@ -71,8 +92,6 @@ private:
     void choose(Quantity sought);
     QString nameOf(Quantity quantity) const;
     QString unitOf(Quantity quantity) const;
-    // Stores the position (in free placement) and the sought letter in the settings.
-    void keepSettingsCurrent();
 
     config::GlobalSettings &m_settings;
     const ui::SkinScheme &m_skinColours;

@@ -1,6 +1,5 @@
 #include "frm_options.h"
 
-#include "chosen_files.h"
 #include "common/sharp_picture.h"
 #include "common/failure.h"
 #include "common/program_folder.h"
@@ -35,9 +34,6 @@ using ui::ControlKind;
 struct FixedText {
     QString russian, english;
 };
-const FixedText kLoadFailed{
-    QStringLiteral("Окно настроек не открыто: файл не удалось прочитать."),
-    QStringLiteral("The preferences were not opened: a file could not be read.")};
 const FixedText kFileRefused{
     QStringLiteral("Выбранный файл нельзя использовать. Настройки не изменены."),
     QStringLiteral("The chosen file cannot be used. The settings are unchanged.")};
@@ -103,8 +99,8 @@ void UpwardScrollBar::turnMouseAction(int action)
 }
 
 frmOptions::frmOptions(config::GlobalSettings &settings, const ui::SkinScheme &scheme,
-                       QWidget *parent)
-    : QDialog(parent), m_settings(settings), m_scheme(scheme)
+                       OptionsContext context, QWidget *parent)
+    : QDialog(parent), m_settings(settings), m_scheme(scheme), m_context(std::move(context))
 {
     setObjectName(QStringLiteral("frmOptions"));
     // Until the language file names it after the menu item that opens it.
@@ -316,52 +312,56 @@ std::array<QComboBox *, 3> frmOptions::placementLists() const
     return {cmbBandolPos, cmbLinkorPos, cmbVoltamPos};
 }
 
-bool frmOptions::Form_Load()
+void frmOptions::Form_Load()
 {
-    try {
-        m_surface->setBackgroundColour(m_scheme.windowBackground);
-        for (const auto &[control, kind] : m_controlOrder)
-            ui::applySkinScheme(control, kind, m_scheme);
-        // The name of the program stands out from the other labels.
-        ui::setFontSize(Label8, 11, true);
-        // The scroll bars are no kind the skin names; they look like its buttons, with
-        // arrows in the colour of its labels.
-        for (QScrollBar *bar : {VSCon, VSOm}) {
-            if (m_scheme.buttonBackground.isValid())
-                ui::setBackgroundColour(bar, m_scheme.buttonBackground);
-            if (m_scheme.labelText.isValid())
-                ui::setTextColour(bar, m_scheme.labelText);
-        }
+    m_surface->setBackgroundColour(m_scheme.windowBackground);
+    for (const auto &[control, kind] : m_controlOrder)
+        ui::applySkinScheme(control, kind, m_scheme);
+    // The name of the program stands out from the other labels.
+    ui::setFontSize(Label8, 11, true);
+    // The scroll bars are no kind the skin names; they look like its buttons, with arrows in
+    // the colour of its labels.
+    for (QScrollBar *bar : {VSCon, VSOm}) {
+        if (m_scheme.buttonBackground.isValid())
+            ui::setBackgroundColour(bar, m_scheme.buttonBackground);
+        if (m_scheme.labelText.isValid())
+            ui::setTextColour(bar, m_scheme.labelText);
+    }
 
+    QString langPos1 = m_settings.LangPos1;
+    try {
         const config::OptionsTexts texts =
             config::readOptionsTexts(config::languageFilePath(m_settings.Lang));
+        langPos1 = texts.LangPos1;
         fillPlacementLists(texts.LangPos2, texts.LangPos1);
         showCaptions(texts);
         if (const QString title = dialogTitle(texts.PreferencesCaption); !title.isEmpty())
             setWindowTitle(title);
-
-        fillFileList(filLanguage, QStringLiteral("\\Languages"), QStringLiteral("*.lng"));
-        fillFileList(filSkins, QStringLiteral("\\Skin"), QStringLiteral("*.she"));
-
-        OptionValues = readOptionValues(config::settingsFilePath());
-
-        const DialogValues shown = dialogValues(OptionValues, texts.LangPos1);
-        txtSkin->setText(shown.SkinName);
-        txtLang->setText(shown.Lang);
-        markChosenFile(filSkins, shown.SkinName);
-        markChosenFile(filLanguage, shown.Lang + QStringLiteral(".lng"));
-        // A word that is neither placement word shows as free, and OK stores the free word.
-        for (int i = 0; i < 3; ++i)
-            selectPlacement(i, shown.placementItems[i]);
-        // A rounding outside the scroll bars' range shows at the nearest limit.
-        VSCon->setValue(shown.ConRound);
-        VSCon_Change();
-        VSOm->setValue(shown.OmRound);
-        VSOm_Change();
-    } catch (const common::Failure &failure) {
-        tell(inLanguage(m_settings.Lang, kLoadFailed), failure.message());
-        return false;
+    } catch (const common::Failure &) {
+        // The built-in captions stay, and the placement words are those the windows use now.
+        fillPlacementLists(m_settings.LangPos2, m_settings.LangPos1);
     }
+
+    fillFileList(filLanguage, QStringLiteral("\\Languages"), QStringLiteral("*.lng"));
+    fillFileList(filSkins, QStringLiteral("\\Skin"), QStringLiteral("*.she"));
+
+    OptionValues = m_context.liveLines.mid(0, kOptionValueCount);
+    while (OptionValues.size() < kOptionValueCount)
+        OptionValues.append(QString());
+
+    const DialogValues shown = dialogValues(OptionValues, langPos1);
+    txtSkin->setText(shown.SkinName);
+    txtLang->setText(shown.Lang);
+    markChosenFile(filSkins, shown.SkinName);
+    markChosenFile(filLanguage, shown.Lang + QStringLiteral(".lng"));
+    // A word that is neither placement word shows as free, and OK stores the free word.
+    for (int i = 0; i < 3; ++i)
+        selectPlacement(i, shown.placementItems[i]);
+    // A rounding outside the scroll bars' range shows at the nearest limit.
+    VSCon->setValue(shown.ConRound);
+    VSCon_Change();
+    VSOm->setValue(shown.OmRound);
+    VSOm_Change();
 
     // Decoration only: a picture that has gone since the main window loaded leaves the place
     // empty.
@@ -373,7 +373,6 @@ bool frmOptions::Form_Load()
     const QPixmap intro = common::loadSharpPixmap(common::programPath(kIntroPicture));
     Image1->setPixmap(intro);
     Image1->setFixedSize(intro.isNull() ? QSize(240, 160) : common::logicalSize(intro));
-    return true;
 }
 
 void frmOptions::fillPlacementLists(const QString &langPos2, const QString &langPos1)
@@ -517,15 +516,18 @@ bool frmOptions::ApplyOptions()
     QStringList values = OptionValues;
     values[entry::Lang] = txtLang->text();
     values[entry::SkinName] = txtSkin->text();
-    ChosenLanguage chosen;
+    config::OptionsTexts newTexts;
     QStringList lines;
     const QString path = config::settingsFilePath();
     try {
-        chosen = readChosenFiles(values[entry::SkinName], values[entry::Lang]);
-        if (languageChanged)
-            translateOptionValues(values, items, chosen.optionsTexts);
-        lines = settingsLines(values, m_settings.Temp01);
-        checkSettingsLines(path, lines, chosen.mainTexts);
+        if (languageChanged) {
+            newTexts = config::readOptionsTexts(config::languageFilePath(values[entry::Lang]));
+            translateOptionValues(values, items, m_context.unitNames, newTexts);
+        }
+        lines = settingsLines(values, m_context.liveLines.value(config::kSettingsLineCount - 1));
+        checkCodePage(path, lines);
+        if (m_context.check)
+            m_context.check(lines);
     } catch (const common::Failure &failure) {
         tell(inLanguage(m_settings.Lang, kFileRefused), failure.message());
         return false;
@@ -538,13 +540,12 @@ bool frmOptions::ApplyOptions()
     }
 
     if (languageChanged) {
-        const config::OptionsTexts &texts = chosen.optionsTexts;
-        fillPlacementLists(texts.LangPos2, texts.LangPos1);
+        fillPlacementLists(newTexts.LangPos2, newTexts.LangPos1);
         for (int i = 0; i < 3; ++i) {
             const QSignalBlocker quiet(placementLists()[i]);
             placementLists()[i]->setCurrentIndex(items[i]);
         }
-        showCaptions(texts);
+        showCaptions(newTexts);
     }
     OptionValues = values;
     applyToSettings(OptionValues, m_settings);
@@ -559,11 +560,10 @@ void frmOptions::tell(const QString &lead, const QString &detail)
 }
 
 bool showOptionsDialog(QWidget *parent, config::GlobalSettings &settings,
-                       const ui::SkinScheme &scheme)
+                       const ui::SkinScheme &scheme, const OptionsContext &context)
 {
-    frmOptions dialog(settings, scheme, parent);
-    if (!dialog.Form_Load())
-        return false;
+    frmOptions dialog(settings, scheme, context, parent);
+    dialog.Form_Load();
     dialog.exec();
     return dialog.applied();
 }

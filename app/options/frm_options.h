@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <vector>
 
 class QComboBox;
@@ -42,24 +43,36 @@ private:
     bool m_mouseHeld = false;
 };
 
-// The options dialog. It works on its own copy of the first 33 lines of the settings file;
-// only OK writes the file and sets the global settings, and the caller then re-initialises
-// its windows.
+// What the main window hands the dialog.
+struct OptionsContext {
+    // The 35 settings lines as the windows stand now (what leaving the program would write):
+    // the dialog starts from them, and OK writes them with the user's changes.
+    QStringList liveLines;
+    // The current language's unit names, by place: a change of language keeps the place of the
+    // unit last chosen in Linkora.
+    std::array<QString, 5> unitNames;
+    // Reads what every window would read when it loads under the settings lines, touching no
+    // window; throws common::Failure naming the file and line, or the picture, it would refuse.
+    std::function<void(const QStringList &lines)> check;
+};
+
+// The options dialog. It works on its own copy of the first 33 live settings lines; only OK
+// writes the file and sets the global settings, and the caller then re-initialises its windows.
 class frmOptions : public QDialog
 {
     Q_OBJECT
 public:
-    // The main window's global settings (OK assigns some of them) and the colours and font it
-    // gives its controls by kind.
+    // The main window's global settings (OK assigns some of them), the colours and font it
+    // gives its controls by kind, and the live state with the check of new settings.
     frmOptions(config::GlobalSettings &settings, const ui::SkinScheme &scheme,
-               QWidget *parent = nullptr);
+               OptionsContext context, QWidget *parent = nullptr);
 
-    // The dialog's load. False when the settings or language file cannot be read: the user has
-    // been told and the dialog must not open.
-    bool Form_Load();
-    // Checks the chosen files, writes the settings file and sets the global settings. False
-    // when a chosen file cannot be used or the file cannot be written: the user has been told,
-    // nothing is written and no setting changes.
+    // The dialog's load. A current language file that cannot be read leaves the built-in
+    // captions, so that another language can still be chosen.
+    void Form_Load();
+    // Checks that every window can load under the new settings, writes the settings file and
+    // sets the global settings. False when the new settings would be refused or the file
+    // cannot be written: the user has been told, nothing is written and no setting changes.
     bool ApplyOptions();
     // Whether OK applied the options.
     bool applied() const { return m_applied; }
@@ -106,6 +119,7 @@ private:
 
     config::GlobalSettings &m_settings;
     const ui::SkinScheme &m_scheme;
+    OptionsContext m_context;
     ui::WindowSurface *m_surface = nullptr;
     std::vector<std::pair<QWidget *, ui::ControlKind>> m_controlOrder;
     bool m_applied = false;
@@ -115,6 +129,6 @@ private:
 // the settings file has been written and the global settings set, and the caller must now
 // re-initialise its windows.
 bool showOptionsDialog(QWidget *parent, config::GlobalSettings &settings,
-                       const ui::SkinScheme &scheme);
+                       const ui::SkinScheme &scheme, const OptionsContext &context);
 
 } // namespace options

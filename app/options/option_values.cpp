@@ -1,8 +1,8 @@
 #include "option_values.h"
 
+#include "common/cp1251.h"
 #include "common/failure.h"
 #include "common/numbers.h"
-#include "common/text_file.h"
 #include "config/settings_file.h"
 
 #include <algorithm>
@@ -10,15 +10,6 @@
 
 namespace options
 {
-
-QStringList readOptionValues(const QString &settingsPath)
-{
-    common::LineReader reader(settingsPath);
-    QStringList values;
-    for (int i = 0; i < kOptionValueCount; ++i)
-        values.append(reader.readLine());
-    return values;
-}
 
 int placementItem(const QString &storedWord, const QString &langPos1)
 {
@@ -75,21 +66,38 @@ DialogValues defaultDialogValues()
 }
 
 void translateOptionValues(QStringList &values, const std::array<int, 3> &placementItems,
+                           const std::array<QString, 5> &currentUnitNames,
                            const config::OptionsTexts &newLanguage)
 {
-    values[entry::Unit] = newLanguage.ohmUnitName;
-    values[entry::LastResistInCon] = newLanguage.ohmUnitName;
+    const auto unit = std::find(currentUnitNames.begin(), currentUnitNames.end(),
+                                values.at(entry::LastResistInCon));
+    values[entry::LastResistInCon] =
+        newLanguage.unitNames[unit == currentUnitNames.end() ? 0 : unit - currentUnitNames.begin()];
+    values[entry::Unit] = newLanguage.unitNames[0];
     values[entry::BandCount] = newLanguage.fourBandsName;
     for (int i = 0; i < 3; ++i)
         values[kPlacementEntries[i]] =
             placementWord(placementItems[i], newLanguage.LangPos1, newLanguage.LangPos2);
 }
 
-QStringList settingsLines(const QStringList &values, const QString &temp01)
+QStringList settingsLines(const QStringList &values, const QString &lastResistorCode)
 {
     QStringList lines = values.mid(0, kOptionValueCount);
-    lines << config::lastResistorLabel() << temp01;
+    lines << config::lastResistorLabel() << lastResistorCode;
     return lines;
+}
+
+void checkCodePage(const QString &path, const QStringList &lines)
+{
+    for (int index = 0; index < lines.size(); ++index) {
+        const QString &line = lines.at(index);
+        if (common::decodeCp1251(common::encodeCp1251(line)) != line)
+            throw common::Failure(
+                QStringLiteral("%1, line %2: \"%3\" has characters the file cannot hold")
+                    .arg(path)
+                    .arg(index + 1)
+                    .arg(line));
+    }
 }
 
 void applyToSettings(const QStringList &values, config::GlobalSettings &settings)

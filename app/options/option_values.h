@@ -43,10 +43,6 @@ constexpr int kCentredItem = 1; // LangPos1: centred on the screen
 
 constexpr int kMaxRounding = 8;
 
-// Lines 1-33 of the settings file. Throws common::Failure naming the file when it cannot be
-// read or ends before line 33.
-QStringList readOptionValues(const QString &settingsPath);
-
 // The item that shows a stored placement word: centred for the language's centred word, free
 // for any other text, a word of another language or a hand-edited one included.
 int placementItem(const QString &storedWord, const QString &langPos1);
@@ -73,16 +69,21 @@ DialogValues dialogValues(const QStringList &optionValues, const QString &langPo
 // What Default puts into the dialog: Русский, Default.she, free placement, 3 decimals.
 DialogValues defaultDialogValues();
 
-// After a change of language: the default unit and the unit last chosen in frmLinkor become
-// the new language's word for 1 ohm, the default band count its word for four bands, and each
+// After a change of language: the default unit becomes the new language's word for 1 ohm, the
+// default band count its word for four bands, the unit last chosen in frmLinkor the new word at
+// its place among the current language's unit names (1 ohm when it is none of them), and each
 // placement entry the new word of the item chosen for it, so that free stays free and centred
 // stays centred. The default tolerance is no word of a language and stays.
 void translateOptionValues(QStringList &values, const std::array<int, 3> &placementItems,
+                           const std::array<QString, 5> &currentUnitNames,
                            const config::OptionsTexts &newLanguage);
 
-// The 35 lines OK writes: the 33 values, the label of line 34 and the last resistor code as
-// read at start.
-QStringList settingsLines(const QStringList &values, const QString &temp01);
+// The 35 lines OK writes: the 33 values, the label of line 34 and the last resistor code.
+QStringList settingsLines(const QStringList &values, const QString &lastResistorCode);
+
+// Throws common::Failure naming the file and line when a line holds a character outside the
+// settings file's code page: it would read back as another text.
+void checkCodePage(const QString &path, const QStringList &lines);
 
 // The global settings OK sets from the values: the three placement words, both roundings and
 // the language name.

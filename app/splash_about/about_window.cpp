@@ -35,6 +35,15 @@ void placeTwips(QWidget *w, int left, int top, int width, int height)
 
 } // namespace
 
+AboutPreparation readAboutPreparation(const config::GlobalSettings &settings)
+{
+    AboutPreparation p;
+    if (!config::isNoPicture(settings.picMark))
+        p.title = common::loadSharpPixmap(common::programPath(settings.picMark));
+    p.lines = readAboutLines(config::languageFilePath(settings.Lang));
+    return p;
+}
+
 frmAbout::frmAbout(const config::GlobalSettings &settings, const QColor &mainBackground,
                    const QColor &mainLabelText, QWidget *parent)
     : QDialog(parent), m_settings(settings), m_mainBackground(mainBackground),
@@ -82,20 +91,16 @@ frmAbout::frmAbout(const config::GlobalSettings &settings, const QColor &mainBac
 
 void frmAbout::Form_Load()
 {
+    const AboutPreparation p = readAboutPreparation(m_settings);
     ui::setBackgroundColour(this, m_mainBackground);
     ui::setBackgroundColour(Picture1, m_mainBackground);
     ui::SkinScheme button;
     button.buttonBackground = common::colourFromValue(m_settings.ButtonColor);
     ui::applySkinScheme(Command1, ui::ControlKind::Button, button);
 
-    // A missing title picture leaves the header empty; the main window's watch on the skin's
-    // files names it.
-    if (!config::isNoPicture(m_settings.picMark)) {
-        const QPixmap title = common::loadSharpPixmap(common::programPath(m_settings.picMark));
-        Image1->setPixmap(title);
-    }
-
-    Label1->setText(aboutCaption(readAboutLines(config::languageFilePath(m_settings.Lang))));
+    if (!p.title.isNull())
+        Image1->setPixmap(p.title);
+    Label1->setText(aboutCaption(p.lines));
 
     ui::setTextColour(Label1, m_mainLabelText);
     ui::setFontFamily(Label1, m_settings.GeneralFont);

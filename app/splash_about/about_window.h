@@ -2,6 +2,8 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QPixmap>
+#include <QStringList>
 
 class QFrame;
 class QLabel;
@@ -15,6 +17,17 @@ struct GlobalSettings;
 
 namespace splash_about
 {
+
+// What the about window reads: the skin's title picture and the about lines of the language.
+struct AboutPreparation {
+    QPixmap title; // null when the picture is "Nothing" or cannot be loaded
+    QStringList lines;
+};
+
+// Reads them under these settings, touching no window. A missing title picture leaves the
+// header empty (the main window's watch on the skin's files names it). Throws common::Failure
+// naming the language file when it cannot be read or ends before its about count.
+AboutPreparation readAboutPreparation(const config::GlobalSettings &settings);
 
 // The about window: the skin's title picture above the about text of the language file,
 // which scrolls upwards through a frame in an endless loop until OK.

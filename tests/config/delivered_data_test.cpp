@@ -138,21 +138,6 @@ private Q_SLOTS:
         QVERIFY(!file.main.LangPos2.isEmpty());
         QVERIFY(file.main.LangPos1 != file.main.LangPos2);
         QVERIFY(!file.main.NotChosenText.isEmpty());
-        QVERIFY(!file.about.lines.isEmpty());
-        QVERIFY(!file.help.caption.isEmpty());
-        QVERIFY(file.help.declaredTopicCount >= 1);
-        QVERIFY(file.help.declaredTopicCount <= config::kMaxHelpTopics);
-        for (const config::HelpTopic &topic : file.help.topics) {
-            QVERIFY(!topic.title.isEmpty());
-            // The first picture marker after the first character names a delivered picture.
-            const qsizetype open = topic.text.indexOf(QStringLiteral("<>"), 1);
-            if (open < 0)
-                continue;
-            const qsizetype close = topic.text.indexOf(QStringLiteral("<>"), open + 2);
-            QVERIFY2(close > open, qPrintable(topic.title));
-            const QString picture = topic.text.mid(open + 2, close - open - 2);
-            QVERIFY2(common::fileExists(builtFile(picture)), qPrintable(picture));
-        }
         // A settings file saved in this language reads back under it.
         config::SettingsSnapshot s;
         s.SkinName = QStringLiteral("Default.she");

@@ -23,33 +23,6 @@ QStringList numberedLines(int count = 102)
     return lines;
 }
 
-// A help block: caption, topic count, then each topic's title, line count and lines.
-QStringList helpBlock(int topics, int linesPerTopic)
-{
-    QStringList lines = {QStringLiteral("Help caption"), QString::number(topics)};
-    for (int t = 1; t <= topics; ++t) {
-        lines << QStringLiteral("Topic %1").arg(t) << QString::number(linesPerTopic);
-        for (int l = 1; l <= linesPerTopic; ++l)
-            lines << QStringLiteral("text %1.%2").arg(t).arg(l);
-    }
-    return lines;
-}
-
-// A whole file: lines 1-102, the about count and lines, then the help block.
-QStringList languageFile(const QString &aboutCount, const QStringList &about,
-                         const QStringList &help)
-{
-    return numberedLines() << aboutCount << about << help;
-}
-
-QStringList aboutLines(int count)
-{
-    QStringList lines;
-    for (int i = 1; i <= count; ++i)
-        lines << QStringLiteral("about %1").arg(i);
-    return lines;
-}
-
 struct Check {
     QString name;
     std::function<QString(const LanguageFile &)> value;
@@ -151,8 +124,10 @@ std::vector<Check> checks()
 
     add(
         "options Preferences item", [](F f) { return f.options.PreferencesCaption; }, 8);
-    add(
-        "options unit of 1 ohm", [](F f) { return f.options.ohmUnitName; }, 15);
+    for (int i = 0; i < 5; ++i)
+        add(
+            QStringLiteral("options unit %1").arg(i), [i](F f) { return f.options.unitNames[i]; },
+            15 + i);
     add(
         "options four bands", [](F f) { return f.options.fourBandsName; }, 21);
     add(
@@ -186,11 +161,7 @@ class LanguageFileTest : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        m_synthetic = config::readLanguageFile(
-            writeFile(languageFile("2", aboutLines(2), ::helpBlock(2, 2))));
-    }
+    void initTestCase() { m_synthetic = config::readLanguageFile(writeFile(numberedLines())); }
 
     void textComesFromItsLine_data()
     {
@@ -255,130 +226,6 @@ private Q_SLOTS:
         QCOMPARE(texts.LangTexts[1], QStringLiteral("L16"));
         QCOMPARE(texts.LangPos2, QStringLiteral("  free  ")); // taken unchanged
         QCOMPARE(texts.LangPos1, QStringLiteral("L37"));
-    }
-
-    void aboutText_data()
-    {
-        QTest::addColumn<QString>("count");
-        QTest::addColumn<int>("lines");
-        QTest::newRow("two") << "2" << 2;
-        QTest::newRow("zero") << "0" << 0;
-        QTest::newRow("no number") << "none" << 0;
-        QTest::newRow("negative") << "-4" << 0;
-        QTest::newRow("fraction stops below it") << "2.5" << 2;
-        QTest::newRow("number with text") << "3 lines" << 3;
-    }
-
-    void aboutText()
-    {
-        QFETCH(QString, count);
-        QFETCH(int, lines);
-        const QString path = writeFile(languageFile(count, aboutLines(3), {}));
-        const config::AboutText about = config::readAboutText(path);
-        QCOMPARE(about.lines, aboutLines(lines));
-        QCOMPARE(about.joined(), lines ? aboutLines(lines).join("\r\n") + "\r\n" : QString());
-    }
-
-    void aboutCountBeyondTheFileFails()
-    {
-        const QString path = writeFile(languageFile("5", aboutLines(3), {}));
-        const QString message = failureOf([&] { config::readAboutText(path); });
-        QVERIFY2(namesLine(message, 107), qPrintable(message));
-        // A file that ends at line 102 has no about count.
-        const QString noCount = writeFile(numberedLines());
-        QVERIFY(namesLine(failureOf([&] { config::readAboutText(noCount); }), 103));
-    }
-
-    void aboutCountTooLargeTakesTheHelpBlock()
-    {
-        const QString path = writeFile(languageFile("4", aboutLines(2), helpBlock(1, 1)));
-        const config::AboutText about = config::readAboutText(path);
-        QCOMPARE(about.lines.size(), 4);
-        QCOMPARE(about.lines[2], QStringLiteral("Help caption"));
-    }
-
-    void readsHelpBlock()
-    {
-        const QString path = writeFile(languageFile("2", aboutLines(2), ::helpBlock(3, 2)));
-        const config::HelpBlock help = config::readHelpBlock(path);
-        QCOMPARE(help.caption, QStringLiteral("Help caption"));
-        QCOMPARE(help.declaredTopicCount, 3);
-        QCOMPARE(int(help.topics.size()), 3);
-        QCOMPARE(help.topics[2].title, QStringLiteral("Topic 3"));
-        QCOMPARE(help.topics[2].text, QStringLiteral("text 3.1\r\ntext 3.2\r\n"));
-    }
-
-    void helpCounts_data()
-    {
-        QTest::addColumn<QStringList>("block");
-        QTest::addColumn<int>("topics");
-        QTest::addColumn<QStringList>("texts");
-        QTest::newRow("no topics") << QStringList{"Caption", "0"} << 0 << QStringList{};
-        QTest::newRow("topic count without number")
-            << QStringList{"Caption", "many"} << 0 << QStringList{};
-        QTest::newRow("topic with no lines")
-            << QStringList{"Caption", "1", "Empty", "0"} << 1 << QStringList{""};
-        QTest::newRow("line count rounds half to even")
-            << QStringList{"Caption", "1", "T", "2.5", "a", "b", "c"} << 1
-            << QStringList{"a\r\nb\r\n"};
-        QTest::newRow("line count 1.5 rounds to 2")
-            << QStringList{"Caption", "1", "T", "1.5", "a", "b"} << 1 << QStringList{"a\r\nb\r\n"};
-        QTest::newRow("blank topic lines kept")
-            << QStringList{"Caption", "1", "T", "3", "", "x", ""} << 1
-            << QStringList{"\r\nx\r\n\r\n"};
-        QTest::newRow("negative line count")
-            << QStringList{"Caption", "2", "T1", "-2", "T2", "1", "y"} << 2
-            << QStringList{"", "y\r\n"};
-    }
-
-    void helpCounts()
-    {
-        QFETCH(QStringList, block);
-        QFETCH(int, topics);
-        QFETCH(QStringList, texts);
-        const config::HelpBlock help =
-            config::readHelpBlock(writeFile(languageFile("1", aboutLines(1), block)));
-        QCOMPARE(int(help.topics.size()), topics);
-        for (int i = 0; i < topics; ++i)
-            QCOMPARE(help.topics[i].text, texts[i]);
-    }
-
-    // The about window stops below a fractional count; the help viewer rounds it.
-    void aboutCountRoundedForTheHelpBlock()
-    {
-        QStringList lines = languageFile("1.5", aboutLines(2), ::helpBlock(1, 1));
-        const config::LanguageFile file = config::readLanguageFile(writeFile(lines));
-        QCOMPARE(file.about.lines.size(), 1);
-        QCOMPARE(file.help.caption, QStringLiteral("Help caption"));
-    }
-
-    void moreThanFifteenTopicsKeepsTheFirstFifteen()
-    {
-        const QString path = writeFile(languageFile("0", {}, ::helpBlock(17, 2)));
-        const config::HelpBlock help = config::readHelpBlock(path);
-        QCOMPARE(help.declaredTopicCount, 17);
-        QCOMPARE(int(help.topics.size()), config::kMaxHelpTopics);
-        QCOMPARE(help.topics.back().title, QStringLiteral("Topic 15"));
-        QCOMPARE(help.topics.back().text, QStringLiteral("text 15.1\r\ntext 15.2\r\n"));
-    }
-
-    void helpBlockEndingEarlyFails_data()
-    {
-        QTest::addColumn<int>("topics");
-        QTest::addColumn<int>("dropped"); // lines cut from the end
-        QTest::newRow("last topic line missing") << 2 << 1;
-        QTest::newRow("seventeenth topic incomplete") << 17 << 1;
-        QTest::newRow("no topic count") << 1 << 5;
-    }
-
-    void helpBlockEndingEarlyFails()
-    {
-        QFETCH(int, topics);
-        QFETCH(int, dropped);
-        QStringList lines = languageFile("0", {}, ::helpBlock(topics, 2));
-        lines = lines.mid(0, lines.size() - dropped);
-        const QString message = failureOf([&] { config::readHelpBlock(writeFile(lines)); });
-        QVERIFY2(namesLine(message, int(lines.size()) + 1), qPrintable(message));
     }
 };
 

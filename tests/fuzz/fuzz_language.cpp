@@ -1,6 +1,7 @@
-// The language file with its about and help blocks, block by block and whole.
+// The language file, block by block and whole, and the about window's lines.
 #include "config/language_file.h"
 #include "fuzz_input.h"
+#include "splash_about/about_text.h"
 
 namespace
 {
@@ -21,7 +22,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     attempt([&] { config::readLinkoraTexts(path); });
     attempt([&] { config::readVoltamoTexts(path); });
     attempt([&] { config::readOptionsTexts(path); });
-    attempt([&] { config::readAboutText(path); });
-    attempt([&] { config::readHelpBlock(path); });
+    attempt([&] { splash_about::readAboutLines(path); });
     return 0;
 }

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -58,6 +59,25 @@ QByteArray bytesOf(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// What the user sees and the next start restores: the windows' places, the marking, the
+// tool windows' mode, unit and letter.
+QList<QVariant> lasting(const main_window::Form1 *w)
+{
+    QList<QVariant> seen = {w->pos(),
+                            w->LinkoraWindow()->pos(),
+                            w->voltamoWindow->pos(),
+                            w->cmbPolosok->currentText(),
+                            w->txtNominal->text(),
+                            w->cmbEdinIzmereniya->currentText(),
+                            w->cmbDopusk->currentText(),
+                            w->settings.LastConnect,
+                            w->LinkoraWindow()->cmbEdinIz->currentText(),
+                            w->voltamoWindow->soughtLetter()};
+    for (const QLabel *band : w->lblPoloska)
+        seen << band->text();
+    return seen;
+}
+
 } // namespace
 
 class Form1OptionsTest : public QObject
@@ -71,8 +91,7 @@ private Q_SLOTS:
         QVERIFY(f.load());
         main_window::Form1 *w = f.form.get();
         QVERIFY(w->mnuPreferences->isEnabled());
-        // A marking made since the start is replaced by the one stored at start (none).
-        const QString startNominal = w->txtNominal->text();
+        // A marking made since the start stays.
         w->txtNominal->clear();
         QTest::keyClicks(w->txtNominal, QStringLiteral("47"));
         w->Command2_Click();
@@ -97,10 +116,9 @@ private Q_SLOTS:
         QCOMPARE(w->mnuFile->title(), QStringLiteral("&File"));
         QCOMPARE(w->cmbPolosok->currentText(), QStringLiteral("Four"));
         QCOMPARE(w->cmbEdinIzmereniya->currentText(), QStringLiteral("Ohm"));
-        QCOMPARE(w->lblPoloska[0]->text(), QStringLiteral("Not chosen"));
+        QCOMPARE(w->lblPoloska[0]->text(), QStringLiteral("Yellow"));
         QCOMPARE(w->Label1->palette().color(QPalette::WindowText), QColor(0xDC, 0xE3, 0xEC));
-        QCOMPARE(w->txtNominal->text(), startNominal);
-        QVERIFY(!w->saveAsWanted());
+        QCOMPARE(w->txtNominal->text(), QStringLiteral("47"));
 
         // The next start reads the same.
         f.close();
@@ -108,6 +126,125 @@ private Q_SLOTS:
         QVERIFY(f.messages.empty());
         QCOMPARE(f.form->mnuFile->title(), QStringLiteral("&File"));
         QCOMPARE(f.form->settings.SkinName, QStringLiteral("Dark.she"));
+    }
+
+    // What the user did in this run survives an OK that changes nothing; the next start shows
+    // it again.
+    void okWithNothingChangedKeepsEveryWindow()
+    {
+        FormFixture f;
+        QVERIFY(f.load());
+        main_window::Form1 *w = f.form.get();
+        w->show();
+        w->move(40, 30);
+        ui::setFileDialogHandler([](QWidget *, const ui::FileDialogRequest &) {
+            return std::optional(QStringLiteral("BNDX77569443.bmp"));
+        });
+        w->mnuOpen->trigger();
+        ui::setFileDialogHandler({});
+        w->mnuLinkora->trigger();
+        w->mnuVoltamo->trigger();
+        connection_calc::frmLinkor *linkora = w->LinkoraWindow();
+        ohm_calc::frmVoltam *voltamo = w->voltamoWindow;
+        QTest::mouseClick(linkora->picPosled, Qt::LeftButton);
+        linkora->cmbEdinIz->setCurrentIndex(2);
+        linkora->move(300, 200);
+        voltamo->lblI_Click();
+        voltamo->move(500, 260);
+        const QList<QVariant> before = lasting(w);
+        QCOMPARE(w->lblPoloska[0]->text(), QStringLiteral("Жёлтый"));
+
+        QVERIFY(usePreferences(
+            f, [](options::frmOptions *d) { QTest::mouseClick(d->cmdOk, Qt::LeftButton); }));
+        QVERIFY(f.messages.empty());
+        QCOMPARE(lasting(w), before);
+
+        f.close();
+        QVERIFY(f.load());
+        f.form->show();
+        f.form->mnuLinkora->trigger();
+        f.form->mnuVoltamo->trigger();
+        QCOMPARE(lasting(f.form.get()), before);
+    }
+
+    // The check before writing reads what every window's load reads, and accepts what they
+    // accept.
+    void choicesAreCheckedAsTheLoadsRead_data()
+    {
+        QTest::addColumn<QString>("file"); // chosen in the dialog after the edit
+        // The line replaced; below 0: the file keeps -line lines; 0: a copy of English.lng.
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("named"); // what the refusal names; empty: accepted
+        const QString dark = QStringLiteral("\\Skin\\Dark.she");
+        const QString english = QStringLiteral("\\Languages\\English.lng");
+        const auto row = [](const char *name, const QString &file, int line, const char *text,
+                            const char *named) {
+            QTest::newRow(name) << file << line << QString::fromUtf8(text)
+                                << QString::fromUtf8(named);
+        };
+        row("about count beyond the end", english, 103, "999", "");
+        row("picture set without band pictures", dark, 1, "9", "Dark.she, line 1");
+        row("band place out of range", dark, 37, "32767", "lines 37-38 and 47-48");
+        row("Voltamo title missing", dark, 79, "\\Data\\Gone.bmp", "Gone.bmp");
+        row("palette picture missing", dark, 99, "\\Data\\Gone.bmp", "Dark.she, line 99");
+        row("Linkora bold flag malformed", dark, 297, "maybe", "Dark.she, line 297");
+        row("language cut short", english, -101, "", "English.lng ends before line 102");
+        row("name the settings cannot hold", QStringLiteral("\\Languages\\Ελληνικά.lng"), 0, "",
+            "Settings.dat, line 5");
+    }
+
+    void choicesAreCheckedAsTheLoadsRead()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, line);
+        QFETCH(QString, text);
+        QFETCH(QString, named);
+        FormFixture f;
+        QVERIFY(f.load());
+        QStringList lines =
+            f.folder.readLines(line ? file : QStringLiteral("\\Languages\\English.lng"));
+        if (line < 0)
+            lines = lines.mid(0, -line);
+        else if (line > 0)
+            lines[line - 1] = text;
+        f.folder.writeLines(file, lines);
+        const QByteArray before = bytesOf(f.folder.file(kSettings));
+        QVERIFY(usePreferences(f, [&](options::frmOptions *d) {
+            const QString name = QFileInfo(f.folder.file(file)).fileName();
+            clickFile(name.endsWith(QStringLiteral(".she")) ? d->filSkins : d->filLanguage, name);
+            QTest::mouseClick(d->cmdOk, Qt::LeftButton);
+            QCOMPARE(d->isVisible(), !named.isEmpty()); // a refusal leaves it open
+        }));
+        QVERIFY(f.exitCodes.empty());
+        if (named.isEmpty()) {
+            QVERIFY(f.messages.empty());
+            return;
+        }
+        QCOMPARE(f.messages.size(), std::size_t(1));
+        QVERIFY2(f.messages[0].text.contains(named), qPrintable(f.messages[0].text));
+        QCOMPARE(bytesOf(f.folder.file(kSettings)), before);
+        QCOMPARE(f.form->settings.SkinName, QStringLiteral("Default.she"));
+    }
+
+    void reloadFailureRestoresThePreviousSettings()
+    {
+        FormFixture f;
+        QVERIFY(f.load());
+        const QStringList before = f.folder.readLines(kSettings);
+        QVERIFY(usePreferences(f, [&f](options::frmOptions *d) {
+            clickFile(d->filLanguage, QStringLiteral("English.lng"));
+            QTest::mouseClick(d->cmdOk, Qt::LeftButton);
+            QVERIFY(!d->isVisible());
+            // Gone after the check, before the windows load again.
+            f.folder.remove(QStringLiteral("\\Languages\\English.lng"));
+        }));
+        QVERIFY(f.exitCodes.empty());
+        QCOMPARE(f.messages.size(), std::size_t(1));
+        QVERIFY(f.messages[0].text.contains(QStringLiteral("English.lng")));
+        QCOMPARE(f.folder.readLines(kSettings), before);
+        QCOMPARE(f.form->settings.Lang, QStringLiteral("Русский"));
+        QCOMPARE(f.form->mnuFile->title(), QStringLiteral("&Файл"));
     }
 
     void openToolWindowsTakeTheNewLanguageAndSkin()

@@ -56,7 +56,6 @@ public:
         settings.FormCentring = settings.ConnectFormCentring = settings.OmFormCentring = kFree;
         settings.ConRound = settings.OmRound = 3;
         settings.GlobalPicture = QStringLiteral("Nothing");
-        settings.Temp01 = QStringLiteral("469043");
         scheme.windowBackground = QColor(0x20, 0x30, 0x40);
         scheme.labelText = scheme.frameText = QColor(0xE0, 0xE1, 0xE2);
         scheme.textBoxBackground = QColor(0x11, 0x22, 0x33);
@@ -80,17 +79,20 @@ public:
         settings.LangPos2 = langPos2;
     }
 
-    // Creates the dialog afresh and runs its load; shows it when the load succeeded.
+    // Creates the dialog on the settings file's lines as the live state; loads and shows it.
     bool open()
     {
-        dialog = std::make_unique<options::frmOptions>(settings, scheme);
-        const bool loaded = dialog->Form_Load();
-        if (loaded) {
-            dialog->show();
-            if (!QTest::qWaitForWindowExposed(dialog.get()))
-                return false;
-        }
-        return loaded;
+        options::OptionsContext context;
+        context.liveLines = settingsLines();
+        // The unit names of the current language, as the main window holds them.
+        const QString language = QStringLiteral("\\Languages\\%1.lng").arg(settings.Lang);
+        if (QFile::exists(folder.file(language)))
+            for (int i = 0; i < 5; ++i)
+                context.unitNames[i] = folder.readLines(language).value(14 + i);
+        dialog = std::make_unique<options::frmOptions>(settings, scheme, context);
+        dialog->Form_Load();
+        dialog->show();
+        return QTest::qWaitForWindowExposed(dialog.get());
     }
 
     void editSettingsLine(int line, const QString &text) const
@@ -247,40 +249,23 @@ private Q_SLOTS:
         QCOMPARE(int(f.settings.ConRound), 8);
     }
 
-    void unreadableFilesKeepTheDialogClosed_data()
+    // The user can still choose another language.
+    void brokenCurrentLanguageOpensWithBuiltInTexts()
     {
-        QTest::addColumn<QString>("lang");
-        QTest::addColumn<int>("settingsLines"); // -1: no settings file
-        QTest::addColumn<int>("languageLines"); // 0: the language file as delivered
-        QTest::addColumn<QString>("named");
-        QTest::newRow("settings file missing") << "Русский" << -1 << 0 << "Settings.dat";
-        QTest::newRow("settings file too short") << "Русский" << 20 << 0 << "line 21";
-        QTest::newRow("language file missing") << "Klingon" << 35 << 0 << "Klingon.lng";
-        QTest::newRow("language file too short") << "Русский" << 35 << 70 << "line 71";
-    }
-
-    void unreadableFilesKeepTheDialogClosed()
-    {
-        QFETCH(QString, lang);
-        QFETCH(int, settingsLines);
-        QFETCH(int, languageLines);
-        QFETCH(QString, named);
         DialogFixture f;
-        f.settings.Lang = lang;
-        if (settingsLines < 0)
-            f.folder.remove(kSettings);
-        else
-            f.folder.writeLines(kSettings, f.settingsLines().mid(0, settingsLines));
         const QString russian = QStringLiteral("\\Languages\\Русский.lng");
-        if (languageLines > 0)
-            f.folder.writeLines(russian, f.folder.readLines(russian).mid(0, languageLines));
-        const QByteArray before = f.settingsBytes();
-        QVERIFY(!f.open());
-        QCOMPARE(f.messages.size(), std::size_t(1));
-        QVERIFY2(f.messages[0].text.contains(named), qPrintable(f.messages[0].text));
-        QVERIFY(!f.dialog->isVisible());
-        QCOMPARE(f.settingsBytes(), before);
-        QCOMPARE(QFile::exists(f.folder.file(kSettings)), settingsLines >= 0);
+        f.folder.writeLines(russian, f.folder.readLines(russian).mid(0, 70));
+        f.editSettingsLine(11, kCentred);
+        QVERIFY(f.open());
+        options::frmOptions *d = f.dialog.get();
+        QVERIFY(f.messages.empty());
+        QCOMPARE(d->Frame1->title(), QStringLiteral("Общие настройки:"));
+        QCOMPARE(itemsOf(d->cmbLinkorPos), (QStringList{kFree, kCentred}));
+        QCOMPARE(d->cmbLinkorPos->currentIndex(), 1);
+        f.clickFile(d->filLanguage, QStringLiteral("English.lng"));
+        QTest::mouseClick(d->cmdOk, Qt::LeftButton);
+        QVERIFY(d->applied());
+        QCOMPARE(f.settingsLines().at(10), QStringLiteral("Centred"));
     }
 
     void reactionsKeepTheValuesInStep()
@@ -382,7 +367,8 @@ private Q_SLOTS:
         expected[4] = QStringLiteral("Русский");
         expected[6] = expected[10] = expected[14] = kFree;
         expected[18] = QStringLiteral("Четыре");
-        expected[20] = expected[24] = QStringLiteral("Ом");
+        expected[20] = QStringLiteral("Ом");
+        expected[24] = QStringLiteral("МОм"); // Linkora's unit keeps its place
         expected[28] = expected[30] = QStringLiteral("3");
         expected[33] = QStringLiteral("Последний резистор:");
         expected[34] = QStringLiteral("469043");
@@ -415,7 +401,8 @@ private Q_SLOTS:
         english[6] = english[14] = QStringLiteral("Free");
         english[10] = QStringLiteral("Centred");
         english[18] = QStringLiteral("Four");
-        english[20] = english[24] = QStringLiteral("Ohm");
+        english[20] = QStringLiteral("Ohm");
+        english[24] = QStringLiteral("kOhm"); // Linkora's unit keeps its place
         QCOMPARE(f.settingsLines(), english);
         QCOMPARE(f.settings.ConnectFormCentring, QStringLiteral("Centred"));
         QCOMPARE(f.settings.OmFormCentring, QStringLiteral("Free"));
@@ -434,7 +421,8 @@ private Q_SLOTS:
         russian[6] = russian[14] = kFree;
         russian[10] = kCentred;
         russian[18] = QStringLiteral("Четыре");
-        russian[20] = russian[24] = QStringLiteral("Ом");
+        russian[20] = QStringLiteral("Ом");
+        russian[24] = QStringLiteral("кОм");
         QCOMPARE(f.settingsLines(), russian);
         QCOMPARE(f.settings.ConnectFormCentring, kCentred);
     }
@@ -455,19 +443,17 @@ private Q_SLOTS:
         QCOMPARE(f.settingsLines(), expected);
     }
 
+    // The new language's words cannot be read: nothing to write the settings with. (What the
+    // windows' loads would refuse is the main window's check, tested through the main window.)
     void brokenChosenFileIsRefused_data()
     {
         QTest::addColumn<QString>("choose"); // the file clicked in its list
         QTest::addColumn<QString>("file");   // the file then broken
         QTest::addColumn<int>("keepLines");  // 0: the file is removed
-        QTest::newRow("skin removed") << "Dark.she"
-                                      << "\\Skin\\Dark.she" << 0;
-        QTest::newRow("skin too short") << "Dark.she"
-                                        << "\\Skin\\Dark.she" << 350;
         QTest::newRow("language removed") << "English.lng"
                                           << "\\Languages\\English.lng" << 0;
         QTest::newRow("language too short") << "English.lng"
-                                            << "\\Languages\\English.lng" << 90;
+                                            << "\\Languages\\English.lng" << 70;
     }
 
     void brokenChosenFileIsRefused()
@@ -480,7 +466,7 @@ private Q_SLOTS:
         const SettingsSeen settingsBefore = seen(f.settings);
         QVERIFY(f.open());
         options::frmOptions *d = f.dialog.get();
-        f.clickFile(choose.endsWith(QStringLiteral(".she")) ? d->filSkins : d->filLanguage, choose);
+        f.clickFile(d->filLanguage, choose);
         if (keepLines == 0)
             f.folder.remove(file);
         else

@@ -1,21 +1,11 @@
 // The options dialog's values without the dialog: how stored words and numbers show, the change
-// of language, the lines OK writes, and the checks of the chosen files before anything is
-// written.
+// of language and the lines OK writes.
 
-#include "options/chosen_files.h"
 #include "options/option_values.h"
 
-#include "common/text_file.h"
 #include "config/settings_file.h"
-#include "support/failures.h"
-#include "support/test_folder.h"
 
-#include <QFileInfo>
 #include <QTest>
-
-using testing_support::failureOf;
-using testing_support::namesLine;
-using testing_support::TestFolder;
 
 using Items = std::array<int, 3>;
 Q_DECLARE_METATYPE(Items)
@@ -25,6 +15,7 @@ namespace
 
 const QString kFree = QStringLiteral("Произвольно");
 const QString kCentred = QStringLiteral("По центру");
+const std::array<QString, 5> kRussianUnits = {"Ом", "кОм", "МОм", "ГОм", "ТОм"};
 
 QStringList defaultValues()
 {
@@ -34,24 +25,11 @@ QStringList defaultValues()
 config::OptionsTexts englishTexts()
 {
     config::OptionsTexts t;
-    t.ohmUnitName = QStringLiteral("Ohm");
+    t.unitNames = {"Ohm", "kOhm", "MOhm", "GOhm", "TOhm"};
     t.fourBandsName = QStringLiteral("Four");
     t.LangPos2 = QStringLiteral("Free");
     t.LangPos1 = QStringLiteral("Centred");
     return t;
-}
-
-// Replaces one line (1-based) of a file of the test folder.
-void editLine(const TestFolder &folder, const QString &file, int line, const QString &text)
-{
-    QStringList lines = folder.readLines(file);
-    lines[line - 1] = text;
-    folder.writeLines(file, lines);
-}
-
-void truncateTo(const TestFolder &folder, const QString &file, int lineCount)
-{
-    folder.writeLines(file, folder.readLines(file).mid(0, lineCount));
 }
 
 } // namespace
@@ -132,132 +110,23 @@ private Q_SLOTS:
         values[22] = QStringLiteral("0.5%");
         values[24] = QStringLiteral("МОм");
         const QStringList before = values;
-        options::translateOptionValues(values, items, englishTexts());
+        options::translateOptionValues(values, items, kRussianUnits, englishTexts());
         QCOMPARE(values[6], words[0]);
         QCOMPARE(values[10], words[1]);
         QCOMPARE(values[14], words[2]);
-        // Whatever the units and band count were, they become 1 ohm and four bands.
+        // Whatever the default unit and band count were, they become 1 ohm and four bands; the
+        // unit Linkora shows keeps its place.
         QCOMPARE(values[18], QStringLiteral("Four"));
         QCOMPARE(values[20], QStringLiteral("Ohm"));
+        QCOMPARE(values[24], QStringLiteral("MOhm"));
+        values[24] = QStringLiteral("edited by hand");
+        options::translateOptionValues(values, items, kRussianUnits, englishTexts());
         QCOMPARE(values[24], QStringLiteral("Ohm"));
         for (int i = 0; i < options::kOptionValueCount; ++i) {
             if (i == 6 || i == 10 || i == 14 || i == 18 || i == 20 || i == 24)
                 continue;
             QCOMPARE(values[i], before[i]); // the tolerance among them
         }
-    }
-
-    void optionValuesAreTheFirstThirtyThreeLines()
-    {
-        TestFolder folder;
-        const QString settings = QStringLiteral("\\Data\\Settings.dat");
-        folder.writeLines(settings, config::defaultSettingsLines(7200, 3600).mid(0, 33));
-        QCOMPARE(options::readOptionValues(folder.file(settings)), defaultValues());
-        truncateTo(folder, settings, 32);
-        QVERIFY(
-            namesLine(failureOf([&] { options::readOptionValues(folder.file(settings)); }), 33));
-        folder.remove(settings);
-        QVERIFY(failureOf([&] {
-                    options::readOptionValues(folder.file(settings));
-                }).contains(QStringLiteral("Settings.dat")));
-    }
-
-    void deliveredFilesAreAccepted_data()
-    {
-        QTest::addColumn<QString>("skin");
-        QTest::addColumn<QString>("lang");
-        QTest::addColumn<QString>("ohm");
-        QTest::newRow("default, Russian") << "Default.she"
-                                          << "Русский"
-                                          << "Ом";
-        QTest::newRow("dark, English") << "Dark.she"
-                                       << "English"
-                                       << "Ohm";
-    }
-
-    void deliveredFilesAreAccepted()
-    {
-        QFETCH(QString, skin);
-        QFETCH(QString, lang);
-        QFETCH(QString, ohm);
-        TestFolder folder;
-        const options::ChosenLanguage chosen = options::readChosenFiles(skin, lang);
-        QCOMPARE(chosen.optionsTexts.ohmUnitName, ohm);
-        QCOMPARE(chosen.mainTexts.LangTexts[0], ohm);
-    }
-
-    // Each of these would end the program at the re-initialisation and at every later start.
-    void brokenChosenFilesAreRefused_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("line"); // 0: remove the file; > 0: edit this line
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("keep");      // > 0: keep only this many lines
-        QTest::addColumn<QString>("named"); // what the failure names
-        const QString skin = QStringLiteral("\\Skin\\Default.she");
-        const QString lang = QStringLiteral("\\Languages\\English.lng");
-        QTest::newRow("skin missing") << skin << 0 << "" << 0 << "Default.she";
-        QTest::newRow("skin without the tool sections") << skin << -1 << "" << 300 << "line 301";
-        QTest::newRow("bold flag malformed") << skin << 259 << "maybe" << 0 << "line 259";
-        // The main window skips the tool sections; the tool windows read them.
-        QTest::newRow("Linkora bold flag malformed") << skin << 297 << "maybe" << 0 << "line 297";
-        QTest::newRow("Voltamo bold flag malformed") << skin << 428 << "maybe" << 0 << "line 428";
-        QTest::newRow("title picture missing")
-            << skin << 77 << "\\Data\\Gone.bmp" << 0 << "Gone.bmp";
-        QTest::newRow("Linkora title missing")
-            << skin << 78 << "\\Data\\Gone.bmp" << 0 << "Gone.bmp";
-        QTest::newRow("background no picture")
-            << skin << 4 << "\\Data\\ResTable.tab" << 0 << "ResTable.tab";
-        QTest::newRow("language missing") << lang << 0 << "" << 0 << "English.lng";
-        QTest::newRow("language ends in the options block") << lang << -1 << "" << 70 << "line 71";
-        QTest::newRow("language ends before its last main line")
-            << lang << -1 << "" << 101 << "line 102";
-        QTest::newRow("language without the about text") << lang << -1 << "" << 105 << "line 106";
-    }
-
-    void brokenChosenFilesAreRefused()
-    {
-        QFETCH(QString, file);
-        QFETCH(int, line);
-        QFETCH(QString, text);
-        QFETCH(int, keep);
-        QFETCH(QString, named);
-        TestFolder folder;
-        if (line == 0)
-            folder.remove(file);
-        else if (line > 0)
-            editLine(folder, file, line, text);
-        if (keep > 0)
-            truncateTo(folder, file, keep);
-        const QString failure = failureOf([] {
-            options::readChosenFiles(QStringLiteral("Default.she"), QStringLiteral("English"));
-        });
-        QVERIFY2(failure.contains(named), qPrintable(failure));
-        QVERIFY2(failure.contains(QFileInfo(folder.file(file)).fileName()), qPrintable(failure));
-    }
-
-    void settingsLinesMustReadBack()
-    {
-        TestFolder folder;
-        const options::ChosenLanguage english =
-            options::readChosenFiles(QStringLiteral("Default.she"), QStringLiteral("English"));
-        QStringList values = defaultValues();
-        values[4] = QStringLiteral("English");
-        options::translateOptionValues(values, {0, 0, 0}, english.optionsTexts);
-        const QString path = config::settingsFilePath();
-        QStringList lines = options::settingsLines(values, QString());
-        QCOMPARE(failureOf([&] { options::checkSettingsLines(path, lines, english.mainTexts); }),
-                 QString());
-        // The Russian words would not be items of the English lists.
-        QStringList untranslated = options::settingsLines(defaultValues(), QString());
-        untranslated[4] = QStringLiteral("English");
-        QVERIFY(namesLine(
-            failureOf([&] { options::checkSettingsLines(path, untranslated, english.mainTexts); }),
-            19));
-        // A name the code page of the file cannot hold would come back as another name.
-        lines[2] = QStringLiteral("皮肤.she");
-        QVERIFY(namesLine(
-            failureOf([&] { options::checkSettingsLines(path, lines, english.mainTexts); }), 3));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "splash_about/about_text.h"
 
 #include "common/program_folder.h"
+#include "common/text_file.h"
 #include "config/language_file.h"
 #include "support/failures.h"
 #include "support/test_folder.h"
@@ -81,7 +82,7 @@ private Q_SLOTS:
         QVERIFY(missing.contains(QStringLiteral("None.lng")));
     }
 
-    // The delivered languages: the same lines as the strict reader finds, in Cyrillic too.
+    // The delivered languages: the lines their count declares, in Cyrillic too.
     void deliveredLanguages()
     {
         testing_support::TestFolder folder;
@@ -89,7 +90,8 @@ private Q_SLOTS:
             const QString path = config::languageFilePath(QString::fromUtf8(name));
             const QStringList lines = splash_about::readAboutLines(path);
             QVERIFY2(lines.size() > 5, name);
-            QCOMPARE(lines, config::readAboutText(path).lines);
+            const QStringList file = common::readTextLines(path);
+            QCOMPARE(lines, file.mid(103, file.at(102).toInt()));
         }
     }
 

@@ -75,7 +75,7 @@ private Q_SLOTS:
 
         const QString path = config::languageFilePath(settings.Lang);
         QCOMPARE(about.Label1->text(),
-                 splash_about::aboutCaption(config::readAboutText(path).lines));
+                 splash_about::aboutCaption(splash_about::readAboutLines(path)));
         QVERIFY(about.Label1->text().startsWith(QStringLiteral("Bandolin\n")));
 
         // The viewport and the text's start just above its lower edge.

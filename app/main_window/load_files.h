@@ -1,0 +1,48 @@
+#pragma once
+
+// What the main window's load reads, gathered before any control is touched: the settings
+// lines, the language, the skin, the colour-code tables and every picture the load and the
+// painting of a marking need. The same reading serves the load and the options dialog's check
+// before it writes new settings, so a choice that the load would refuse never reaches the file.
+
+#include "colour_code/colour_tables.h"
+#include "config/global_settings.h"
+#include "config/language_file.h"
+#include "config/settings_file.h"
+#include "config/skin_file.h"
+
+#include <QPixmap>
+#include <QPoint>
+#include <optional>
+
+namespace main_window
+{
+
+struct MainWindowFiles {
+    config::SettingsFile file;
+    config::MainWindowTexts texts;
+    config::Settings settings;
+    config::MainWindowSkin skin;
+    colour_code::ColourTables tables;
+    QPixmap background;        // the window's background picture; null for "Nothing"
+    QPixmap title;             // picMark
+    QPixmap paletteBackground; // null for "Nothing"
+};
+
+// The picture the resistor body is painted from.
+inline const QString kPictureName = QStringLiteral("Resistor");
+
+// Reads everything the main window's load needs under the settings lines. The colour-code
+// tables start from `tables`, since rows the table file leaves empty keep their values. Throws
+// common::Failure naming the file and line, or the picture, that the load would refuse.
+MainWindowFiles readMainWindowFiles(const config::SettingsFile &file,
+                                    const colour_code::ColourTables &tables);
+
+// Where a band is drawn (place 0-4) in the display, in twips; none when the skin's origin and
+// offset add up beyond 16 bits.
+std::optional<QPoint> bandDrawingPlace(const config::MainWindowSkin &skin, int place);
+
+// The skin values the main window publishes to the other windows.
+void publishSkin(const config::MainWindowSkin &skin, config::GlobalSettings &settings);
+
+} // namespace main_window
