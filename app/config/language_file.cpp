@@ -1,6 +1,7 @@
 #include "language_file.h"
 
 #include "common/failure.h"
+#include "common/numbers.h"
 #include "common/program_folder.h"
 #include "common/text_file.h"
 
@@ -20,7 +21,58 @@ template <std::size_t N> void readInto(common::LineReader &reader, std::array<QS
         text = reader.readLine();
 }
 
+constexpr int kAboutCountLine = 103;
+
 } // namespace
+
+std::optional<qsizetype> laterLinesStart(const QStringList &lines)
+{
+    qsizetype next = kAboutCountLine - 1; // 0-based index of the line to read next
+    auto count = [&]() -> std::optional<int> {
+        if (next >= lines.size())
+            return std::nullopt;
+        try {
+            return common::wholeCount(lines.at(next++));
+        } catch (const common::Failure &) {
+            return std::nullopt;
+        }
+    };
+    const auto about = count();
+    if (!about)
+        return std::nullopt;
+    next += *about + 1; // the about lines and the help window's caption
+    const auto topics = count();
+    if (!topics)
+        return std::nullopt;
+    for (int t = 0; t < *topics; ++t) {
+        ++next; // title
+        const auto topicLines = count();
+        if (!topicLines)
+            return std::nullopt;
+        next += *topicLines;
+    }
+    if (next > lines.size())
+        return std::nullopt;
+    return next;
+}
+
+std::optional<QString> laterLine(const QStringList &lines, int number)
+{
+    const auto start = laterLinesStart(lines);
+    if (!start || number < 0 || *start + number >= lines.size())
+        return std::nullopt;
+    return lines.at(*start + number);
+}
+
+QString inLanguage(const QString &lang, const QString &russian, const QString &english,
+                   const QString &joint)
+{
+    if (lang == QStringLiteral("Русский"))
+        return russian;
+    if (lang == QStringLiteral("English"))
+        return english;
+    return russian + joint + english;
+}
 
 QString languageFilePath(const QString &lang)
 {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 namespace config
 {
@@ -79,8 +80,8 @@ struct LinkoraTexts {
 struct OptionsTexts {
     std::array<QString, 5> unitNames; // 15-19: 1, 10^3, 10^6, 10^9 and 10^12 ohm
     QString fourBandsName;            // 21
-    QString LangPos2;      // 36
-    QString LangPos1;      // 37
+    QString LangPos2;                 // 36
+    QString LangPos1;                 // 37
     // 65-79: Frame1, Frame2, Frame3, Frame4, Label2, Label3, Label4, Label5, Label6, Frame5,
     // Label1, Label7, cmdOk, cmdCancel, cmdDefault.
     std::array<QString, 15> Captions;
@@ -99,6 +100,26 @@ struct LanguageFile {
     LinkoraTexts linkora;
     OptionsTexts options;
 };
+
+// Texts added to the format later follow the help block, so every earlier line keeps its
+// number. They are numbered from 0 after the block's last line, in this order. A file without
+// them (an older or a shortened translation) still serves every window; its readers fall back
+// to built-in texts (inLanguage).
+enum LaterLine : int {
+    CopyCaptionLine = 0,      // File > Copy
+    FirstReadingHintLine = 1, // the reading help's texts, from here on
+};
+
+// Index (0-based) into lines of the first line after the help block; none when the file ends,
+// or holds a count that cannot be read, before that block is complete.
+std::optional<qsizetype> laterLinesStart(const QStringList &lines);
+// The later line of that number; none when the file does not have it.
+std::optional<QString> laterLine(const QStringList &lines, int number);
+
+// A built-in text for the language in use (the language file's name, as the settings keep
+// it): Russian, English, or for any other language both, Russian first, with the joint.
+QString inLanguage(const QString &lang, const QString &russian, const QString &english,
+                   const QString &joint = QStringLiteral("\n"));
 
 MainWindowTexts readMainWindowTexts(const QString &path);
 VoltamoTexts readVoltamoTexts(const QString &path);

@@ -3,16 +3,6 @@
 namespace ui
 {
 
-QString inLanguage(const QString &lang, const QString &russian, const QString &english,
-                   const QString &joint)
-{
-    if (lang == QStringLiteral("Русский"))
-        return russian;
-    if (lang == QStringLiteral("English"))
-        return english;
-    return russian + joint + english;
-}
-
 QString explained(const QString &lang, const QString &russian, const QString &english,
                   const QString &detail)
 {

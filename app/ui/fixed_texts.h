@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/language_file.h"
 #include "seams.h"
 
 #include <QString>
@@ -9,10 +10,7 @@
 namespace ui
 {
 
-// The text for the language in use (the language file's name, as the settings keep it);
-// Russian, the joint, then English for a language that is neither.
-QString inLanguage(const QString &lang, const QString &russian, const QString &english,
-                   const QString &joint = QStringLiteral("\n"));
+using config::inLanguage;
 
 // A message: its lead line in the language in use, a blank line, then what it is about (a
 // file, a reason) as it stands.

@@ -227,6 +227,28 @@ private Q_SLOTS:
         QCOMPARE(texts.LangPos2, QStringLiteral("  free  ")); // taken unchanged
         QCOMPARE(texts.LangPos1, QStringLiteral("L37"));
     }
+
+    // Lines after the help block: about count 2, caption, one topic of two lines, then later0.
+    void laterLinesFollowTheHelpBlock_data()
+    {
+        QTest::addColumn<int>("cut"); // lines cut from the end
+        QTest::addColumn<QString>("line0");
+        QTest::newRow("with a later line") << 0 << "later0";
+        QTest::newRow("ends with the help block") << 1 << QString();
+        QTest::newRow("ends inside a topic") << 2 << QString();
+    }
+
+    void laterLinesFollowTheHelpBlock()
+    {
+        QFETCH(int, cut);
+        QFETCH(QString, line0);
+        QStringList lines = numberedLines() + QStringList{"2",     "a1", "a2", "Caption", "1",
+                                                          "Topic", "2",  "t1", "t2",      "later0"};
+        lines.resize(lines.size() - cut);
+        QCOMPARE(config::laterLine(lines, config::CopyCaptionLine).value_or(QString()), line0);
+        QCOMPARE(config::laterLinesStart(lines).has_value(), cut < 2);
+        QVERIFY(!config::laterLine(lines, 1));
+    }
 };
 
 QTEST_GUILESS_MAIN(LanguageFileTest)

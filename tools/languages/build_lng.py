@@ -45,6 +45,9 @@ PICTURES = {
 }
 
 FIXED_LINES = 102  # everything before the about count
+# Lines after the help block, in their order (config::LaterLine in the program). Texts added to
+# the format later go there, so that every earlier line keeps its number.
+LATER_LINES = ["File > Copy caption"]
 ABOUT_COUNT_LINE = 103
 MAX_TOPICS = 15
 MARKER = "<>"
@@ -134,8 +137,10 @@ def check(lines, source):
         expect(len(text) == count, source, n + 1, "topic runs past the end of the file")
         check_topic_text(text, source, n + 2)
         n += 2 + count
-    expect(n == len(lines) + 1, source, n,
-           f"{len(lines) - n + 1} line(s) after the last topic; a count is wrong")
+    later = len(lines) - n + 1
+    expect(later == len(LATER_LINES), source, n,
+           f"{later} line(s) after the last topic where {len(LATER_LINES)} are expected; "
+           "a count is wrong, or LATER_LINES does not list a new line")
     return about, help_start, titles
 
 
