@@ -3,6 +3,7 @@
 
 #include "connection_calc/linkora_window.h"
 #include "ohm_calc/frm_voltam.h"
+#include "main_window/resistor_display.h"
 #include "options/frm_options.h"
 #include "support/form_fixture.h"
 
@@ -78,6 +79,19 @@ QList<QVariant> lasting(const main_window::Form1 *w)
     return seen;
 }
 
+// Everything the main window shows of a marking.
+QList<QVariant> screen(const main_window::Form1 *w)
+{
+    QList<QVariant> seen = {w->lblInfoMonitor->text(),  w->marking.ResultLine,
+                            w->picMonitor->image(),      w->txtNominal->text(),
+                            w->cmbPolosok->currentText(), w->cmbEdinIzmereniya->currentText(),
+                            w->cmbDopusk->currentText(),  w->saveAsWanted()};
+    for (const QLabel *band : w->lblPoloska)
+        seen << band->text() << band->palette().color(QPalette::Window)
+             << band->palette().color(QPalette::WindowText) << band->isVisibleTo(w);
+    return seen;
+}
+
 } // namespace
 
 class Form1OptionsTest : public QObject
@@ -119,6 +133,7 @@ private Q_SLOTS:
         QCOMPARE(w->lblPoloska[0]->text(), QStringLiteral("Yellow"));
         QCOMPARE(w->Label1->palette().color(QPalette::WindowText), QColor(0xDC, 0xE3, 0xEC));
         QCOMPARE(w->txtNominal->text(), QStringLiteral("47"));
+        QCOMPARE(w->lblInfoMonitor->text(), QStringLiteral("Nominal: 47 Ohm\r\n Tolerance: 5%"));
 
         // The next start reads the same.
         f.close();
@@ -167,6 +182,67 @@ private Q_SLOTS:
         QCOMPARE(lasting(f.form.get()), before);
     }
 
+    // A marking half made, decoded or refused, with what was typed, stays through an OK that
+    // changes nothing.
+    void okKeepsTheMarkingAsItIs_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::newRow("half-chosen, nominal typed") << 0;
+        QTest::newRow("decoded, with its deviation") << 1;
+        QTest::newRow("five-band encoding refused") << 2;
+    }
+
+    void okKeepsTheMarkingAsItIs()
+    {
+        QFETCH(int, state);
+        FormFixture f;
+        QVERIFY(f.load());
+        main_window::Form1 *w = f.form.get();
+        const auto choose = [w](int band, int entry) {
+            w->lblPoloska_Click(band);
+            w->lblColor_Click(entry);
+        };
+        choose(0, 42); // yellow
+        choose(1, 39); // violet
+        if (state == 0)
+            QTest::keyClicks(w->txtNominal, QStringLiteral("12"));
+        if (state == 1) {
+            choose(3, 13); // brown multiplier, brown tolerance
+            choose(4, 2);
+            w->Command1_Click();
+            QVERIFY(w->lblInfoMonitor->text().contains(QStringLiteral("Отклонение: 4.7 Ом")));
+        }
+        if (state == 2) {
+            w->cmbPolosok->setCurrentIndex(2);
+            w->cmbPolosok_Click();
+            QTest::keyClicks(w->txtNominal, QStringLiteral("0.47"));
+            w->Command2_Click();
+        }
+        const std::size_t messages = f.messages.size();
+        const QList<QVariant> before = screen(w);
+        QVERIFY(usePreferences(
+            f, [](options::frmOptions *d) { QTest::mouseClick(d->cmdOk, Qt::LeftButton); }));
+        QCOMPARE(f.messages.size(), messages);
+        QCOMPARE(screen(w), before);
+    }
+
+    // Positions are taken when OK is pressed.
+    void windowsMovedWhileTheDialogIsOpenStayThere()
+    {
+        FormFixture f;
+        QVERIFY(f.load());
+        main_window::Form1 *w = f.form.get();
+        w->show();
+        w->mnuVoltamo->trigger();
+        QVERIFY(usePreferences(f, [w](options::frmOptions *d) {
+            w->move(60, 40);
+            w->voltamoWindow->move(420, 300);
+            QTest::mouseClick(d->cmdOk, Qt::LeftButton);
+        }));
+        QCOMPARE(w->pos(), QPoint(60, 40));
+        QCOMPARE(w->voltamoWindow->pos(), QPoint(420, 300));
+    }
+
     // The check before writing reads what every window's load reads, and accepts what they
     // accept.
     void choicesAreCheckedAsTheLoadsRead_data()
@@ -190,6 +266,7 @@ private Q_SLOTS:
         row("palette picture missing", dark, 99, "\\Data\\Gone.bmp", "Dark.she, line 99");
         row("Linkora bold flag malformed", dark, 297, "maybe", "Dark.she, line 297");
         row("language cut short", english, -101, "", "English.lng ends before line 102");
+        row("language without its about text", english, -102, "", "English.lng ends before line 103");
         row("name the settings cannot hold", QStringLiteral("\\Languages\\Ελληνικά.lng"), 0, "",
             "Settings.dat, line 5");
     }
@@ -223,6 +300,7 @@ private Q_SLOTS:
         }
         QCOMPARE(f.messages.size(), std::size_t(1));
         QVERIFY2(f.messages[0].text.contains(named), qPrintable(f.messages[0].text));
+        QVERIFY(f.messages[0].text.startsWith(QStringLiteral("Выбранный файл нельзя использовать.")));
         QCOMPARE(bytesOf(f.folder.file(kSettings)), before);
         QCOMPARE(f.form->settings.SkinName, QStringLiteral("Default.she"));
     }
