@@ -202,8 +202,8 @@ private:
     // How a band label got its colour; what another skin or language needs to show it again.
     struct BandLook {
         enum class Source { NotChosen, Palette, Table } source = Source::NotChosen;
-        int entry = -1;   // Palette: the lblColor entry chosen, whose caption and colours it takes
-        quint8 code = 0;  // Table: the colour, captioned and coloured from the tables
+        int entry = -1;  // Palette: the lblColor entry chosen, whose caption and colours it takes
+        quint8 code = 0; // Table: the colour, captioned and coloured from the tables
     };
     void setNotChosen(int position);
     // Caption and colours of a band label; its name for assistive technology follows them.

@@ -135,8 +135,8 @@ void Form1::showDisplayTexts()
                                                 d.deviationText);
     } else {
         const QString unitWord = r.unit >= 0 ? texts.LangTexts.value(r.unit) : QString();
-        result = colour_code::EncodeResultTexts(texts.LangTexts, r.nominal, unitWord,
-                                                r.toleranceItem);
+        result =
+            colour_code::EncodeResultTexts(texts.LangTexts, r.nominal, unitWord, r.toleranceItem);
     }
     marking.ResultLine = result.resultLine;
     lblInfoMonitor->setText(m_resultShown ? result.caption : QStringLiteral("Bandolin"));

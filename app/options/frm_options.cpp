@@ -1,8 +1,8 @@
 #include "frm_options.h"
 
-#include "common/sharp_picture.h"
 #include "common/failure.h"
 #include "common/program_folder.h"
+#include "common/sharp_picture.h"
 #include "common/text_file.h"
 #include "config/settings_file.h"
 #include "config/skin_file.h"
@@ -428,8 +428,8 @@ void frmOptions::markChosenFile(QListWidget *list, const QString &fileName)
 void frmOptions::nameControls()
 {
     // The lists and their boxes are named after the caption they stand under.
-    for (auto [label, box, list] : {std::tuple{Label2, txtLang, filLanguage},
-                                    std::tuple{Label3, txtSkin, filSkins}}) {
+    for (auto [label, box, list] :
+         {std::tuple{Label2, txtLang, filLanguage}, std::tuple{Label3, txtSkin, filSkins}}) {
         box->setAccessibleName(ui::nameFromCaption(label->text()));
         list->setAccessibleName(ui::nameFromCaption(label->text()));
     }
@@ -532,7 +532,8 @@ bool frmOptions::ApplyOptions()
     const bool languageChanged = txtLang->text() != m_settings.Lang;
 
     // Everything is checked on a copy before the file is touched.
-    const QStringList live = m_context.currentLines ? m_context.currentLines() : m_context.liveLines;
+    const QStringList live =
+        m_context.currentLines ? m_context.currentLines() : m_context.liveLines;
     QStringList values = withLiveValues(OptionValues, live);
     values[entry::Lang] = txtLang->text();
     values[entry::SkinName] = txtSkin->text();

@@ -82,10 +82,9 @@ void translateOptionValues(QStringList &values, const std::array<int, 3> &placem
 
 QStringList withLiveValues(const QStringList &values, const QStringList &liveLines)
 {
-    constexpr std::array<int, 7> own = {entry::SkinName,       entry::Lang,
-                                        entry::FormCentring,   entry::ConnectFormCentring,
-                                        entry::OmFormCentring, entry::ConRound,
-                                        entry::OmRound};
+    constexpr std::array<int, 7> own = {
+        entry::SkinName,       entry::Lang,     entry::FormCentring, entry::ConnectFormCentring,
+        entry::OmFormCentring, entry::ConRound, entry::OmRound};
     QStringList result = values;
     for (int i = 0; i < result.size() && i < liveLines.size(); ++i)
         if (std::find(own.begin(), own.end(), i) == own.end())

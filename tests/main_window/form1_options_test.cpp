@@ -2,8 +2,8 @@
 // window loads again from the files the dialog wrote.
 
 #include "connection_calc/linkora_window.h"
-#include "ohm_calc/frm_voltam.h"
 #include "main_window/resistor_display.h"
+#include "ohm_calc/frm_voltam.h"
 #include "options/frm_options.h"
 #include "support/form_fixture.h"
 
@@ -82,8 +82,8 @@ QList<QVariant> lasting(const main_window::Form1 *w)
 // Everything the main window shows of a marking.
 QList<QVariant> screen(const main_window::Form1 *w)
 {
-    QList<QVariant> seen = {w->lblInfoMonitor->text(),  w->marking.ResultLine,
-                            w->picMonitor->image(),      w->txtNominal->text(),
+    QList<QVariant> seen = {w->lblInfoMonitor->text(),    w->marking.ResultLine,
+                            w->picMonitor->image(),       w->txtNominal->text(),
                             w->cmbPolosok->currentText(), w->cmbEdinIzmereniya->currentText(),
                             w->cmbDopusk->currentText(),  w->saveAsWanted()};
     for (const QLabel *band : w->lblPoloska)
@@ -266,7 +266,8 @@ private Q_SLOTS:
         row("palette picture missing", dark, 99, "\\Data\\Gone.bmp", "Dark.she, line 99");
         row("Linkora bold flag malformed", dark, 297, "maybe", "Dark.she, line 297");
         row("language cut short", english, -101, "", "English.lng ends before line 102");
-        row("language without its about text", english, -102, "", "English.lng ends before line 103");
+        row("language without its about text", english, -102, "",
+            "English.lng ends before line 103");
         row("name the settings cannot hold", QStringLiteral("\\Languages\\Ελληνικά.lng"), 0, "",
             "Settings.dat, line 5");
     }
@@ -300,7 +301,8 @@ private Q_SLOTS:
         }
         QCOMPARE(f.messages.size(), std::size_t(1));
         QVERIFY2(f.messages[0].text.contains(named), qPrintable(f.messages[0].text));
-        QVERIFY(f.messages[0].text.startsWith(QStringLiteral("Выбранный файл нельзя использовать.")));
+        QVERIFY(
+            f.messages[0].text.startsWith(QStringLiteral("Выбранный файл нельзя использовать.")));
         QCOMPARE(bytesOf(f.folder.file(kSettings)), before);
         QCOMPARE(f.form->settings.SkinName, QStringLiteral("Default.she"));
     }
