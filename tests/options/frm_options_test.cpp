@@ -7,6 +7,7 @@
 #include "support/test_folder.h"
 #include "ui/seams.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -172,6 +173,16 @@ class FrmOptionsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The dialog opens on the language list, which a screen reader names after its caption.
+    void opensOnTheLanguageList()
+    {
+        DialogFixture f;
+        QVERIFY(f.open());
+        QCOMPARE(f.dialog->focusWidget(), f.dialog->filLanguage);
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.dialog->filLanguage)->text(QAccessible::Name),
+                 QStringLiteral("Язык"));
+    }
+
     void loadShowsTheStoredOptions()
     {
         DialogFixture f;
