@@ -270,6 +270,8 @@ private:
         int place = 0;
     };
     std::vector<PaintedBand> m_paintedBands; // in painting order, one per place
+    // The options dialog's texts of the language in use, read with the main window's.
+    config::OptionsTexts m_optionsTexts;
     // Line 35 as the settings get it: the last marking with every band in use chosen, or the
     // line as it was read when there has been none.
     QString m_lastWholeMarking;

@@ -135,6 +135,7 @@ void Form1::applyWindowSettings(const MainWindowFiles &files)
 {
     settings.SkinName = files.file.SkinName();
     LoadLanguage(files.file.Lang(), files.texts);
+    m_optionsTexts = files.optionsTexts;
 
     const Settings &read = files.settings;
 

@@ -52,6 +52,7 @@ void Form1::mnuPreferences_Click()
     options::OptionsContext context;
     context.liveLines = live();
     context.currentLines = live;
+    context.texts = m_optionsTexts;
     for (int i = 0; i < 5; ++i)
         context.unitNames[i] = texts.LangTexts.value(i);
     context.check = [this](const QStringList &lines) {

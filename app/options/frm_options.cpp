@@ -7,6 +7,7 @@
 #include "config/settings_file.h"
 #include "config/skin_file.h"
 #include "option_values.h"
+#include "option_widgets.h"
 #include "ui/click_label.h"
 #include "ui/fixed_texts.h"
 #include "ui/seams.h"
@@ -124,13 +125,13 @@ void frmOptions::createControls()
         control->setObjectName(QString::fromLatin1(name));
     };
     auto makeFrame = [&](const char *name, const QString &caption) {
-        auto *frame = new QGroupBox(caption, m_surface);
+        auto *frame = new FrameBox(caption, m_surface);
         named(frame, name);
         registerControl(frame, ControlKind::Frame);
         return frame;
     };
     auto makeLabel = [&](const char *name, const QString &caption, QWidget *parent) {
-        auto *label = new QLabel(caption, parent);
+        auto *label = new CaptionLabel(caption, parent);
         named(label, name);
         registerControl(label, ControlKind::Label);
         return label;
@@ -333,7 +334,8 @@ void frmOptions::Form_Load()
     QString langPos1 = m_settings.LangPos1;
     try {
         const config::OptionsTexts texts =
-            config::readOptionsTexts(config::languageFilePath(m_settings.Lang));
+            m_context.texts ? *m_context.texts
+                            : config::readOptionsTexts(config::languageFilePath(m_settings.Lang));
         langPos1 = texts.LangPos1;
         fillPlacementLists(texts.LangPos2, texts.LangPos1);
         showCaptions(texts);
@@ -368,11 +370,12 @@ void frmOptions::Form_Load()
     // Decoration only: a picture that has gone since the main window loaded leaves the place
     // empty.
     if (!config::isNoPicture(m_settings.GlobalPicture)) {
-        const QPixmap background = common::loadSharpPixmap(common::programPath(m_settings.GlobalPicture));
+        const QPixmap background =
+            common::keptSharpPixmap(common::programPath(m_settings.GlobalPicture));
         m_surface->setBackgroundPicture(background);
     }
     filLanguage->setFocus();
-    const QPixmap intro = common::loadSharpPixmap(common::programPath(kIntroPicture));
+    const QPixmap intro = common::keptSharpPixmap(common::programPath(kIntroPicture));
     Image1->setPixmap(intro);
     Image1->setFixedSize(intro.isNull() ? QSize(240, 160) : common::logicalSize(intro));
 }

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -51,6 +52,9 @@ struct OptionsContext {
     // The same lines as the windows stand when OK is pressed; what the dialog does not change
     // is written from them. Without it, liveLines is written.
     std::function<QStringList()> currentLines;
+    // The current language's texts of the dialog, as the main window read them with its own;
+    // without them the dialog reads the language file.
+    std::optional<config::OptionsTexts> texts;
     // The current language's unit names, by place: a change of language keeps the place of the
     // unit last chosen in Linkora.
     std::array<QString, 5> unitNames;
