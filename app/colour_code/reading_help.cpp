@@ -162,8 +162,7 @@ std::vector<LookAlikeMarking> LookAlikeMarkings(const BandMarking &marking,
         const int position = used[place];
         const quint8 read = marking.codes[std::size_t(position)];
         for (const quint8 other : LookAlikeColours(read)) {
-            if (tableValue(tables, other, position) < 0)
-                continue;
+            // A colour without a value in this band's role gives a marking without a value.
             BandMarking changed = marking;
             changed.codes[std::size_t(position)] = other;
             if (ValueOfMarking(changed, tables))
@@ -224,6 +223,9 @@ std::optional<ReadingHint> DecodedReadingHint(const BandMarking &marking,
 std::optional<ReadingHint> EncodedReadingHint(int bandCount, double ohms, double tolerance,
                                               const ColourTables &tables)
 {
+    // Three bands carry no tolerance band: such a resistor is a 20 % one.
+    if (bandCount == 3)
+        tolerance = 20;
     const std::optional<Series> expected = ExpectedSeries(tolerance);
     if (!expected || !(ohms > 0) || !std::isfinite(ohms))
         return std::nullopt;

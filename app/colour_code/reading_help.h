@@ -102,8 +102,8 @@ struct ReadingHint {
 // The hint after decoding a marking; none for a marking without a value.
 std::optional<ReadingHint> DecodedReadingHint(const BandMarking &marking,
                                               const ColourTables &tables);
-// The hint after an encoding of a value in ohms at a tolerance in percent (20 for three
-// bands); none for a value or tolerance not above 0.
+// The hint after an encoding of a value in ohms at a tolerance in percent, which three bands
+// take as 20 %; none for a value or tolerance not above 0.
 std::optional<ReadingHint> EncodedReadingHint(int bandCount, double ohms, double tolerance,
                                               const ColourTables &tables);
 

@@ -105,9 +105,7 @@ void Form1::showEncodedHint(const QString &bandWord, const QString &unitWord,
     request.bandCount = colour_code::BandCountFromIndex(bandWordIndex(bandWord));
     request.ohms = common::leadingNumber(txtNominal->text()) *
                    colour_code::UnitFactor(unitWordIndex(unitWord));
-    // Three bands carry no tolerance band: such a resistor is a 20 % one.
-    request.tolerance =
-        request.bandCount == 3 ? 20.0 : common::leadingNumber(QString(toleranceItem).remove(u'%'));
+    request.tolerance = common::leadingNumber(QString(toleranceItem).remove(u'%'));
     setReadingHint(request);
 }
 
