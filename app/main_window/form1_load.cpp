@@ -107,10 +107,9 @@ void Form1::applyMainWindowFiles(const MainWindowFiles &files)
     setBackgroundColour(cmbDopusk, colour(skin.ComboBoxColours[0]));
     cmbPolosok_Click();
     mnuManual->setEnabled(QFileInfo(helpProgramPath()).isExecutable());
-    if (restoreLastResistor()) {
-        encodeInputs();
+    // A refused encoding resets the display, and with it the hint.
+    if (restoreLastResistor() && encodeInputs())
         showDecodedHint();
-    }
     colourMenuBar();
     if (!LoadedFlag)
         cmbPolosok->setFocus(Qt::OtherFocusReason); // where the window opens
