@@ -65,6 +65,7 @@ void Form1::ResetPicture()
 {
     m_resultShown = false;
     lblInfoMonitor->setText(QStringLiteral("Bandolin"));
+    setReadingHint({});
     paintBody();
 }
 
@@ -117,10 +118,13 @@ void Form1::Command1_Click()
     marking.DeviationText.clear();
     setSaveAsWanted(true);
     rememberWholeMarking();
+    showDecodedHint();
 }
 
 void Form1::showDisplayTexts()
 {
+    // The reading help below the display, from what it was last asked for.
+    ShowReadingHint();
     if (!m_result) {
         lblInfoMonitor->setText(QStringLiteral("Bandolin"));
         return;
@@ -165,7 +169,7 @@ void Form1::failEncoding()
     ResetPicture();
 }
 
-void Form1::EncodeNominal(const QString &bandWord, const QString &unitWord, float nominal,
+bool Form1::EncodeNominal(const QString &bandWord, const QString &unitWord, float nominal,
                           const QString &toleranceItem)
 {
     const colour_code::EncodedMarking encoded =
@@ -175,20 +179,22 @@ void Form1::EncodeNominal(const QString &bandWord, const QString &unitWord, floa
     // it encoded this value: report it like an implausible five-band value.
     if (encoded.plausibilityFailed || !encoded.unmatchedPositions.empty()) {
         failEncoding();
-        return;
+        return false;
     }
     for (const colour_code::BandAssignment &a : encoded.assignments) {
         SetBand(a.bandPosition, a.code);
         showBand(a.bandPosition, {BandLook::Source::Table, -1, a.code});
     }
+    return !encoded.assignments.empty();
 }
 
-void Form1::Command2_Click()
+bool Form1::encodeInputs()
 {
     const QString unitWord = cmbEdinIzmereniya->currentText();
     const QString toleranceItem = cmbDopusk->currentText();
     const float nominal = common::toSingle(common::leadingNumber(txtNominal->text()));
-    EncodeNominal(cmbPolosok->currentText(), unitWord, nominal, toleranceItem);
+    const bool coloured =
+        EncodeNominal(cmbPolosok->currentText(), unitWord, nominal, toleranceItem);
     ShownResult encoded;
     encoded.nominal = txtNominal->text();
     encoded.unit = unitWordIndex(unitWord);
@@ -198,6 +204,16 @@ void Form1::Command2_Click()
     showDisplayTexts();
     setSaveAsWanted(true);
     rememberWholeMarking();
+    return coloured;
+}
+
+void Form1::Command2_Click()
+{
+    const QString bandWord = cmbPolosok->currentText();
+    const QString unitWord = cmbEdinIzmereniya->currentText();
+    const QString toleranceItem = cmbDopusk->currentText();
+    if (encodeInputs())
+        showEncodedHint(bandWord, unitWord, toleranceItem);
 }
 
 void Form1::Timer2_Timer()

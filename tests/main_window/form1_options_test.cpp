@@ -85,7 +85,8 @@ QList<QVariant> screen(const main_window::Form1 *w)
     QList<QVariant> seen = {w->lblInfoMonitor->text(),    w->marking.ResultLine,
                             w->picMonitor->image(),       w->txtNominal->text(),
                             w->cmbPolosok->currentText(), w->cmbEdinIzmereniya->currentText(),
-                            w->cmbDopusk->currentText(),  w->saveAsWanted()};
+                            w->cmbDopusk->currentText(),  w->saveAsWanted(),
+                            w->lblHint->text()};
     for (const QLabel *band : w->lblPoloska)
         seen << band->text() << band->palette().color(QPalette::Window)
              << band->palette().color(QPalette::WindowText) << band->isVisibleTo(w);
@@ -134,6 +135,9 @@ private Q_SLOTS:
         QCOMPARE(w->Label1->palette().color(QPalette::WindowText), QColor(0xDC, 0xE3, 0xEC));
         QCOMPARE(w->txtNominal->text(), QStringLiteral("47"));
         QCOMPARE(w->lblInfoMonitor->text(), QStringLiteral("Nominal: 47 Ohm\r\n Tolerance: 5%"));
+        const QString hint = w->lblHint->text();
+        w->Command2_Click(); // the hint an encoding in English gives
+        QCOMPARE(w->lblHint->text(), hint);
 
         // The next start reads the same.
         f.close();
