@@ -97,6 +97,7 @@ MainWindowTexts parseMainWindowTexts(const QString &path, const QStringList &lin
     readInto(reader, t.ControlCaptions);
     for (int i = 5; i < 16; ++i)
         t.LangTexts[i] = reader.readLine();
+    t.CopyCaption = laterLine(lines, CopyCaptionLine);
     return t;
 }
 
