@@ -13,22 +13,16 @@ class ColourWordsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void deliveredNamesInAnyCase_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("Russian") << "Русский";
-        QTest::newRow("English") << "English";
-    }
     void deliveredNamesInAnyCase()
     {
-        QFETCH(QString, language);
-        const config::MainWindowTexts texts = config::readMainWindowTexts(
-            testing_support::builtProgramFolder() + QStringLiteral("/Languages/") + language +
-            QStringLiteral(".lng"));
-        for (int code = 0; code < colour_code::kColourCount; ++code) {
-            const QString name = texts.ColourNames[std::size_t(code)];
-            for (const QString &typed : {name, name.toUpper(), name.toLower()})
-                QVERIFY2(colourOfWord(typed) == quint8(code), qPrintable(typed));
+        for (const QString language : {"Русский", "English"}) {
+            const config::MainWindowTexts texts = config::readMainWindowTexts(
+                testing_support::builtProgramFolder() + "/Languages/" + language + ".lng");
+            for (int code = 0; code < colour_code::kColourCount; ++code) {
+                const QString name = texts.ColourNames[std::size_t(code)];
+                for (const QString &typed : {name, name.toUpper(), name.toLower()})
+                    QVERIFY2(colourOfWord(typed) == quint8(code), qPrintable(typed));
+            }
         }
     }
 
@@ -42,8 +36,6 @@ private Q_SLOTS:
         QTest::newRow("light-blue") << "light-blue" << int(colour_code::LightBlue);
         QTest::newRow("lightblue") << "LIGHTBLUE" << int(colour_code::LightBlue);
         QTest::newRow("черный without dots") << "черный" << int(colour_code::Black);
-        QTest::newRow("ЖЕЛТЫЙ") << "ЖЕЛТЫЙ" << int(colour_code::Yellow);
-        QTest::newRow("зеленый") << "зеленый" << int(colour_code::Green);
         QTest::newRow("золотой") << "золотой" << int(colour_code::Gold);
         QTest::newRow("pink") << "pink" << -1;
         QTest::newRow("light alone") << "light" << -1;

@@ -26,18 +26,10 @@ class ClipboardTest : public QObject
         QApplication::setActiveWindow(w());
         QVERIFY(QTest::qWaitForWindowActive(w()));
     }
-    void decode(const colour_code::BandCodeArray &codes)
+    void selectFiveBands()
     {
         w()->cmbPolosok->setCurrentIndex(2);
         Q_EMIT w()->cmbPolosok->activated(2);
-        for (int position = 0; position < 5; ++position) {
-            QTest::mouseClick(w()->lblPoloska[position], Qt::LeftButton);
-            for (const colour_code::PaletteEntry &e : colour_code::PaletteEntries(position))
-                if (e.code == codes[std::size_t(position)])
-                    QTest::mouseClick(w()->lblColor[e.lblColor], Qt::LeftButton);
-        }
-        w()->Timer1_Timer();
-        QTest::mouseClick(w()->Command1, Qt::LeftButton);
     }
     static QString clipboardText() { return QGuiApplication::clipboard()->text(); }
 
@@ -48,8 +40,18 @@ private Q_SLOTS:
     void copiesTheTextAndThePicture()
     {
         load();
-        decode({colour_code::Yellow, colour_code::Violet, colour_code::Black, colour_code::Brown,
-                colour_code::Brown});
+        selectFiveBands();
+        const colour_code::BandCodeArray codes = {colour_code::Yellow, colour_code::Violet,
+                                                  colour_code::Black, colour_code::Brown,
+                                                  colour_code::Brown};
+        for (int position = 0; position < 5; ++position) {
+            QTest::mouseClick(w()->lblPoloska[position], Qt::LeftButton);
+            for (const colour_code::PaletteEntry &e : colour_code::PaletteEntries(position))
+                if (e.code == codes[std::size_t(position)])
+                    QTest::mouseClick(w()->lblColor[e.lblColor], Qt::LeftButton);
+        }
+        w()->Timer1_Timer();
+        QTest::mouseClick(w()->Command1, Qt::LeftButton);
         QGuiApplication::clipboard()->clear();
         w()->mnuCopy->trigger();
         QCOMPARE(clipboardText(),
@@ -74,8 +76,7 @@ private Q_SLOTS:
     void failedEncodingCopiesTheTypedValue()
     {
         load();
-        w()->cmbPolosok->setCurrentIndex(2);
-        Q_EMIT w()->cmbPolosok->activated(2);
+        selectFiveBands();
         QTest::keyClicks(w()->txtNominal, QStringLiteral("0.47"));
         w()->Timer1_Timer();
         QTest::mouseClick(w()->Command2, Qt::LeftButton);
