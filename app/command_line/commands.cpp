@@ -148,13 +148,20 @@ int Command::run(const QStringList &arguments)
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     m_parser.addOptions({help, version, m_json, m_tolerance, m_bands});
+    // "-json" as well as "--json", as Qt's own options are written.
+    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addPositionalArgument(QStringLiteral("command"), QString());
     if (!m_parser.parse(QStringList{QStringLiteral("bandolin")} + arguments)) {
         const QStringList unknown = m_parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
-            const QString name =
-                (unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) +
-                unknown.first();
+            // As it was typed, with its dashes.
+            QString name = QStringLiteral("--") + unknown.first();
+            for (const QString &argument : arguments) {
+                const QString bare = argument.section(QLatin1Char('='), 0, 0);
+                if (bare == QLatin1Char('-') + unknown.first() ||
+                    bare == QStringLiteral("--") + unknown.first())
+                    name = bare;
+            }
             return fail(
                 NotUnderstood,
                 say(QStringLiteral("неизвестный параметр %1"), QStringLiteral("unknown option %1"))
