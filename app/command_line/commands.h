@@ -16,7 +16,7 @@ enum ExitStatus : int {
 // Runs a terminal command: decode, encode, --help, --version. The arguments come after the
 // program name, without Qt's own options. Reads the tables and the language file of the output
 // language, from the user's folder or the program folder as the window does, and writes no
-// file: the program folder is set with FolderAccess::Inspect first. Needs a QCoreApplication.
+// file: the caller sets the program folder with FolderAccess::Inspect. Needs a QCoreApplication.
 int runCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
 } // namespace command_line
