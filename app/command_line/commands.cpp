@@ -102,7 +102,9 @@ private:
     int encode(const QStringList &words, const Files &files);
     // A message on standard error and the status to end with.
     int fail(int status, const QString &message, bool hint = false);
-    void print(const MarkingReport &report, const Files &files, const QStringList &textLines);
+    // The text lines, then the reading help's unless withHint is false; or the JSON object.
+    void print(const MarkingReport &report, const Files &files, const QStringList &textLines,
+               bool withHint = true);
     QString bandName(int position) const;
     QString namesOf(const std::vector<quint8> &codes, const Files &files) const;
     QString say(const QString &russian, const QString &english) const
@@ -369,17 +371,18 @@ int Command::encode(const QStringList &words, const Files &files)
     }
     const MarkingReport report =
         reportMarking(bands.bandCount, encoded.codes, files.tables, files.texts, m_language, true);
-    print(report, files, {report.colourList});
+    print(report, files, {report.colourList}, !report.hint.preferred);
     return Done;
 }
 
-void Command::print(const MarkingReport &report, const Files &files, const QStringList &textLines)
+void Command::print(const MarkingReport &report, const Files &files, const QStringList &textLines,
+                    bool withHint)
 {
     if (m_parser.isSet(m_json)) {
         m_out << QJsonDocument(reportJson(report, files.texts)).toJson(QJsonDocument::Indented);
         return;
     }
-    for (const QString &line : textLines + report.hint.lines)
+    for (const QString &line : withHint ? textLines + report.hint.lines : textLines)
         m_out << line << '\n';
 }
 

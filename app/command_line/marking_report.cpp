@@ -78,7 +78,7 @@ MarkingReport reportMarking(int bandCount, const colour_code::BandCodeArray &cod
         say(language, QStringLiteral("Диапазон: от %1 до %2"), QStringLiteral("Range: %1 to %2"))
             .arg(valueWithUnit(report.minimum, texts), valueWithUnit(report.maximum, texts));
     report.hint =
-        readingHint({bandCount, codes, report.ohms, report.tolerance, encoded}, tables, language);
+        readingHint({bandCount, codes, report.ohms, report.tolerance, encoded}, tables, texts);
     return report;
 }
 
@@ -103,6 +103,13 @@ QJsonObject reportJson(const MarkingReport &report, const config::MainWindowText
     json.insert(QStringLiteral("text"), report.displayLines.join(QLatin1Char(' ')));
     json.insert(QStringLiteral("preferred_series"), jsonStrings(report.hint.series));
     json.insert(QStringLiteral("hints"), jsonStrings(report.hint.lines));
+    QJsonObject nearest;
+    if (report.hint.below)
+        nearest.insert(QStringLiteral("below"), *report.hint.below);
+    if (report.hint.above)
+        nearest.insert(QStringLiteral("above"), *report.hint.above);
+    if (!nearest.isEmpty())
+        json.insert(QStringLiteral("nearest_preferred"), nearest);
     return json;
 }
 

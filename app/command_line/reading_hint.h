@@ -1,16 +1,21 @@
 #pragma once
 
 #include "colour_code/colour_tables.h"
-#include "command_line/output_language.h"
+#include "config/language_file.h"
 
 #include <QStringList>
+#include <optional>
 
 namespace command_line
 {
 
+// The reading help as the terminal gives it: the window's hint lines, with the nearest preferred
+// values of a typed value folded into its last line, since a terminal offers nothing to click.
 struct ReadingHint {
-    QStringList series; // the preferred series the value belongs to ("E24")
-    QStringList lines;  // plain text lines, as the main window shows them
+    QStringList lines;
+    bool preferred = false;
+    QStringList series;                 // the series the value belongs to ("E24"); empty if none
+    std::optional<double> below, above; // ohms: the nearest preferred values of a typed value
 };
 
 struct HintRequest {
@@ -21,10 +26,8 @@ struct HintRequest {
     bool encoded = false; // the value was typed (encode) rather than read from colours (decode)
 };
 
-// The reading help for a decoded marking or an encoded value: whether resistors are made in
-// that value, and the readings close to it. The reading help composes it; until it does, a
-// marking comes with no hint.
+// The reading help for a decoded marking or an encoded value, in the language of the texts.
 ReadingHint readingHint(const HintRequest &request, const colour_code::ColourTables &tables,
-                        Language language);
+                        const config::MainWindowTexts &texts);
 
 } // namespace command_line

@@ -87,6 +87,12 @@ private Q_SLOTS:
         row("decode", "decode yellow violet black brown brown", 0,
             "Nominal: 4.7 kOhm\nTolerance: 1% Deviation: 47 Ohm\n");
         row("encode", "encode 4k7 --tolerance 1%", 0, "yellow, violet, black, brown, brown\n");
+        row("decode names the other end's reading", "decode brown black black red brown", 0,
+            "Nominal: 10 kOhm\nTolerance: 1% Deviation: 100 Ohm\nRange: 9.9 kOhm to 10.1 kOhm\n"
+            "E96 value\nRead from the other end it is 120 Ohm 1%");
+        row("encode names the nearest preferred values", "encode 5k", 0,
+            "green, black, red, gold\n5 kOhm 5%: not an E24 value. Nearest preferred values: "
+            "4.7 kOhm 5%, 5.1 kOhm 5%\n");
         row("in Russian", "decode Красный red red", 0, "Номинал: 2.2 кОм", "ru_RU.UTF-8");
         row("help", "--help", 0, "Usage:\n  bandolin ");
         row("version after a Qt option", "-platform offscreen --version", 0, "Bandolin 1.0\n");
@@ -129,7 +135,8 @@ private Q_SLOTS:
         QCOMPARE(json.value("maximum").toDouble(), 4747.0);
         QCOMPARE(json.value("colours").toArray(),
                  QJsonArray({"yellow", "violet", "black", "brown", "brown"}));
-        QVERIFY(json.value("preferred_series").isArray() && json.value("hints").isArray());
+        QCOMPARE(json.value("preferred_series").toArray(), QJsonArray({"E24"}));
+        QCOMPARE(json.value("hints").toArray(), QJsonArray({"4.7 kOhm 1%: an E24 value"}));
     }
 
     void missingLanguageFile()

@@ -1,5 +1,6 @@
 // File > Copy: the decoded marking as text and as the display's picture on the clipboard.
 
+#include "config/language_file.h"
 #include "support/form_fixture.h"
 
 #include <QAction>
@@ -88,7 +89,7 @@ private Q_SLOTS:
 
     void captionFromTheLanguageFile_data()
     {
-        QTest::addColumn<QString>("lastLine"); // null: the file ends with its help block
+        QTest::addColumn<QString>("copyLine"); // null: the file ends with its help block
         QTest::addColumn<QString>("caption");
         QTest::newRow("later line") << "Ко&пия"
                                     << "Ко&пия";
@@ -96,13 +97,15 @@ private Q_SLOTS:
     }
     void captionFromTheLanguageFile()
     {
-        QFETCH(QString, lastLine);
+        QFETCH(QString, copyLine);
         QFETCH(QString, caption);
         const QString file = QStringLiteral("\\Languages\\Русский.lng");
         QStringList lines = f->folder.readLines(file);
-        lines.removeLast();
-        if (!lastLine.isNull())
-            lines << lastLine;
+        const qsizetype later = config::laterLinesStart(lines).value();
+        if (copyLine.isNull())
+            lines.resize(later);
+        else
+            lines[later + config::CopyCaptionLine] = copyLine;
         f->folder.writeLines(file, lines);
         load();
         QCOMPARE(w()->mnuCopy->text(), caption);
