@@ -187,7 +187,7 @@ private Q_SLOTS:
     }
 
     // A marking half made, decoded or refused, with what was typed, stays through an OK that
-    // changes nothing.
+    // changes nothing; windows moved while the dialog is open stay where they were moved.
     void okKeepsTheMarkingAsItIs_data()
     {
         QTest::addColumn<int>("state");
@@ -202,17 +202,15 @@ private Q_SLOTS:
         FormFixture f;
         QVERIFY(f.load());
         main_window::Form1 *w = f.form.get();
-        const auto choose = [w](int band, int entry) {
-            w->lblPoloska_Click(band);
-            w->lblColor_Click(entry);
-        };
-        choose(0, 42); // yellow
-        choose(1, 39); // violet
+        w->show();
+        w->mnuVoltamo->trigger();
+        f.choose(0, 42); // yellow
+        f.choose(1, 39); // violet
         if (state == 0)
             QTest::keyClicks(w->txtNominal, QStringLiteral("12"));
         if (state == 1) {
-            choose(3, 13); // brown multiplier, brown tolerance
-            choose(4, 2);
+            f.choose(3, 13); // brown multiplier, brown tolerance
+            f.choose(4, 2);
             w->Command1_Click();
             QVERIFY(w->lblInfoMonitor->text().contains(QStringLiteral("Отклонение: 4.7 Ом")));
         }
@@ -224,25 +222,13 @@ private Q_SLOTS:
         }
         const std::size_t messages = f.messages.size();
         const QList<QVariant> before = screen(w);
-        QVERIFY(usePreferences(
-            f, [](options::frmOptions *d) { QTest::mouseClick(d->cmdOk, Qt::LeftButton); }));
-        QCOMPARE(f.messages.size(), messages);
-        QCOMPARE(screen(w), before);
-    }
-
-    // Positions are taken when OK is pressed.
-    void windowsMovedWhileTheDialogIsOpenStayThere()
-    {
-        FormFixture f;
-        QVERIFY(f.load());
-        main_window::Form1 *w = f.form.get();
-        w->show();
-        w->mnuVoltamo->trigger();
         QVERIFY(usePreferences(f, [w](options::frmOptions *d) {
             w->move(60, 40);
             w->voltamoWindow->move(420, 300);
             QTest::mouseClick(d->cmdOk, Qt::LeftButton);
         }));
+        QCOMPARE(f.messages.size(), messages);
+        QCOMPARE(screen(w), before);
         QCOMPARE(w->pos(), QPoint(60, 40));
         QCOMPARE(w->voltamoWindow->pos(), QPoint(420, 300));
     }

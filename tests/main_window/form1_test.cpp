@@ -171,17 +171,13 @@ private Q_SLOTS:
         editLine(f, kSettings, 35, stored);
         QVERIFY(f.load());
         main_window::Form1 *w = f.form.get();
-        const auto choose = [w](int band, int entry) {
-            w->lblPoloska_Click(band);
-            w->lblColor_Click(entry);
-        };
         w->mnuNew_Click();
         if (completed) {
             for (auto [band, entry] : {std::pair{0, 47}, {1, 32}, {3, 12}, {4, 1}})
-                choose(band, entry);
+                f.choose(band, entry);
             w->mnuNew_Click();
         }
-        choose(1, 41); // white second digit, the only band chosen
+        f.choose(1, 41); // white second digit, the only band chosen
         if (recount) {
             w->cmbPolosok->setCurrentIndex(2);
             w->cmbPolosok_Click();
