@@ -146,7 +146,8 @@ public:
     void ApplySkin(const MainWindowFiles &files);
     void WriteDefaultSettings();
     // The first start's settings file: a copy of the program folder's own when the user's
-    // folder is another one and the program folder has one, otherwise the defaults.
+    // folder is another one and the program folder, not an installation, has one; otherwise the
+    // defaults.
     void createSettings();
     void SaveSettings();
     // The 35 lines SaveSettings writes: the live state of every window.

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 class ProgramFolderTest : public QObject
@@ -39,6 +40,63 @@ private Q_SLOTS:
         QCOMPARE(common::userFolder(), folder.path());
         QVERIFY(!common::canWriteIn(QStringLiteral("/proc")));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
+    }
+
+    // Folders that must not be written although their top can be: the user's folder serves.
+    void usersFolderOfAProgramFolder_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("dataWritable");
+        QTest::newRow("an installation, root's included") << true << true;
+        QTest::newRow("its Data/ cannot be written") << false << false;
+    }
+
+    void usersFolderOfAProgramFolder()
+    {
+        QFETCH(bool, installed);
+        QFETCH(bool, dataWritable);
+        QTemporaryDir program, dataHome;
+        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+        if (installed)
+            QVERIFY(touch(common::joinPath(program.path(), common::kInstalledMark)));
+        // /proc refuses a new file even to root.
+        const QString data = program.path() + QStringLiteral("/Data");
+        QVERIFY(dataWritable ? QDir().mkdir(data) : QFile::link(QStringLiteral("/proc"), data));
+        common::setProgramFolder(program.path());
+        QCOMPARE(common::userPath(u"\\Data\\Settings.dat"),
+                 dataHome.path() + QStringLiteral("/bandolin/Data/Settings.dat"));
+        common::setProgramFolder(QString());
+        qunsetenv("XDG_DATA_HOME");
+    }
+
+    // Where the single-copy lock goes, and which runs share it.
+    void lockFile_data()
+    {
+        QTest::addColumn<QString>("runtime");
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("shared");
+        QTest::newRow("runtime folder") << "/r" << "alpha" << "/opt/a" << "/r/bandolin" << true;
+        QTest::newRow("runtime unset") << "" << "alpha" << "/opt/a" << "/u" << true;
+        QTest::newRow("runtime relative") << "run" << "alpha" << "/opt/a" << "/u" << true;
+        QTest::newRow("another program folder") << "" << "alpha" << "/opt/b" << "/u" << false;
+        QTest::newRow("another machine, shared home") << "" << "beta" << "/opt/a" << "/u" << false;
+    }
+
+    void lockFile()
+    {
+        QFETCH(QString, runtime);
+        QFETCH(QString, host);
+        QFETCH(QString, program);
+        QFETCH(QString, folder);
+        QFETCH(bool, shared);
+        const QString user = QStringLiteral("/u");
+        const QFileInfo lock(common::lockFilePath(runtime, user, host, program));
+        QCOMPARE(lock.path(), folder);
+        const QFileInfo reference(
+            common::lockFilePath({}, user, QStringLiteral("alpha"), QStringLiteral("/opt/a")));
+        QCOMPARE(lock.fileName() == reference.fileName(), shared);
     }
 
     void readOnlyProgramFolderUsesTheUsersFolder()

@@ -1,6 +1,7 @@
 // A program folder that cannot be written: the main window keeps the settings, the lock and
 // the marking files in the user's folder.
 
+#include "common/program_folder.h"
 #include "common/text_file.h"
 #include "config/settings_file.h"
 #include "support/form_fixture.h"
@@ -19,7 +20,7 @@ private Q_SLOTS:
         testing_support::FormFixture f;
         const QString user = f.folder.makeReadOnly();
         QVERIFY(f.load());
-        QVERIFY(QFile::exists(user + QStringLiteral("/Bandolin.lock")));
+        QVERIFY(QFile::exists(common::lockFilePath()));
         QString openedIn;
         ui::setFileDialogHandler([&](QWidget *, const ui::FileDialogRequest &request) {
             openedIn = request.folder;
@@ -34,19 +35,31 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(f.folder.file("\\Data\\Settings.dat")));
     }
 
-    // A settings file left in the program folder by whoever set it up starts each user's own.
-    void firstStartCopiesTheProgramFoldersSettings()
+    // A settings file left in a portable program folder by whoever set it up starts each user's
+    // own; one left in an installation (by root's first run) does not.
+    void firstStartOfANewUser_data()
     {
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("portable folder: its settings") << false;
+        QTest::newRow("installation: the defaults") << true;
+    }
+
+    void firstStartOfANewUser()
+    {
+        QFETCH(bool, installed);
         testing_support::FormFixture f;
         QVERIFY(f.load());
         f.close();
         QStringList delivered = f.folder.readLines("\\Data\\Settings.dat");
         delivered[2] = QStringLiteral("Dark.she");
         f.folder.writeLines("\\Data\\Settings.dat", delivered);
+        if (installed)
+            f.folder.writeLines(common::kInstalledMark.toString(), {});
         const QString user = f.folder.makeReadOnly();
         QVERIFY(f.load());
-        QCOMPARE(f.form->settings.SkinName, QStringLiteral("Dark.she"));
-        QCOMPARE(common::readTextLines(user + QStringLiteral("/Data/Settings.dat")), delivered);
+        QCOMPARE(f.form->settings.SkinName == QStringLiteral("Dark.she"), !installed);
+        QCOMPARE(common::readTextLines(user + QStringLiteral("/Data/Settings.dat")) == delivered,
+                 !installed);
     }
 };
 
