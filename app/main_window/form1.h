@@ -192,6 +192,9 @@ private:
     // the encoder to rebuild the band labels and the display.
     void restoreMarking(const marking_files::Marking &restored);
     void colourMenuBar();
+    // Shows in each palette the entries the colour-code tables offer, and only those take part
+    // in its keyboard order.
+    void offerPaletteEntries();
     void setNotChosen(int position);
     // Caption and colours of a band label; its name for assistive technology follows them.
     void showBand(int position, const QString &caption, const QColor &background,

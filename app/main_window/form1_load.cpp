@@ -102,6 +102,7 @@ void Form1::applyMainWindowFiles(const MainWindowFiles &files)
     applySettings(files);
     ApplySkin(files);
     tables = files.tables;
+    offerPaletteEntries();
     setTextColour(lblMonitor, colour(skin.LabelColours[4]));
     setTextColour(lblInfoMonitor, colour(skin.LabelColours[3]));
     setBackgroundColour(cmbDopusk, colour(skin.ComboBoxColours[0]));
