@@ -313,6 +313,23 @@ private Q_SLOTS:
         QVERIFY(f->messages.empty());
     }
 
+    // Dark.she's display is dark around the resistor too, and Save As writes it so.
+    void darkDisplaySavedAsShown()
+    {
+        QStringList settings = f->folder.readLines(QStringLiteral("\\Data\\Settings.dat"));
+        settings[2] = QStringLiteral("Dark.she");
+        f->folder.writeLines(QStringLiteral("\\Data\\Settings.dat"), settings);
+        QVERIFY(w()->ReIn());
+        encode(4, QStringLiteral("4.7"), QStringLiteral("кОм"), QStringLiteral("5%"));
+        dialogs->answers.push_back(programFile(QStringLiteral("dark")));
+        w()->mnuSaveAs->trigger();
+        const QImage saved(programFile(QStringLiteral("dark.bmp")));
+        const QColor dark = w()->picMonitor->background();
+        QCOMPARE(dark, QColor(0x15, 0x1A, 0x21));
+        for (const QPoint at : {QPoint(1, 1), QPoint(17, 62)}) // the display's corner, the body's
+            QCOMPARE(saved.pixelColor(at), dark);
+    }
+
     void unwritablePlaceGivesAMessage()
     {
         encode(4, QStringLiteral("4.7"), QStringLiteral("кОм"), QStringLiteral("5%"));
