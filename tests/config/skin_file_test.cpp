@@ -27,6 +27,10 @@ bool isTextLine(int line)
 }
 
 constexpr int kFigureLine = 465;
+QString defaultSkin()
+{
+    return testing_support::sourceFolder() + QStringLiteral("/data/Skin/Default.she");
+}
 // The label line of lblColor(48)'s place in the synthetic skin with two figures.
 constexpr int kThirdDigitBlackLine = kFigureLine + 5 * 2 + 1;
 
@@ -391,6 +395,19 @@ class SkinFileTest : public QObject
         return path;
     }
 
+    // Default.she as it was before the third-digit palette offered black.
+    QStringList oldDefaultSkin()
+    {
+        QStringList old = common::readTextLines(defaultSkin());
+        old.resize(old.size() - 3);
+        for (const colour_code::PaletteEntry &e : colour_code::PaletteEntries(2).subspan(1)) {
+            QString &top = old[111 + 2 * e.lblColor - 1];
+            top = QString::number(top.toInt() - 240);
+        }
+        old[105 - 1] = QString::number(old[105 - 1].toInt() - 240); // picPallete3 height
+        return old;
+    }
+
     // The synthetic skin with one line replaced.
     QString skinWith(int line, const QString &text)
     {
@@ -643,22 +660,60 @@ private Q_SLOTS:
     // and the delivered layout comes out as the skin that places it itself.
     void skinWithoutThirdDigitBlackStillLoads()
     {
-        using namespace colour_code;
-        const QString delivered = testing_support::sourceFolder() + QStringLiteral("/data/Skin/Default.she");
-        const config::MainWindowSkin current = config::readMainWindowSkin(delivered);
+        const config::MainWindowSkin current = config::readMainWindowSkin(defaultSkin());
         QVERIFY(current.thirdDigitBlackPlaced);
-
-        QStringList old = common::readTextLines(delivered);
-        old.resize(old.size() - 3);
-        for (const PaletteEntry &e : PaletteEntries(ThirdDigitBand).subspan(1)) {
-            QString &top = old[111 + 2 * e.lblColor - 1];
-            top = QString::number(top.toInt() - 240);
-        }
-        old[105 - 1] = QString::number(old[105 - 1].toInt() - 240); // picPallete3 height
-        config::MainWindowSkin upgraded = config::readMainWindowSkin(writeSkin(old));
+        config::MainWindowSkin upgraded = config::readMainWindowSkin(writeSkin(oldDefaultSkin()));
         QVERIFY(!upgraded.thirdDigitBlackPlaced);
         upgraded.thirdDigitBlackPlaced = true;
         QVERIFY(upgraded == current);
+    }
+
+    // Old layouts that the derived place of the third-digit black must fit. Default.she before
+    // the black (its third-digit palette from row 0, 240 twips apart from top 120, 2415 high),
+    // changed by "line=value" edits, or "blank tail" for three blank lines at its end.
+    void thirdDigitBlackInOldLayouts_data()
+    {
+        QTest::addColumn<QStringList>("edits");
+        QTest::addColumn<int>("entry"); // lblColor whose top is checked
+        QTest::addColumn<float>("top");
+        QTest::addColumn<float>("height"); // of the third-digit palette
+        const auto top = [](int lblColor, int value) {
+            return QStringLiteral("%1=%2").arg(111 + 2 * lblColor).arg(value);
+        };
+        QStringList halfRowDown;
+        for (const colour_code::PaletteEntry &e : colour_code::PaletteEntries(2).subspan(1))
+            halfRowDown << top(e.lblColor, 240 + 240 * (e.row - 1));
+        QTest::newRow("file ends in blank lines")
+            << QStringList{"blank tail"} << 48 << 120.f << 2655.f;
+        QTest::newRow("second-digit black and brown side by side")
+            << QStringList{top(35, 120), QStringLiteral("%1=1560").arg(110 + 2 * 35)} << 26 << 360.f
+            << 2655.f;
+        QTest::newRow("palette starts half a row down") << halfRowDown << 26 << 360.f << 2655.f;
+        QTest::newRow("entries above black stay")
+            << QStringList{top(32, 600)} << 26 << 120.f << 2655.f;
+        QTest::newRow("entries from black down move")
+            << QStringList{top(32, 600)} << 21 << 1080.f << 2655.f;
+        QTest::newRow("palette taller than needed")
+            << QStringList{"105=5000"} << 20 << 2280.f << 5000.f;
+    }
+
+    void thirdDigitBlackInOldLayouts()
+    {
+        QFETCH(QStringList, edits);
+        QFETCH(int, entry);
+        QFETCH(float, top);
+        QFETCH(float, height);
+        QStringList skin = oldDefaultSkin();
+        for (const QString &edit : edits) {
+            if (edit == QLatin1String("blank tail"))
+                skin << QString() << QString() << QString();
+            else
+                skin[edit.section(u'=', 0, 0).toInt() - 1] = edit.section(u'=', 1);
+        }
+        const config::MainWindowSkin read = config::readMainWindowSkin(writeSkin(skin));
+        QVERIFY(!read.thirdDigitBlackPlaced);
+        QCOMPARE(read.lblColor[std::size_t(entry)].top, top);
+        QCOMPARE(read.picPalleteSizes[2].height, height);
     }
 
     void nothingPictureIsKeptAsWritten()
