@@ -574,6 +574,63 @@ QImage placement()
     return image;
 }
 
+// ----- reading help: which end is first, and a colour taken for its neighbour -----
+
+QImage readingHelp()
+{
+    const QSize size(600, 260);
+    QImage image = card(size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setPen(QPen(kCardEdge, 1));
+    p.drawLine(QPointF(300, 18), QPointF(300, size.height() - 18));
+    // A value and whether its series has it: a green tick or a red cross.
+    const auto verdict = [&](double cx, double baseline, const QString &value, bool preferred,
+                             const QString &series) {
+        const QString mark = (preferred ? QStringLiteral("  ✓ ") : QStringLiteral("  ✗ ")) + series;
+        p.setFont(sans(18, QFont::Bold));
+        const QFontMetricsF fm(p.font());
+        const double left = cx - fm.horizontalAdvance(value + mark) / 2;
+        p.setPen(kInk);
+        p.drawText(QPointF(left, baseline), value);
+        p.setPen(preferred ? QColor(0x2E, 0x7D, 0x32) : QColor(0xC6, 0x28, 0x28));
+        p.drawText(QPointF(left + fm.horizontalAdvance(value), baseline), mark);
+    };
+    const double k = 0.84;
+
+    // The first band sits nearer a lead, the tolerance band stands apart: read one way the
+    // marking is 10 kOhm, the other way 120 Ohm.
+    {
+        const QPointF origin(150 - 155 * k, 14);
+        const QList<BandPlace> bands = fiveBands(Brown, Black, Black, Red, Brown);
+        p.drawImage(0, 0, resistor(size, k, origin, bands));
+        const double below = origin.y() + 86 * k + 4;
+        drawNumber(p, QPointF(bandCentre(bands[0], k, origin), below + 14), 1);
+        const double gapFrom = origin.x() + 168 * k + 2, gapTo = origin.x() + 190 * k - 2;
+        p.setPen(QPen(kHighlight, 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawPolyline(QPolygonF({QPointF(gapFrom, below), QPointF(gapFrom, below + 6),
+                                  QPointF(gapTo, below + 6), QPointF(gapTo, below)}));
+        drawArrow(p, QPointF(50, 136), QPointF(250, 136), kAccent, 2.5);
+        verdict(150, 166, QStringLiteral("10 kΩ ± 1 %"), true, QStringLiteral("E96"));
+        drawArrow(p, QPointF(250, 196), QPointF(50, 196), kSoftInk, 2.5);
+        drawNumber(p, QPointF(30, 196), 2);
+        verdict(150, 226, QStringLiteral("120 Ω ± 1 %"), true, QStringLiteral("E24"));
+    }
+    // A brown taken for black's neighbour gives a value that no maker sells.
+    {
+        const QPointF origin(450 - 155 * k, 14);
+        p.drawImage(0, 0, resistor(size, k, origin, fourBands(Orange, Brown, Red, Gold)));
+        verdict(450, 136, QStringLiteral("3.1 kΩ ± 5 %"), false, QStringLiteral("E24"));
+        drawNumber(p, QPointF(376, 172), 3);
+        drawSwatch(p, QRectF(404, 160, 34, 24), Brown);
+        drawArrow(p, QPointF(446, 172), QPointF(482, 172), kAccent, 2.5);
+        drawSwatch(p, QRectF(490, 160, 34, 24), Black);
+        verdict(450, 226, QStringLiteral("3 kΩ ± 5 %"), true, QStringLiteral("E24"));
+    }
+    return image;
+}
+
 } // namespace
 
 std::vector<ManualPicture> manualPictures()
@@ -585,6 +642,7 @@ std::vector<ManualPicture> manualPictures()
         {QStringLiteral("ManualConnections.png"), connections()},
         {QStringLiteral("ManualLaw.png"), ohmsLaw()},
         {QStringLiteral("ManualPlacement.png"), placement()},
+        {QStringLiteral("ManualReadingHelp.png"), readingHelp()},
     };
 }
 

@@ -27,6 +27,32 @@ double digitsValue(const ColourTables &tables, const BandCodeArray &codes, int d
 
 } // namespace
 
+UnitValue ChooseUnit(double ohms)
+{
+    UnitValue result{ohms, 0};
+    for (int step = 0; step < 4 && result.value / 1000 >= 1; ++step) {
+        result.value /= 1000;
+        ++result.unitIndex;
+    }
+    return result;
+}
+
+QString NominalValueText(double ohms, const QStringList &unitNames)
+{
+    const UnitValue inUnit = ChooseUnit(ohms);
+    return common::plainNumberText(inUnit.value) + QLatin1Char(' ') +
+           unitNames.value(inUnit.unitIndex);
+}
+
+QString NominalInputText(double value)
+{
+    // The encoder's input always takes a decimal point, whatever the regional separator.
+    QString text = common::regionalNumberText(value);
+    text.replace(QLocale().decimalPoint(), QStringLiteral("."));
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    return text;
+}
+
 DecodedMarking DecodeMarking(int bandCount, const BandCodeArray &codes, const ColourTables &tables,
                              const QStringList &unitNames, float previousTolerance,
                              const QString &previousDeviationText)
@@ -51,18 +77,12 @@ DecodedMarking DecodeMarking(int bandCount, const BandCodeArray &codes, const Co
         result.drawing = MarkingDrawing{5, codes};
     }
 
-    int k = 0;
-    for (int step = 0; step < 4 && value / 1000 >= 1; ++step) {
-        value /= 1000;
-        ++k;
-    }
+    const UnitValue inUnit = ChooseUnit(value);
+    value = inUnit.value;
+    const int k = inUnit.unitIndex;
     result.value = value;
     result.unitIndex = k;
-
-    // The encoder's input always takes a decimal point, whatever the regional separator.
-    result.nominalText = common::regionalNumberText(value);
-    result.nominalText.replace(QLocale().decimalPoint(), QStringLiteral("."));
-    result.nominalText.replace(QLatin1Char(','), QLatin1Char('.'));
+    result.nominalText = NominalInputText(value);
 
     // The deviation goes to a smaller unit while it is below 1, but never below ohms.
     float deviation = common::toSingle(double(result.tolerance) * value / 100);

@@ -27,6 +27,21 @@ struct DecodedMarking
     std::optional<MarkingDrawing> drawing; // none for a band count other than 3, 4, 5
 };
 
+// A value in ohms in the unit the display chooses: divided by 1000 while it stays at least 1,
+// at most four times, so the unit index (LangTexts 0..4) is 0 to 4.
+struct UnitValue {
+    double value = 0;
+    int unitIndex = 0;
+};
+UnitValue ChooseUnit(double ohms);
+
+// A nominal in ohms as the display writes it: plain number text of the value in its unit, a
+// blank and the unit name (" 4.7 кОм").
+QString NominalValueText(double ohms, const QStringList &unitNames);
+
+// A value in its unit as txtNominal takes it: regional number text with a "." as decimal point.
+QString NominalInputText(double value);
+
 // Decodes a marking. unitNames are the unit names LangTexts 0..4 (a longer list such as all of
 // LangTexts may be passed). previousTolerance and previousDeviationText are the members'
 // values before the call; they come back unchanged where the computation keeps them.

@@ -4,6 +4,9 @@
 #include "common/numbers.h"
 #include "common/program_folder.h"
 #include "common/text_file.h"
+#include "config/reading_help_texts.h"
+
+#include <QFileInfo>
 
 namespace config
 {
@@ -97,6 +100,11 @@ MainWindowTexts parseMainWindowTexts(const QString &path, const QStringList &lin
     readInto(reader, t.ControlCaptions);
     for (int i = 5; i < 16; ++i)
         t.LangTexts[i] = reader.readLine();
+    // A language file is named after its language, as the settings keep it.
+    t.ReadingHint =
+        readingHintTexts(lines, QFileInfo(path).completeBaseName(),
+                         {t.ControlCaptions[2], t.ControlCaptions[3], t.ControlCaptions[4],
+                          t.ControlCaptions[5], t.ControlCaptions[6]});
     return t;
 }
 

@@ -5,6 +5,8 @@
 // reader needs the file only up to its last line, and a file that ends earlier throws
 // common::Failure naming the file and the first missing line.
 
+#include "colour_code/reading_help.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -16,7 +18,7 @@ namespace config
 // Languages/<lang>.lng, the user's own before the program folder's.
 QString languageFilePath(const QString &lang);
 
-// The main window's texts: lines 4-34, 36-37 and 80-102.
+// The main window's texts: lines 4-34, 36-37, 80-102 and the reading help's later lines.
 struct MainWindowTexts {
     // 4-13: mnuFile, mnuNew, mnuOpen, mnuSaveAs, mnuPreferences, mnuExit, mnuUtils, mnuHelp,
     // mnuManual, mnuAbout.
@@ -30,6 +32,9 @@ struct MainWindowTexts {
     QString LangPos1;                      // 37: centred placement
     // 80-91: Label1, Label2, lbl(0..4), Command1, Command2, Label3, Label4, Label5.
     std::array<QString, 12> ControlCaptions;
+    // The later lines from FirstReadingHintLine on, or the built-in texts of the language the
+    // file is named after (reading_help_texts.h).
+    colour_code::ReadingHintTexts ReadingHint;
 
     bool operator==(const MainWindowTexts &) const = default;
 };
@@ -108,6 +113,7 @@ struct LanguageFile {
 enum LaterLine : int {
     CopyCaptionLine = 0,      // File > Copy
     FirstReadingHintLine = 1, // the reading help's texts, from here on
+    ReadingHintLinesEnd = 10, // the first line after them
 };
 
 // Index (0-based) into lines of the first line after the help block; none when the file ends,

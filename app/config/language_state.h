@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colour_code/reading_help.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -14,6 +16,7 @@ struct LanguageState {
     QString NotChosenText;
     std::array<QString, 3> BandCountNames;
     std::array<QString, 12> ColourNames;
+    colour_code::ReadingHintTexts ReadingHint;
 };
 
 } // namespace config

@@ -314,6 +314,17 @@ void readMainBack(SkinReader &r, MainWindowSkin &s)
         s.lblColor[kThirdDigitBlack] = r.point();
     }
     placeThirdDigitBlack(s);
+    // The reading help came later still.
+    s.readingHintPlaced = s.thirdDigitBlackPlaced && r.hasValuesAfterLabel(5);
+    if (s.readingHintPlaced) {
+        r.label();
+        s.lblHint = r.sizedRect();
+        r.label();
+        s.lblHintBelow = r.rect();
+        r.label();
+        s.lblHintAbove = r.rect();
+    }
+    placeReadingHint(s);
 }
 
 LinkoraSkin readLinkora(SkinReader &r)
@@ -429,6 +440,20 @@ void placeThirdDigitBlack(MainWindowSkin &skin)
     TwipsSize &size = skin.picPalleteSizes[ThirdDigitBand];
     size.width = std::max(size.width, thirdExtent.width + std::max(0.0f, secondSize.width - secondExtent.width));
     size.height = std::max(size.height, thirdExtent.height + std::max(0.0f, secondSize.height - secondExtent.height));
+}
+
+void placeReadingHint(MainWindowSkin &skin)
+{
+    if (skin.readingHintPlaced)
+        return;
+    // Twips: a gap of 6 pixels under the display, room for six lines of text.
+    const auto left = float(skin.picMonitor.left());
+    const auto top = float(skin.picMonitor.top() + skin.picMonitor.height() + 90);
+    const auto width = float(skin.picMonitor.width());
+    skin.lblHint = {{left, top, width, 1440}, skin.Labels[2].fontSize};
+    const TwipsSize choice{2250, 390};
+    skin.lblHintBelow = {left, top + 345, choice.width, choice.height};
+    skin.lblHintAbove = {left + choice.width + 120, top + 345, choice.width, choice.height};
 }
 
 std::optional<bool> boldFlag(QStringView text)

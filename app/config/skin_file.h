@@ -15,7 +15,8 @@
 // Readers:
 //  - readMainWindowSkin: lines 1-287 and 430 to the end; lines 288-429 are skipped unread, so
 //    a skin whose tool sections are empty still serves the main window. A skin without the
-//    place of lblColor(48) after its figures gets one from placeThirdDigitBlack.
+//    place of lblColor(48) after its figures gets one from placeThirdDigitBlack, and one without
+//    the reading help's places after it gets them from placeReadingHint.
 //  - readLinkoraSkin: lines 289-365 only; the file need not go beyond line 365.
 //  - readVoltamoSkin: lines 367-428 only; the file need not go beyond line 428.
 //  - readSkinFile: all three sections from one reading of the file.
@@ -166,6 +167,12 @@ struct MainWindowSkin {
     std::vector<DecorativeRectangle> rectangles; // 465: n (a count below 0 draws none), 466...
     // The skin places lblColor(48) itself: a label line and its left and top after the figures.
     bool thirdDigitBlackPlaced = false;
+    // After lblColor(48), each after a label line: the reading help lblHint (L,T,W,H, font size)
+    // and its neighbour choices lblHintBelow and lblHintAbove (L,T,W,H each).
+    SizedRect lblHint;
+    TwipsRect lblHintBelow, lblHintAbove;
+    // The skin places the reading help itself; otherwise placeReadingHint does.
+    bool readingHintPlaced = false;
 
     bool operator==(const MainWindowSkin &) const = default;
 };
@@ -233,6 +240,11 @@ constexpr float kPaletteRowPitch = 240;
 // third-digit entries at and below it move down by that palette's row pitch (at least
 // kPaletteRowPitch) where they would overlap, and the palette grows to hold them all. Does nothing when the skin places it.
 void placeThirdDigitBlack(MainWindowSkin &skin);
+
+// A skin without the reading help's lines shows it below the display, as wide as the display,
+// in the labels' font size (Label3's), with the neighbour choices on its second line. Does
+// nothing when the skin places it.
+void placeReadingHint(MainWindowSkin &skin);
 
 // A bold flag: "True" or "False" in any letter case, or a number (0 false, anything else
 // true); blanks around it are ignored. No value for anything else.

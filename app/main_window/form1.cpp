@@ -182,6 +182,7 @@ void Form1::createControls()
     cmbDopusk->addItems(colour_code::ToleranceItems());
     Command2 = makeButton("Command2", QStringLiteral("Кодировать"), {656, 220, 232, 32});
     connect(Command2, &QPushButton::clicked, this, [this] { guarded([this] { Command2_Click(); }); });
+    createReadingHint();
 
     // The palettes, above everything else, hidden until a band label opens one.
     const QSize paletteSizes[5] = {{113, 161}, {113, 177}, {113, 177}, {113, 209}, {209, 81}};
@@ -221,8 +222,9 @@ void Form1::createControls()
     }
     // The band labels in use are always in index order, so the hidden ones simply drop out.
     const std::vector<QWidget *> keyboardOrder = {
-        cmbPolosok, lblPoloska[0], lblPoloska[1],     lblPoloska[2], lblPoloska[3], lblPoloska[4],
-        Command1,   txtNominal,    cmbEdinIzmereniya, cmbDopusk,     Command2};
+        cmbPolosok,    lblPoloska[0], lblPoloska[1], lblPoloska[2],     lblPoloska[3],
+        lblPoloska[4], Command1,      txtNominal,    cmbEdinIzmereniya, cmbDopusk,
+        Command2,      lblHintBelow,  lblHintAbove};
     for (std::size_t i = 1; i < keyboardOrder.size(); ++i)
         setTabOrder(keyboardOrder[i - 1], keyboardOrder[i]);
     // Where a platform names a list by the label beside it, the buddy is that label.

@@ -2,6 +2,7 @@
 
 #include "colour_code/colour_tables.h"
 #include "colour_code/marking_state.h"
+#include "colour_code/reading_help.h"
 #include "config/global_settings.h"
 #include "config/language_file.h"
 #include "config/language_state.h"
@@ -100,6 +101,9 @@ public:
     ResistorDisplay *picMonitor = nullptr;
     QLabel *lblInfoMonitor = nullptr;
     QLabel *lblMonitor = nullptr;
+    // The reading help below the display, and the nearest preferred values an encoding offers.
+    QLabel *lblHint = nullptr;
+    ClickLabel *lblHintBelow = nullptr, *lblHintAbove = nullptr;
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
 
@@ -139,8 +143,15 @@ public:
     void SetBand(int position, quint8 code);
     void DrawMarking(int bandCount, const std::array<quint8, 5> &codes);
     QString DecodeMarking(int bandCount, const std::array<quint8, 5> &codes);
-    void EncodeNominal(const QString &bandWord, const QString &unitWord, float nominal,
+    // True when the bands took the colours of the nominal.
+    bool EncodeNominal(const QString &bandWord, const QString &unitWord, float nominal,
                        const QString &toleranceItem);
+    // Computes and shows the reading help again from what it was last asked for (the decoded
+    // marking or the encoded value) in the texts of the language in use.
+    void ShowReadingHint();
+    // The neighbour choices: the value goes into txtNominal with its unit and is encoded.
+    void lblHintBelow_Click();
+    void lblHintAbove_Click();
     // Applies the texts read from the language file of that name.
     void LoadLanguage(const QString &name, const config::MainWindowTexts &texts);
     void ApplySkin(const MainWindowFiles &files);
@@ -210,6 +221,16 @@ private:
     void failEncoding();
     int unitWordIndex(const QString &word) const;
     void showDisplayTexts(const QString &caption);
+    // Reads the encoder's inputs and encodes them; true when the bands took their colours.
+    bool encodeInputs();
+    // In form1_reading_help.cpp.
+    void createReadingHint();
+    void placeReadingHint();
+    void setReadingHint(const colour_code::ReadingHintRequest &request);
+    void showDecodedHint();
+    void showEncodedHint(const QString &bandWord, const QString &unitWord,
+                         const QString &toleranceItem);
+    void chooseNeighbour(const std::optional<colour_code::NeighbourChoice> &choice);
     QPoint bandPlace(int place) const;
     void paintBandPicture(bool firstBand, quint8 code, int place);
     void selectBandCount(int index);
@@ -223,6 +244,8 @@ private:
     std::unique_ptr<QLockFile> m_lock;
     QPointer<connection_calc::frmLinkor> m_linkora; // deleted when it closes
     bool m_inNominalChange = false;
+    colour_code::ReadingHintRequest m_hintRequest;
+    std::optional<colour_code::ReadingHint> m_hint;
     // Save As is enabled by a decoding, an encoding or an opened marking, and disabled by a
     // change of the band count.
     bool m_saveAsWanted = false;

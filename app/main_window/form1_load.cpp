@@ -108,8 +108,9 @@ void Form1::applyMainWindowFiles(const MainWindowFiles &files)
     setBackgroundColour(cmbDopusk, colour(skin.ComboBoxColours[0]));
     cmbPolosok_Click();
     mnuManual->setEnabled(QFileInfo(helpProgramPath()).isExecutable());
-    if (restoreLastResistor())
-        Command2_Click();
+    // A refused encoding resets the display, and with it the hint.
+    if (restoreLastResistor() && encodeInputs())
+        showDecodedHint();
     colourMenuBar();
     if (!LoadedFlag)
         cmbPolosok->setFocus(Qt::OtherFocusReason); // where the window opens
@@ -175,6 +176,7 @@ void Form1::LoadLanguage(const QString &name, const MainWindowTexts &t)
     }
 
     texts.ColourNames = t.ColourNames;
+    texts.ReadingHint = t.ReadingHint;
     for (int i = 0; i < colour_code::kLblColorCount; ++i)
         lblColor[i]->setText(texts.ColourNames[colour_code::LblColorCode(i)]);
 
@@ -290,6 +292,7 @@ void Form1::ApplySkin(const MainWindowFiles &files)
         figures.push_back({QRect(a, b).normalized(), colour(r.colour)});
     }
     m_surface->setFigures(std::move(figures), s.lineWidth);
+    placeReadingHint();
     for (PalettePanel *palette : picPallete)
         palette->raise();
 }

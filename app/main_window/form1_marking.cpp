@@ -45,6 +45,7 @@ void Form1::ResetPicture()
 {
     picMonitor->clear();
     lblInfoMonitor->setText(QStringLiteral("Bandolin"));
+    setReadingHint({});
     picMonitor->paintPicture(common::programPath(QStringLiteral("\\Data\\") + PictureName + QStringLiteral(".bmp")),
                              {common::twipsToPixels(skin.BodyPlace.x()), common::twipsToPixels(skin.BodyPlace.y())});
 }
@@ -93,6 +94,7 @@ void Form1::Command1_Click()
     selectToleranceItem(marking.Tolerance);
     marking.DeviationText.clear();
     setSaveAsWanted(true);
+    showDecodedHint();
 }
 
 void Form1::selectToleranceItem(float tolerance)
@@ -112,7 +114,7 @@ void Form1::failEncoding()
     ResetPicture();
 }
 
-void Form1::EncodeNominal(const QString &bandWord, const QString &unitWord, float nominal,
+bool Form1::EncodeNominal(const QString &bandWord, const QString &unitWord, float nominal,
                           const QString &toleranceItem)
 {
     const colour_code::EncodedMarking encoded =
@@ -122,26 +124,38 @@ void Form1::EncodeNominal(const QString &bandWord, const QString &unitWord, floa
     // it encoded this value: report it like an implausible five-band value.
     if (encoded.plausibilityFailed || !encoded.unmatchedPositions.empty()) {
         failEncoding();
-        return;
+        return false;
     }
     for (const colour_code::BandAssignment &a : encoded.assignments) {
         SetBand(a.bandPosition, a.code);
         showBand(a.bandPosition, texts.ColourNames[a.code], colour_code::CodeToColour(a.code),
                  common::colourFromValue(tables.CodeTextColours[a.code]));
     }
+    return !encoded.assignments.empty();
 }
 
-void Form1::Command2_Click()
+bool Form1::encodeInputs()
 {
     const QString unitWord = cmbEdinIzmereniya->currentText();
     const QString toleranceItem = cmbDopusk->currentText();
     const float nominal = common::toSingle(common::leadingNumber(txtNominal->text()));
-    EncodeNominal(cmbPolosok->currentText(), unitWord, nominal, toleranceItem);
+    const bool coloured =
+        EncodeNominal(cmbPolosok->currentText(), unitWord, nominal, toleranceItem);
     const colour_code::ResultTexts result =
         colour_code::EncodeResultTexts(texts.LangTexts, txtNominal->text(), unitWord, toleranceItem);
     marking.ResultLine = result.resultLine;
     lblInfoMonitor->setText(result.caption);
     setSaveAsWanted(true);
+    return coloured;
+}
+
+void Form1::Command2_Click()
+{
+    const QString bandWord = cmbPolosok->currentText();
+    const QString unitWord = cmbEdinIzmereniya->currentText();
+    const QString toleranceItem = cmbDopusk->currentText();
+    if (encodeInputs())
+        showEncodedHint(bandWord, unitWord, toleranceItem);
 }
 
 void Form1::Timer2_Timer()

@@ -67,8 +67,10 @@ void Form1::mnuOpen_Click()
     lblInfoMonitor->setVisible(true);
     restoreMarking(*opened);
     // The encoder rebuilds the band labels, the picture and the texts from the restored inputs.
-    Command2_Click();
+    const bool coloured = encodeInputs();
     setSaveAsWanted(true);
+    if (coloured)
+        showDecodedHint();
 }
 
 void Form1::mnuSaveAs_Click()

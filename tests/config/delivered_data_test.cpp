@@ -86,6 +86,7 @@ private Q_SLOTS:
         QVERIFY(main.thirdDigitBlackPlaced);
         QCOMPARE(main.lblColor[48], main.lblColor[32]);
         QCOMPARE(main.picPalleteSizes[2], main.picPalleteSizes[1]);
+        QVERIFY(main.readingHintPlaced);
         QVERIFY(!main.GeneralFont.isEmpty());
         QVERIFY(main.ConnectFormW > 0 && main.ConnectFormH > 0);
         QVERIFY(main.OmFormW > 0 && main.OmFormH > 0);
@@ -100,7 +101,7 @@ private Q_SLOTS:
         QCOMPARE(main.PictureSetCode, QStringLiteral("1"));
         QCOMPARE(main.GeneralFont, QStringLiteral("DejaVu Sans"));
         QCOMPARE(main.GlobalPicture, QStringLiteral("Nothing"));
-        QCOMPARE(main.windowSize, QSize(13500, 7800));
+        QCOMPARE(main.windowSize, QSize(13500, 9210));
         QCOMPARE(main.BandOffsets[0], QPoint(68 * 15, 14 * 15));
         QCOMPARE(main.BandOffsets[4], QPoint(190 * 15, 24 * 15));
         QCOMPARE(main.RequiredFiles[0], QStringLiteral("\\Data\\Resistor.bmp"));
@@ -108,7 +109,7 @@ private Q_SLOTS:
         QCOMPARE(main.ConnectFormW, 480.0f * 15);
         QCOMPARE(main.OmFormH, 264.0f * 15);
         QCOMPARE(main.lineWidth, 1);
-        QCOMPARE(int(main.rectangles.size()), 3);
+        QCOMPARE(int(main.rectangles.size()), 4);
         QCOMPARE(skin.linkora.cmdCalc.bold, true);
         QCOMPARE(skin.linkora.cmdAdd.bold, false);
         QCOMPARE(skin.voltamo.lblU.bold, true);

@@ -249,6 +249,32 @@ private Q_SLOTS:
         QCOMPARE(config::laterLinesStart(lines).has_value(), cut < 2);
         QVERIFY(!config::laterLine(lines, 1));
     }
+
+    // The reading help's texts after File > Copy, or the built-in ones of the file's language.
+    void readingHintTexts_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("later");
+        QTest::addColumn<QString>("preferred");
+        const QStringList all = {"copy", "T",    "P %1",     "N %1",    "O %1",
+                                 "A",    "E %1", "%4%3%2%1", "Y %1 %2", "X %1 %2"};
+        QTest::newRow("from the file") << "English" << all << "P %1";
+        QTest::newRow("a line without its mark")
+            << "English" << all.mid(0, 2) + QStringList{"P"} + all.mid(3) << "%1 value";
+        QTest::newRow("none: Russian") << "Русский" << QStringList{"copy"} << "Значение ряда %1";
+    }
+
+    void readingHintTexts()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, later);
+        QFETCH(QString, preferred);
+        const QStringList lines =
+            numberedLines() + QStringList{"0", "Caption", "1", "Topic", "1", "t1"} + later;
+        const auto texts =
+            config::parseMainWindowTexts("/x/" + language + ".lng", lines).ReadingHint;
+        QCOMPARE(texts.preferred, preferred);
+    }
 };
 
 QTEST_GUILESS_MAIN(LanguageFileTest)

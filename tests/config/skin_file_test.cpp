@@ -16,6 +16,9 @@ using config::SkinFile;
 namespace
 {
 
+// The reading help's lines at the end of a delivered skin: three label lines and 13 values.
+constexpr int kReadingHintLines = 16;
+
 // Lines that hold bold flags; the synthetic skin gives odd lines True, even lines False.
 const std::set<int> kBoldLines = {259, 266, 273, 280, 287, 297, 304, 311, 318, 331, 338, 344,
                                   351, 358, 365, 376, 381, 386, 393, 400, 407, 414, 421, 428};
@@ -399,7 +402,7 @@ class SkinFileTest : public QObject
     QStringList oldDefaultSkin()
     {
         QStringList old = common::readTextLines(defaultSkin());
-        old.resize(old.size() - 3);
+        old.resize(old.size() - 3 - kReadingHintLines);
         for (const colour_code::PaletteEntry &e : colour_code::PaletteEntries(2).subspan(1)) {
             QString &top = old[111 + 2 * e.lblColor - 1];
             top = QString::number(top.toInt() - 240);
@@ -665,6 +668,10 @@ private Q_SLOTS:
         config::MainWindowSkin upgraded = config::readMainWindowSkin(writeSkin(oldDefaultSkin()));
         QVERIFY(!upgraded.thirdDigitBlackPlaced);
         upgraded.thirdDigitBlackPlaced = true;
+        upgraded.lblHint = current.lblHint;
+        upgraded.lblHintBelow = current.lblHintBelow;
+        upgraded.lblHintAbove = current.lblHintAbove;
+        upgraded.readingHintPlaced = true;
         QVERIFY(upgraded == current);
     }
 

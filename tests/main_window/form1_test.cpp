@@ -72,7 +72,7 @@ private Q_SLOTS:
         QVERIFY(!w->saveAsWanted());
         QVERIFY(f.displayShows(QStringLiteral("\\Data\\Resistor.bmp"), {15, 60}));
         // The skin applied: size, title picture, menu captions.
-        QCOMPARE(w->size(), QSize(900, 520));
+        QCOMPARE(w->size(), QSize(900, 614));
         QVERIFY(!w->picMarkTitle->pixmap().isNull());
         QCOMPARE(w->mnuFile->title(), QStringLiteral("&Файл"));
         QVERIFY(w->Timer1->isActive() && w->Timer2->isActive());

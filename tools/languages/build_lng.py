@@ -38,6 +38,7 @@ PICTURES = {
     r"\Data\ManualConnections.png",
     r"\Data\ManualLaw.png",
     r"\Data\ManualPlacement.png",
+    r"\Data\ManualReadingHelp.png",
     r"\Data\ManualWindowRu.png",
     r"\Data\ManualWindowEn.png",
     r"\Data\ManualPaletteRu.png",
@@ -47,7 +48,20 @@ PICTURES = {
 FIXED_LINES = 102  # everything before the about count
 # Lines after the help block, in their order (config::LaterLine in the program). Texts added to
 # the format later go there, so that every earlier line keeps its number.
-LATER_LINES = ["File > Copy caption"]
+# Each name is followed by the marks %1, %2... that its text must hold (the program fills them
+# in, and takes its built-in text for a line without them).
+LATER_LINES = [
+    ("File > Copy caption", 0),
+    ("reading help: name", 0),
+    ("reading help: preferred (series)", 1),
+    ("reading help: not preferred (series)", 1),
+    ("reading help: other end, preferred (value)", 1),
+    ("reading help: how to tell the ends apart", 0),
+    ("reading help: other end as a candidate (value)", 1),
+    ("reading help: look-alike (value, band, new colour, colour read)", 4),
+    ("reading help: typed value preferred (value, series)", 2),
+    ("reading help: typed value not preferred (value, series)", 2),
+]
 ABOUT_COUNT_LINE = 103
 MAX_TOPICS = 15
 MARKER = "<>"
@@ -141,6 +155,10 @@ def check(lines, source):
     expect(later == len(LATER_LINES), source, n,
            f"{later} line(s) after the last topic where {len(LATER_LINES)} are expected; "
            "a count is wrong, or LATER_LINES does not list a new line")
+    for offset, (name, marks) in enumerate(LATER_LINES):
+        found = sorted(set(re.findall(r"%(\d)", line(n + offset))))
+        expect(found == [str(i) for i in range(1, marks + 1)], source, n + offset,
+               f"{name}: marks {found} where %1 to %{marks} are expected")
     return about, help_start, titles
 
 

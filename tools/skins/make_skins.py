@@ -47,7 +47,7 @@ def flag(bold):
 FONT = "DejaVu Sans"
 
 MAIN = {
-    "window": (900, 520),                       # width, height
+    "window": (900, 614),                       # width, height
     "picMonitor": (300, 72, 340, 418),          # the display
     "BodyPlace": (15, 60),                      # body picture inside the display
     "BandOrigin": (15, 60),                     # origin of the band places inside the display
@@ -72,6 +72,11 @@ MAIN = {
     "Label3": ((16, 98, 270, 18), 9, False),
     "Label4": ((656, 100, 232, 18), 9, False),
     "Label5": ((656, 158, 232, 18), 9, False),
+    # The reading help below the three sides; its neighbour choices show with the one-line
+    # hint of an encoding, so they take its second line.
+    "lblHint": (16, 506, 868, 76), "lblHint_size": 10,
+    "lblHintBelow": (16, 530, 160, 26),
+    "lblHintAbove": (184, 530, 160, 26),
 }
 
 LINKORA = {
@@ -161,6 +166,7 @@ DEFAULT = {
         (8, 66, 292, 494, "#A9B8CB"),     # decoding side
         (296, 68, 644, 494, "#A9B8CB"),   # around the display
         (648, 66, 892, 494, "#A9B8CB"),   # encoding side
+        (8, 500, 892, 588, "#A9B8CB"),    # reading help
     ],
 }
 
@@ -190,6 +196,7 @@ DARK = {
         (8, 68, 292, 494, "#4B5B72"),     # decoding side
         (296, 68, 644, 494, "#4B5B72"),   # around the display
         (648, 68, 892, 494, "#4B5B72"),   # encoding side
+        (8, 500, 892, 588, "#4B5B72"),    # reading help
     ],
 }
 
@@ -504,6 +511,13 @@ def build(skin):
     # --- entries added later ------------------------------------------------
     w.label("[Третья полоса: место чёрного цвета]")
     w.values(places[LISTED_ENTRIES], "lblColor 48 left")
+    w.label("[Подсказка: L, T, W, H, размер шрифта]")
+    w.geometry(m["lblHint"], "lblHint left")
+    w.value(m["lblHint_size"])
+    w.label("[Ближайшее меньшее значение: L, T, W, H]")
+    w.geometry(m["lblHintBelow"], "lblHintBelow left")
+    w.label("[Ближайшее большее значение: L, T, W, H]")
+    w.geometry(m["lblHintAbove"], "lblHintAbove left")
     return w
 
 
@@ -512,9 +526,13 @@ def check(skin, w):
     name = skin["file"]
     n = len(skin["rectangles"])
     after_figures = 466 + 5 * n
-    assert len(w.lines) == after_figures + 2, (name, len(w.lines))
-    assert w.labels == LABEL_LINES | {after_figures}, (name, sorted(w.labels ^ LABEL_LINES))
-    keys = dict(KEY_LINES, **{"lblColor 48 left": after_figures + 1})
+    assert len(w.lines) == after_figures + 18, (name, len(w.lines))
+    later_labels = {after_figures, after_figures + 3, after_figures + 9, after_figures + 14}
+    assert w.labels == LABEL_LINES | later_labels, (name, sorted(w.labels ^ LABEL_LINES))
+    keys = dict(KEY_LINES, **{"lblColor 48 left": after_figures + 1,
+                              "lblHint left": after_figures + 4,
+                              "lblHintBelow left": after_figures + 10,
+                              "lblHintAbove left": after_figures + 15})
     for key, line in keys.items():
         assert w.keys.get(key) == line, (name, key, w.keys.get(key), line)
     assert set(w.keys) == set(keys), (name, set(w.keys) ^ set(keys))
@@ -546,6 +564,11 @@ def check(skin, w):
     width, height = MAIN["window"]
     for x1, y1, x2, y2, _ in skin["rectangles"]:
         assert 0 <= x1 < x2 < width and 0 <= y1 < y2 < height, (name, x1, y1, x2, y2)
+    # the reading help stands on the window's surface, clear of the display and in the window
+    for key in ("lblHint", "lblHintBelow", "lblHintAbove"):
+        x, y, wd, ht = MAIN[key]
+        assert y >= MAIN["picMonitor"][1] + MAIN["picMonitor"][3], (name, key)
+        assert x + wd < width and y + ht < height, (name, key)
 
 
 def render(w):

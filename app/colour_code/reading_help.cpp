@@ -1,0 +1,303 @@
+#include "colour_code/reading_help.h"
+
+#include "colour_code/decoding.h"
+#include "colour_code/encoding.h"
+#include "colour_code/nominal_input.h"
+#include "common/numbers.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace colour_code
+{
+namespace
+{
+
+constexpr std::array<std::pair<quint8, quint8>, 10> kLookAlikes = {{
+    {Black, Brown},
+    {Brown, Red},
+    {Red, Orange},
+    {Orange, Yellow},
+    {Yellow, Gold},
+    {Green, LightBlue},
+    {LightBlue, Violet},
+    {Violet, Grey},
+    {Grey, White},
+    {Grey, Silver},
+}};
+
+// The encoder's own cmbEdinIzmereniya offers ohm to gigaohm.
+constexpr int kLargestInputUnit = 3;
+
+bool sameNumber(double a, double b)
+{
+    return std::fabs(a - b) <= 1e-9 * std::max(std::fabs(a), std::fabs(b));
+}
+
+double tableValue(const ColourTables &tables, quint8 code, int column)
+{
+    return code < kColourCount ? tables.CodeValues[code][std::size_t(column)] : kNotAllowed;
+}
+
+std::optional<HintCandidate>
+preferredCandidate(HintCandidate::Kind kind, const BandMarking &marking, const ColourTables &tables)
+{
+    const std::optional<MarkingValue> value = ValueOfMarking(marking, tables);
+    if (!value)
+        return std::nullopt;
+    const std::optional<Series> series = PreferredSeries(value->ohms, value->tolerance);
+    if (!series)
+        return std::nullopt;
+    return HintCandidate{kind, marking, value->ohms, value->tolerance, *series, std::nullopt};
+}
+
+// The preferred value as the user would type it, when the encoder turns exactly that text into
+// bands of this value; none when the band count cannot carry it.
+std::optional<NeighbourChoice> choiceOf(double ohms, int bandCount, double tolerance,
+                                        const ColourTables &tables)
+{
+    const UnitValue inUnit = ChooseUnit(ohms);
+    if (inUnit.unitIndex > kLargestInputUnit)
+        return std::nullopt;
+    const QString text = NominalInputText(inUnit.value);
+    const int bandCountIndex = bandCount - 3;
+    if (SettleNominalText(text, bandCountIndex, kInitialNominalMaxLength).text != text)
+        return std::nullopt;
+    const QString toleranceItem =
+        common::plainNumberText(common::toSingle(tolerance)).trimmed() + u'%';
+    const EncodedMarking encoded =
+        EncodeNominal(bandCountIndex, inUnit.unitIndex,
+                      common::toSingle(common::leadingNumber(text)), toleranceItem, tables);
+    if (encoded.plausibilityFailed || !encoded.unmatchedPositions.empty())
+        return std::nullopt;
+    BandMarking marking{bandCount, {}};
+    for (const BandAssignment &a : encoded.assignments)
+        marking.codes[std::size_t(a.bandPosition)] = a.code;
+    const std::optional<MarkingValue> value = ValueOfMarking(marking, tables);
+    if (!value || !sameNumber(value->ohms, ohms))
+        return std::nullopt;
+    return NeighbourChoice{ohms, text, inUnit.unitIndex};
+}
+
+// The nearest preferred value in that direction that the band count can carry, looked for
+// within two decades.
+std::optional<NeighbourChoice> nearestChoice(double ohms, int bandCount, double tolerance,
+                                             Direction direction, const ColourTables &tables)
+{
+    std::optional<double> next = ohms;
+    while ((next = NextPreferred(*next, tolerance, direction))) {
+        if (*next > ohms * 100 || *next < ohms / 100)
+            break;
+        if (auto choice = choiceOf(*next, bandCount, tolerance, tables))
+            return choice;
+    }
+    return std::nullopt;
+}
+
+QString valueText(double ohms, double tolerance, const QStringList &unitNames)
+{
+    return NominalValueText(ohms, unitNames).trimmed() + u' ' +
+           common::regionalNumberText(common::toSingle(tolerance)) + u'%';
+}
+
+} // namespace
+
+std::optional<MarkingValue> ValueOfMarking(const BandMarking &marking, const ColourTables &tables)
+{
+    const std::span<const int> used = BandPositionsUsed(marking.bandCount);
+    if (used.empty())
+        return std::nullopt;
+    const auto code = [&](int position) { return marking.codes[std::size_t(position)]; };
+    double digits = 0;
+    const int digitCount = marking.bandCount == 5 ? 3 : 2;
+    for (int position = 0; position < digitCount; ++position) {
+        const double digit = tableValue(tables, code(position), position);
+        if (digit < 0)
+            return std::nullopt;
+        digits = digits * 10 + digit;
+    }
+    const double multiplier = tableValue(tables, code(MultiplierBand), MultiplierBand);
+    const double tolerance =
+        marking.bandCount == 3 ? 20.0 : tableValue(tables, code(ToleranceBand), ToleranceBand);
+    if (!(multiplier > 0) || !(tolerance > 0) || !(digits > 0))
+        return std::nullopt;
+    return MarkingValue{digits * multiplier, tolerance};
+}
+
+std::optional<BandMarking> OtherEndReading(const BandMarking &marking, const ColourTables &tables)
+{
+    const std::span<const int> used = BandPositionsUsed(marking.bandCount);
+    BandMarking reversed = marking;
+    for (std::size_t place = 0; place < used.size(); ++place)
+        reversed.codes[std::size_t(used[place])] =
+            marking.codes[std::size_t(used[used.size() - 1 - place])];
+    if (!ValueOfMarking(reversed, tables))
+        return std::nullopt;
+    return reversed;
+}
+
+std::span<const std::pair<quint8, quint8>> LookAlikePairs()
+{
+    return kLookAlikes;
+}
+
+std::vector<quint8> LookAlikeColours(quint8 code)
+{
+    std::vector<quint8> colours;
+    for (const auto &[a, b] : kLookAlikes) {
+        if (a == code)
+            colours.push_back(b);
+        else if (b == code)
+            colours.push_back(a);
+    }
+    return colours;
+}
+
+std::vector<LookAlikeMarking> LookAlikeMarkings(const BandMarking &marking,
+                                                const ColourTables &tables)
+{
+    std::vector<LookAlikeMarking> found;
+    const std::span<const int> used = BandPositionsUsed(marking.bandCount);
+    for (std::size_t place = 0; place < used.size(); ++place) {
+        const int position = used[place];
+        const quint8 read = marking.codes[std::size_t(position)];
+        for (const quint8 other : LookAlikeColours(read)) {
+            // A colour without a value in this band's role gives a marking without a value.
+            BandMarking changed = marking;
+            changed.codes[std::size_t(position)] = other;
+            if (ValueOfMarking(changed, tables))
+                found.push_back({changed, {int(place), position, read, other}});
+        }
+    }
+    return found;
+}
+
+std::optional<ReadingHint> DecodedReadingHint(const BandMarking &marking,
+                                              const ColourTables &tables)
+{
+    const std::optional<MarkingValue> value = ValueOfMarking(marking, tables);
+    if (!value)
+        return std::nullopt;
+    ReadingHint hint;
+    hint.kind = ReadingHint::Kind::Decoded;
+    hint.ohms = value->ohms;
+    hint.tolerance = value->tolerance;
+    hint.expected = *ExpectedSeries(value->tolerance);
+    hint.preferred = PreferredSeries(value->ohms, value->tolerance);
+
+    const auto differs = [&](const HintCandidate &c) {
+        return !sameNumber(c.ohms, hint.ohms) || !sameNumber(c.tolerance, hint.tolerance);
+    };
+    std::optional<HintCandidate> otherEnd;
+    if (const std::optional<BandMarking> reversed = OtherEndReading(marking, tables))
+        otherEnd = preferredCandidate(HintCandidate::Kind::OtherEnd, *reversed, tables);
+    if (otherEnd && !differs(*otherEnd))
+        otherEnd.reset();
+    if (hint.preferred) {
+        hint.otherEnd = otherEnd;
+        return hint;
+    }
+
+    if (otherEnd)
+        hint.candidates.push_back(*otherEnd);
+    for (const LookAlikeMarking &alike : LookAlikeMarkings(marking, tables)) {
+        if (hint.candidates.size() == kMaxHintCandidates)
+            break;
+        std::optional<HintCandidate> c =
+            preferredCandidate(HintCandidate::Kind::LookAlike, alike.marking, tables);
+        if (!c)
+            continue;
+        // Two ways to the same value: the first one found says it.
+        const bool known = std::any_of(
+            hint.candidates.begin(), hint.candidates.end(), [&](const HintCandidate &k) {
+                return sameNumber(k.ohms, c->ohms) && sameNumber(k.tolerance, c->tolerance);
+            });
+        if (known)
+            continue;
+        c->change = alike.change;
+        hint.candidates.push_back(*c);
+    }
+    return hint;
+}
+
+std::optional<ReadingHint> EncodedReadingHint(int bandCount, double ohms, double tolerance,
+                                              const ColourTables &tables)
+{
+    // Three bands carry no tolerance band: such a resistor is a 20 % one.
+    if (bandCount == 3)
+        tolerance = 20;
+    const std::optional<Series> expected = ExpectedSeries(tolerance);
+    if (!expected || !(ohms > 0) || !std::isfinite(ohms))
+        return std::nullopt;
+    ReadingHint hint;
+    hint.kind = ReadingHint::Kind::Encoded;
+    hint.ohms = ohms;
+    hint.tolerance = tolerance;
+    hint.expected = *expected;
+    hint.preferred = PreferredSeries(ohms, tolerance);
+    if (!hint.preferred) {
+        hint.below = nearestChoice(ohms, bandCount, tolerance, Direction::Below, tables);
+        hint.above = nearestChoice(ohms, bandCount, tolerance, Direction::Above, tables);
+    }
+    return hint;
+}
+
+std::optional<ReadingHint> ComputeReadingHint(const ReadingHintRequest &request,
+                                              const ColourTables &tables)
+{
+    switch (request.kind) {
+    case ReadingHintRequest::Kind::Decoded:
+        return DecodedReadingHint(request.marking, tables);
+    case ReadingHintRequest::Kind::Encoded:
+        return EncodedReadingHint(request.bandCount, request.ohms, request.tolerance, tables);
+    case ReadingHintRequest::Kind::None:
+        break;
+    }
+    return std::nullopt;
+}
+
+ReadingHintText ComposeReadingHint(const ReadingHint &hint, const ReadingHintTexts &texts,
+                                   const QStringList &unitNames,
+                                   const std::array<QString, 12> &colourNames)
+{
+    ReadingHintText text;
+    text.warning = !hint.preferred;
+    const QString typed = valueText(hint.ohms, hint.tolerance, unitNames);
+    const QString expected = SeriesName(hint.expected);
+    const auto of = [&](const HintCandidate &c) {
+        return valueText(c.ohms, c.tolerance, unitNames);
+    };
+
+    if (hint.kind == ReadingHint::Kind::Encoded) {
+        if (hint.preferred) {
+            text.lines << texts.typedPreferred.arg(typed, SeriesName(*hint.preferred));
+            return text;
+        }
+        text.lines << texts.typedNotPreferred.arg(typed, expected);
+        if (hint.below)
+            text.below = valueText(hint.below->ohms, hint.tolerance, unitNames);
+        if (hint.above)
+            text.above = valueText(hint.above->ohms, hint.tolerance, unitNames);
+        return text;
+    }
+
+    if (hint.preferred) {
+        text.lines << texts.preferred.arg(SeriesName(*hint.preferred));
+        if (hint.otherEnd)
+            text.lines << texts.otherEnd.arg(of(*hint.otherEnd)) << texts.endsApart;
+        return text;
+    }
+    text.lines << texts.notPreferred.arg(expected);
+    for (const HintCandidate &c : hint.candidates) {
+        if (!c.change) {
+            text.lines << texts.otherEndCandidate.arg(of(c));
+            continue;
+        }
+        const BandChange &change = *c.change;
+        text.lines << texts.lookAlike.arg(of(c), texts.bandNames[std::size_t(change.place)],
+                                          colourNames[change.to], colourNames[change.from]);
+    }
+    return text;
+}
+
+} // namespace colour_code

@@ -1,0 +1,179 @@
+// The reading help in the main window: after the decodings and the encoding, the neighbour
+// choices, the resets that empty it, another language, and a skin without its place.
+
+#include "support/form_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+using namespace colour_code;
+using main_window::Form1;
+using testing_support::FormFixture;
+using Codes = QList<int>;
+
+namespace
+{
+
+// Gives the bands their colours, in band order, with as many bands as colours.
+void chooseBands(Form1 *w, const Codes &codes)
+{
+    w->cmbPolosok->setCurrentIndex(int(codes.size()) - 3);
+    w->cmbPolosok_Click();
+    for (int place = 0; place < codes.size(); ++place)
+        w->SetBand(BandPositionsUsed(int(codes.size()))[place], quint8(codes[place]));
+}
+
+// 5 kOhm, four bands, 5 %.
+void encodeFiveKiloohms(Form1 *w)
+{
+    w->txtNominal->setText(QStringLiteral("5"));
+    w->cmbEdinIzmereniya->setCurrentIndex(1); // the tolerance is 5 % from the start
+    w->Command2_Click();
+}
+
+QString hint(const Form1 *w)
+{
+    return w->lblHint->accessibleName();
+}
+
+} // namespace
+
+class ReadingHelpWindowTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // After the decode button, the start-up and Open; then again in English, as after a change
+    // of language.
+    void decodedMarking_data()
+    {
+        QTest::addColumn<int>("how"); // 0 the decode button, 1 restored at the start, 2 opened
+        QTest::addColumn<Codes>("codes");
+        QTest::addColumn<QString>("russian");
+        QTest::addColumn<QString>("english");
+        const Codes orangeBrown = {Orange, Brown, Red, Gold};
+        const QString other = "Подсказка: Значение ряда E96\nС другого конца читается 120 Ом 1%";
+        const QString alike = "Подсказка: Не значение ряда E24: проверьте цвета\nВторая полоса "
+                              "«Чёрный», а не «Коричневый»: 3 кОм 5%";
+        const QString alikeEn = "Second band Black, not Brown: 3 kOhm 5%";
+        QTest::newRow("other end")
+            << 0 << Codes{Brown, Black, Black, Red, Brown} << other << "it is 120 Ohm 1%";
+        QTest::newRow("look-alike") << 0 << orangeBrown << alike << alikeEn;
+        QTest::newRow("start-up") << 1 << orangeBrown << alike << alikeEn;
+        QTest::newRow("Open") << 2 << orangeBrown << alike << alikeEn;
+    }
+
+    void decodedMarking()
+    {
+        QFETCH(int, how);
+        QFETCH(Codes, codes);
+        QFETCH(QString, russian);
+        QFETCH(QString, english);
+        FormFixture f;
+        QVERIFY(f.load());
+        chooseBands(f.form.get(), codes);
+        QString code = QString::number(codes.size()); // as settings and file names keep it
+        for (const quint8 c : f.form->marking.BandCodes)
+            code += QString::number(c);
+        if (how == 0) {
+            f.form->Command1_Click();
+        } else if (how == 1) {
+            f.close();
+            QStringList lines = f.folder.readLines(QStringLiteral("\\Data\\Settings.dat"));
+            lines[34] = code;
+            f.folder.writeLines(QStringLiteral("\\Data\\Settings.dat"), lines);
+            QVERIFY(f.load());
+        } else {
+            ui::setFileDialogHandler([&](QWidget *, const ui::FileDialogRequest &) {
+                return std::optional(f.folder.path() + "/BNDX77" + code + ".bmp");
+            });
+            f.form->mnuOpen->trigger();
+            ui::setFileDialogHandler({});
+        }
+        Form1 *w = f.form.get();
+        QVERIFY2(hint(w).startsWith(russian), qPrintable(hint(w)));
+        QVERIFY(!w->marking.ResultLine.contains(QStringLiteral("ряда")));
+        const QString path = config::languageFilePath(QStringLiteral("English"));
+        w->LoadLanguage(QStringLiteral("English"), config::readMainWindowTexts(path));
+        w->ShowReadingHint();
+        QVERIFY2(hint(w).contains(english), qPrintable(hint(w)));
+    }
+
+    void neighbourChoice()
+    {
+        FormFixture f;
+        QVERIFY(f.load());
+        Form1 *w = f.form.get();
+        w->show();
+        QApplication::setActiveWindow(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        encodeFiveKiloohms(w);
+        QVERIFY(hint(w).endsWith(
+            QStringLiteral("5 кОм 5%: не значение ряда E24. Ближайшие значения ряда:")));
+        QCOMPARE(w->lblHintBelow->text(), QStringLiteral("4.7 кОм 5%"));
+        QCOMPARE(w->lblHintAbove->text(), QStringLiteral("5.1 кОм 5%"));
+        // Tab goes from the encode button to the lower value; Space chooses it.
+        w->Command2->setFocus();
+        QTest::keyClick(w->Command2, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(w->marking.BandCodes, (BandCodeArray{Yellow, Violet, 0, Red, Gold}));
+        QCOMPARE(QApplication::focusWidget(), w->Command2); // the choices are gone
+        QVERIFY(hint(w).endsWith(QStringLiteral("4.7 кОм 5%: значение ряда E24")));
+        // The next Tab reaches the higher value; a click chooses it.
+        encodeFiveKiloohms(w);
+        QTest::keyClick(w->Command2, Qt::Key_Tab);
+        QTest::keyClick(w->lblHintBelow, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w->lblHintAbove);
+        QTest::mouseClick(w->lblHintAbove, Qt::LeftButton);
+        QCOMPARE(w->marking.BandCodes, (BandCodeArray{Green, Brown, 0, Red, Gold}));
+        QVERIFY(!w->lblHintBelow->isVisible() && !w->lblHintAbove->isVisible());
+    }
+
+    // A refused encode, New and a band-count change each empty the hint.
+    void resetsEmptyIt()
+    {
+        FormFixture f;
+        QVERIFY(f.load());
+        Form1 *w = f.form.get();
+        const std::function<void()> resets[] = {[w] {
+                                                    w->cmbEdinIzmereniya->setCurrentIndex(
+                                                        3); // no multiplier colour for 470 GOhm
+                                                    w->txtNominal->setText(QStringLiteral("470"));
+                                                    w->Command2_Click();
+                                                },
+                                                [w] { w->mnuNew->trigger(); },
+                                                [w] {
+                                                    w->cmbPolosok->setCurrentIndex(2);
+                                                    w->cmbPolosok_Click();
+                                                }};
+        for (const std::function<void()> &reset : resets) {
+            encodeFiveKiloohms(w);
+            QVERIFY(w->lblHintAbove->isVisibleTo(w));
+            reset();
+            QCOMPARE(hint(w), QStringLiteral("Подсказка"));
+            QVERIFY(w->lblHint->text().isEmpty() && !w->lblHintAbove->isVisibleTo(w));
+        }
+    }
+
+    // A skin from before the reading help: the hint goes below the display, the window grows.
+    void oldSkinPlacesItBelowTheDisplay()
+    {
+        FormFixture f;
+        const QString skin = QStringLiteral("\\Skin\\Default.she");
+        const QStringList lines = f.folder.readLines(skin);
+        f.folder.writeLines(skin, lines.mid(0, lines.size() - 16));
+        QVERIFY(f.load());
+        const Form1 *w = f.form.get();
+        QCOMPARE(w->lblHint->x(), w->picMonitor->x());
+        QVERIFY(w->lblHint->y() > w->picMonitor->geometry().bottom());
+        QVERIFY(w->height() >= w->lblHint->geometry().bottom() + w->menuBar()->sizeHint().height());
+    }
+};
+
+QTEST_MAIN(ReadingHelpWindowTest)
+#include "reading_help_window_test.moc"
