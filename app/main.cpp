@@ -1,3 +1,6 @@
+#include "command_line/commands.h"
+#include "command_line/start_mode.h"
+#include "common/program_folder.h"
 #include "main_window/form1.h"
 #include "splash_about/splash_window.h"
 #include "ui/seams.h"
@@ -6,8 +9,31 @@
 #include <QStyleFactory>
 #include <memory>
 
+namespace
+{
+
+// A terminal command runs without a display: no window, no lock, nothing written.
+int runTerminalCommand(int argc, char *argv[], const QStringList &arguments)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Bandolin"));
+    common::setProgramFolder(QCoreApplication::applicationDirPath(), common::FolderAccess::Inspect);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return command_line::runCommand(arguments, out, err);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const command_line::StartMode start = command_line::decideStart(arguments);
+    if (start.command)
+        return runTerminalCommand(argc, argv, start.arguments);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bandolin"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

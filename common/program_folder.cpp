@@ -29,6 +29,29 @@ bool canCreateFileIn(const QString &folder)
     return probe.open(); // removed again when the probe goes
 }
 
+// What the permissions allow, without creating anything.
+bool permitsWriting(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir() || !info.isWritable())
+        return false;
+    const QFileInfo data(folder + QStringLiteral("/Data"));
+    return !data.isDir() || data.isWritable();
+}
+
+bool programFolderWritable(const QString &folder, FolderAccess access)
+{
+    switch (access) {
+    case FolderAccess::Try:
+        return canWriteIn(folder);
+    case FolderAccess::Inspect:
+        return permitsWriting(folder);
+    case FolderAccess::ReadOnly:
+        break;
+    }
+    return false;
+}
+
 } // namespace
 
 QString programFolder()
@@ -70,7 +93,7 @@ QString userFolder()
     Folders &state = folders();
     if (!state.user) {
         const QString program = programFolder();
-        if (state.access == FolderAccess::Try && !isInstalled() && canWriteIn(program))
+        if (!isInstalled() && programFolderWritable(program, state.access))
             state.user = program;
         else
             state.user = userDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());

@@ -13,8 +13,10 @@
 namespace common {
 
 // Whether the program folder is tried for writing or taken as read-only without trying (tests
-// run as root, who may write anywhere, and still need a read-only program folder).
-enum class FolderAccess { Try, ReadOnly };
+// run as root, who may write anywhere, and still need a read-only program folder). Inspect
+// decides from the folder's permissions and creates nothing: the terminal commands write no
+// file, not even a probe.
+enum class FolderAccess { Try, ReadOnly, Inspect };
 
 // The folder of the running program. Tests point it at a temporary folder.
 QString programFolder();

@@ -8,19 +8,72 @@
 # lock under their own XDG_RUNTIME_DIR.
 #   bash scripts/package_check.sh [build dir, default build/test]
 # BANDOLIN_SHOT=<file.png> keeps a screenshot of the main window started from the package.
+# The package's quality is checked too: lintian reports no error or warning, the manual page
+# renders without warnings, and the terminal commands run from the unpacked package as an
+# unprivileged user without a display.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 dir="${1:-$ROOT/build/test}"
-install_missing desktop-file-utils appstream dpkg-dev file xvfb xauth xdotool
+install_missing desktop-file-utils appstream dpkg-dev file xvfb xauth xdotool lintian man-db
 [ -z "${BANDOLIN_SHOT:-}" ] || install_missing imagemagick
+
+# ---- Package quality (lintian, manual page, bash completion, terminal commands) ----
+check_lintian() {
+    local report
+    if ! report=$(lintian --fail-on error,warning "$1" 2>&1); then
+        echo "package: lintian reports errors or warnings:"; echo "$report"; exit 1
+    fi
+    echo "package: lintian reports no error and no warning"
+}
+
+check_manual_page() {
+    local page="$1/usr/share/man/man1/bandolin.1.gz" warnings
+    [ -f "$page" ] || { echo "package: no manual page at $page"; exit 1; }
+    warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || { echo "package: the manual page renders with warnings:"; echo "$warnings"; exit 1; }
+    MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q "EXIT STATUS" \
+        || { echo "package: the manual page does not render"; exit 1; }
+}
+
+check_completion() {
+    local offered
+    offered=$(bash -c 'source "$1"; COMP_WORDS=(bandolin decode ye); COMP_CWORD=2; _bandolin
+                       echo "${COMPREPLY[*]}"' _ "$1/usr/share/bash-completion/completions/bandolin")
+    [ "$offered" = yellow ] || { echo "package: the bash completion offers '$offered' for 'decode ye'"; exit 1; }
+}
+
+# check_terminal_commands <unpacked tree> <empty home> [command that runs as the unprivileged user]
+# Without a display or a runtime folder; a language file of the user's own comes first, and the
+# commands leave nothing behind in the home.
+check_terminal_commands() {
+    local tree="$1" home="$2"
+    shift 2
+    local bandolin=("$@" env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 "$tree/usr/bin/bandolin")
+    local out
+    out=$("${bandolin[@]}" decode yellow violet black brown brown)
+    grep -qx "Nominal: 4.7 kOhm" <<<"$out" || { echo "package: decode printed: $out"; exit 1; }
+    [ "$("${bandolin[@]}" --version)" = "Bandolin 1.0" ] || { echo "package: --version failed"; exit 1; }
+    local own="$home/.local/share/bandolin/Languages"
+    mkdir -p "$own"
+    sed 's/^Nominal:\r$/Value:\r/' "$tree/usr/lib/bandolin/Languages/English.lng" >"$own/English.lng"
+    chown -R --reference="$home" "$home/.local"
+    out=$("${bandolin[@]}" decode yellow violet black brown brown)
+    grep -qx "Value: 4.7 kOhm" <<<"$out" || { echo "package: the user's language file was not read: $out"; exit 1; }
+    rm -r "$home/.local"
+    [ -z "$(ls -A "$home")" ] || { echo "package: a command wrote into the home:"; ls -AR "$home"; exit 1; }
+    echo "package: decode and --version run from the package without a display, writing nothing"
+}
+
 work="$(mktemp -d)"
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 
 cmake --install "$dir" --prefix "$work/prefix" >/dev/null
 for f in bin/bandolin lib/bandolin/Bandolin lib/bandolin/Help lib/bandolin/Data/ResTable.tab \
          lib/bandolin/Data/Resistor.bmp lib/bandolin/Skin/Default.she lib/bandolin/Languages/English.lng \
-         share/icons/hicolor/scalable/apps/io.github.bandolin.Bandolin.svg; do
+         share/icons/hicolor/scalable/apps/io.github.bandolin.Bandolin.svg \
+         share/man/man1/bandolin.1.gz share/bash-completion/completions/bandolin \
+         share/doc/bandolin/copyright share/doc/bandolin/changelog.gz; do
     [ -e "$work/prefix/$f" ] || { echo "package: $f is missing from the installation"; exit 1; }
 done
 [ ! -e "$work/prefix/lib/bandolin/Data/Settings.dat" ] || { echo "package: a settings file was installed"; exit 1; }
@@ -63,6 +116,8 @@ done
 for field in Maintainer Description; do
     [ -n "$(dpkg-deb -f "$deb" "$field")" ] || { echo "package: no $field field"; exit 1; }
 done
+check_lintian "$deb"
+cmp -s "$ROOT/LICENSE" /usr/share/common-licenses/GPL-3 || { echo "package: LICENSE is not the GPL-3 text"; exit 1; }
 
 # ---- The unpacked package, started twice: by a user who could write its program folder (root,
 # or the folder's owner when the check does not run as root) and by an unprivileged user who
@@ -76,12 +131,25 @@ grep -qx "Exec=/usr/bin/bandolin" "$tree/usr/share/applications/io.github.bandol
 [ -f "$tree/usr/lib/bandolin/Bandolin.installed" ] || { echo "package: no installation mark"; exit 1; }
 chmod 755 "$work"
 (cd "$tree" && find . -printf '%p %s %T@\n' | sort) >"$work/tree-before"
+check_manual_page "$tree"
+check_completion "$tree"
+# The terminal commands, as an unprivileged user in a tree they cannot write.
+home="$work/home-terminal"
+mkdir -p "$home"
+run_as=()
+if [ "$(id -u)" -eq 0 ]; then
+    chown -R 0:0 "$tree"
+    chown 65534:65534 "$home"
+    run_as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+fi
+chmod -R a-w "$tree"
+check_terminal_commands "$tree" "$home" "${run_as[@]}"
 
 cat >"$work/session.sh" <<'SESSION'
 #!/usr/bin/env bash
 # Inside Xvfb: start the packaged program and wait for its lock and settings file (both made by
-# the main window's load) and its main window; kill it and start it again; then leave it through File > Exit, with
-# the settings file deleted so that the exit must write it afresh.
+# the main window's load) and its main window; kill it and start it again; then leave it
+# through File > Exit, with the settings file deleted so that the exit must write it afresh.
 set -u
 settings="$HOME/.local/share/bandolin/Data/Settings.dat"
 lock="$XDG_RUNTIME_DIR/bandolin/Bandolin-*.lock"
@@ -145,7 +213,6 @@ run_session() {
     fi
 }
 if [ "$(id -u)" -eq 0 ]; then
-    chown -R 0:0 "$tree"
     run_session root 0 yes
     run_session nobody 65534 no setpriv --reuid=65534 --regid=65534 --clear-groups
 else

@@ -100,6 +100,7 @@ MainWindowTexts parseMainWindowTexts(const QString &path, const QStringList &lin
     readInto(reader, t.ControlCaptions);
     for (int i = 5; i < 16; ++i)
         t.LangTexts[i] = reader.readLine();
+    t.CopyCaption = laterLine(lines, CopyCaptionLine);
     // A language file is named after its language, as the settings keep it.
     t.ReadingHint =
         readingHintTexts(lines, QFileInfo(path).completeBaseName(),

@@ -32,6 +32,8 @@ struct MainWindowTexts {
     QString LangPos1;                      // 37: centred placement
     // 80-91: Label1, Label2, lbl(0..4), Command1, Command2, Label3, Label4, Label5.
     std::array<QString, 12> ControlCaptions;
+    // Later line CopyCaptionLine: File > Copy; none in a file without it.
+    std::optional<QString> CopyCaption;
     // The later lines from FirstReadingHintLine on, or the built-in texts of the language the
     // file is named after (reading_help_texts.h).
     colour_code::ReadingHintTexts ReadingHint;

@@ -66,6 +66,9 @@ void Form1::createMenus()
     mnuNew = addItem(mnuFile, "mnuNew", QStringLiteral("&Новый"));
     mnuOpen = addItem(mnuFile, "mnuOpen", QStringLiteral("&Открыть"));
     mnuSaveAs = addItem(mnuFile, "mnuSaveAs", QStringLiteral("Сохранить &как"));
+    mnuCopy = addItem(mnuFile, "mnuCopy", QStringLiteral("Ко&пировать"));
+    // A focused text box takes Ctrl+C for its own selection before the menu sees it.
+    mnuCopy->setShortcut(QKeySequence::Copy);
     mnuPreferences = addItem(mnuFile, "mnuPreferences", QStringLiteral("Н&астройка"));
     mnuLine = mnuFile->addSeparator();
     mnuLine->setObjectName(QStringLiteral("mnuLine"));

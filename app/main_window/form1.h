@@ -78,7 +78,7 @@ public:
 
     // The controls, under their own names.
     QMenu *mnuFile = nullptr;
-    QAction *mnuNew = nullptr, *mnuOpen = nullptr, *mnuSaveAs = nullptr,
+    QAction *mnuNew = nullptr, *mnuOpen = nullptr, *mnuSaveAs = nullptr, *mnuCopy = nullptr,
             *mnuPreferences = nullptr, *mnuLine = nullptr, *mnuExit = nullptr;
     QMenu *mnuUtils = nullptr;
     QAction *mnuLinkora = nullptr, *mnuVoltamo = nullptr;
@@ -127,6 +127,8 @@ public:
     void mnuNew_Click();
     void mnuOpen_Click();
     void mnuSaveAs_Click();
+    // The marking on the clipboard: its text and the display's picture as Save As writes it.
+    void mnuCopy_Click(); // in form1_clipboard.cpp
     void mnuLinkora_Click();
     void mnuVoltamo_Click();
     // Prepares the Voltamo window again (after the options have changed the files); a window

@@ -80,6 +80,7 @@ void Form1::setSaveAsWanted(bool wanted)
 {
     m_saveAsWanted = wanted;
     mnuSaveAs->setEnabled(wanted);
+    mnuCopy->setEnabled(wanted);
 }
 
 void Form1::cmbPolosok_Click()

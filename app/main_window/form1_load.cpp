@@ -158,6 +158,9 @@ void Form1::LoadLanguage(const QString &name, const MainWindowTexts &t)
                                                  mnuHelp->menuAction(), mnuManual, mnuAbout};
     for (int i = 0; i < 10; ++i)
         menuItems[i]->setText(t.MenuCaptions[i]);
+    // A file from before File > Copy has no line for it.
+    mnuCopy->setText(t.CopyCaption.value_or(inLanguage(
+        name, QStringLiteral("Ко&пировать"), QStringLiteral("&Copy"), QStringLiteral(" / "))));
 
     texts.NotChosenText = t.NotChosenText;
     for (ClickLabel *band : lblPoloska)

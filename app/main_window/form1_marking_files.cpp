@@ -31,6 +31,7 @@ void Form1::connectMarkingFileItems()
     connect(mnuOpen, &QAction::triggered, this, [this] { guarded([this] { mnuOpen_Click(); }); });
     connect(mnuSaveAs, &QAction::triggered, this,
             [this] { guarded([this] { mnuSaveAs_Click(); }); });
+    connect(mnuCopy, &QAction::triggered, this, [this] { guarded([this] { mnuCopy_Click(); }); });
 }
 
 void Form1::mnuNew_Click()

@@ -418,17 +418,17 @@ private Q_SLOTS:
     void saveAsFollowsTheMarking()
     {
         // A first start has nothing to save until a marking is decoded or encoded.
-        QVERIFY(!w()->mnuSaveAs->isEnabled());
+        QVERIFY(!w()->mnuSaveAs->isEnabled() && !w()->mnuCopy->isEnabled());
         dialogs->answers.clear();
         w()->mnuSaveAs->trigger();
         QVERIFY(dialogs->requests.empty());
         QVERIFY(w()->mnuNew->isEnabled() && w()->mnuOpen->isEnabled());
         decode(4, {3, 2, 0, 4, 1});
-        QVERIFY(w()->mnuSaveAs->isEnabled());
+        QVERIFY(w()->mnuSaveAs->isEnabled() && w()->mnuCopy->isEnabled());
         selectBands(3);
-        QVERIFY(!w()->mnuSaveAs->isEnabled());
+        QVERIFY(!w()->mnuSaveAs->isEnabled() && !w()->mnuCopy->isEnabled());
         encode(3, QStringLiteral("47"), QStringLiteral("Ом"), QString());
-        QVERIFY(w()->mnuSaveAs->isEnabled());
+        QVERIFY(w()->mnuSaveAs->isEnabled() && w()->mnuCopy->isEnabled());
     }
 };
 
