@@ -42,61 +42,37 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
     }
 
-    // Folders that must not be written although their top can be: the user's folder serves.
-    void usersFolderOfAProgramFolder_data()
-    {
-        QTest::addColumn<bool>("installed");
-        QTest::addColumn<bool>("dataWritable");
-        QTest::newRow("an installation, root's included") << true << true;
-        QTest::newRow("its Data/ cannot be written") << false << false;
-    }
-
+    // Program folders whose top can be written that still send the settings to the user's
+    // folder: an installation (root's included), and one whose Data/ cannot be written.
     void usersFolderOfAProgramFolder()
     {
-        QFETCH(bool, installed);
-        QFETCH(bool, dataWritable);
-        QTemporaryDir program, dataHome;
-        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
-        if (installed)
-            QVERIFY(touch(common::joinPath(program.path(), common::kInstalledMark)));
-        // /proc refuses a new file even to root.
-        const QString data = program.path() + QStringLiteral("/Data");
-        QVERIFY(dataWritable ? QDir().mkdir(data) : QFile::link(QStringLiteral("/proc"), data));
-        common::setProgramFolder(program.path());
-        QCOMPARE(common::userPath(u"\\Data\\Settings.dat"),
-                 dataHome.path() + QStringLiteral("/bandolin/Data/Settings.dat"));
+        for (const bool installed : {true, false}) {
+            QTemporaryDir program, dataHome;
+            qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+            const QString data = program.path() + QStringLiteral("/Data");
+            QVERIFY(installed ? touch(common::joinPath(program.path(), common::kInstalledMark))
+                              : QFile::link(QStringLiteral("/proc"), data)); // refused even to root
+            common::setProgramFolder(program.path());
+            QCOMPARE(common::userPath(u"\\Data\\Settings.dat"),
+                     dataHome.path() + "/bandolin/Data/Settings.dat");
+        }
         common::setProgramFolder(QString());
         qunsetenv("XDG_DATA_HOME");
     }
 
-    // Where the single-copy lock goes, and which runs share it.
-    void lockFile_data()
-    {
-        QTest::addColumn<QString>("runtime");
-        QTest::addColumn<QString>("host");
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<bool>("shared");
-        QTest::newRow("runtime folder") << "/r" << "alpha" << "/opt/a" << "/r/bandolin" << true;
-        QTest::newRow("runtime unset") << "" << "alpha" << "/opt/a" << "/u" << true;
-        QTest::newRow("runtime relative") << "run" << "alpha" << "/opt/a" << "/u" << true;
-        QTest::newRow("another program folder") << "" << "alpha" << "/opt/b" << "/u" << false;
-        QTest::newRow("another machine, shared home") << "" << "beta" << "/opt/a" << "/u" << false;
-    }
-
+    // The lock lies in the runtime folder when there is one, and is the same for two runs only
+    // on one machine and one program folder.
     void lockFile()
     {
-        QFETCH(QString, runtime);
-        QFETCH(QString, host);
-        QFETCH(QString, program);
-        QFETCH(QString, folder);
-        QFETCH(bool, shared);
-        const QString user = QStringLiteral("/u");
-        const QFileInfo lock(common::lockFilePath(runtime, user, host, program));
-        QCOMPARE(lock.path(), folder);
-        const QFileInfo reference(
-            common::lockFilePath({}, user, QStringLiteral("alpha"), QStringLiteral("/opt/a")));
-        QCOMPARE(lock.fileName() == reference.fileName(), shared);
+        const auto lock = [](const char *runtime, const char *host, const char *program) {
+            return QFileInfo(common::lockFilePath(runtime, "/u", host, program));
+        };
+        const QFileInfo own = lock("", "alpha", "/opt/a");
+        QCOMPARE(own.path(), "/u");
+        QCOMPARE(lock("run", "alpha", "/opt/a").filePath(), own.filePath()); // not absolute
+        QCOMPARE(lock("/r", "alpha", "/opt/a").filePath(), "/r/bandolin/" + own.fileName());
+        QVERIFY(lock("", "alpha", "/opt/b").fileName() != own.fileName());
+        QVERIFY(lock("", "beta", "/opt/a").fileName() != own.fileName()); // a shared home
     }
 
     void readOnlyProgramFolderUsesTheUsersFolder()

@@ -11,48 +11,33 @@ class PaletteOfferTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Default.she's layout with one colour taken out of a palette by the table.
-    void gapCloses_data()
-    {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("risen");   // the entry that takes the left-out one's place, or -1
-        QTest::addColumn<int>("unmoved"); // an entry that stays where it was
-        QTest::addColumn<float>("shorter");
-        QTest::newRow("head of the third digit: black") << 2 << 2 << 26 << 47 << 240.0f;
-        QTest::newRow("last entry of the third digit: white") << 2 << 11 << -1 << 31 << 240.0f;
-        QTest::newRow("tolerance, left column: brown") << 4 << 3 << 3 << 6 << 0.0f;
-    }
-
+    // Default.she with one colour taken out of a palette by the table: the entry that rises into
+    // its place (-1: none), one that stays, and how much shorter the palette gets.
     void gapCloses()
     {
-        QFETCH(int, position);
-        QFETCH(int, code);
-        QFETCH(int, risen);
-        QFETCH(int, unmoved);
-        QFETCH(float, shorter);
-        const QString data = testing_support::builtProgramFolder();
+        struct Case {
+            int position, code, leftOut, risen, unmoved;
+            float shorter;
+        };
+        const Case cases[] = {{2, colour_code::Black, 48, 26, 32, 240}, // the head
+                              {2, colour_code::White, 20, -1, 31, 240}, // the last entry
+                              {4, colour_code::Brown, 2, 3, 6, 0}};     // a column of two
+        const QString folder = testing_support::builtProgramFolder();
         const config::MainWindowSkin delivered =
-            config::readMainWindowSkin(data + "/Skin/Default.she");
-        colour_code::ColourTables tables;
-        colour_code::LoadResTable(data + "/Data/ResTable.tab", tables);
-        tables.CodeValues[std::size_t(code)][std::size_t(position)] = colour_code::kNotAllowed;
-
-        config::MainWindowSkin skin = delivered;
-        config::closePaletteGaps(skin, tables);
-        int leftOut = -1;
-        for (const colour_code::PaletteEntry &e : colour_code::PaletteEntries(position))
-            if (e.code == code)
-                leftOut = e.lblColor;
-        if (risen >= 0)
-            QCOMPARE(skin.lblColor[std::size_t(risen)], delivered.lblColor[std::size_t(leftOut)]);
-        QCOMPARE(skin.lblColor[std::size_t(unmoved)], delivered.lblColor[std::size_t(unmoved)]);
-        QCOMPARE(skin.picPalleteSizes[std::size_t(position)].height,
-                 delivered.picPalleteSizes[std::size_t(position)].height - shorter);
-        // Every other palette keeps the skin's layout.
-        const int other = position == 2 ? 1 : 2;
-        QCOMPARE(skin.picPalleteSizes[std::size_t(other)],
-                 delivered.picPalleteSizes[std::size_t(other)]);
+            config::readMainWindowSkin(folder + "/Skin/Default.she");
+        colour_code::ColourTables full;
+        colour_code::LoadResTable(folder + "/Data/ResTable.tab", full);
+        for (const Case &c : cases) {
+            colour_code::ColourTables tables = full;
+            tables.CodeValues[c.code][c.position] = colour_code::kNotAllowed;
+            config::MainWindowSkin skin = delivered;
+            config::closePaletteGaps(skin, tables);
+            if (c.risen >= 0)
+                QCOMPARE(skin.lblColor[c.risen], delivered.lblColor[c.leftOut]);
+            QCOMPARE(skin.lblColor[c.unmoved], delivered.lblColor[c.unmoved]);
+            QCOMPARE(skin.picPalleteSizes[c.position].height,
+                     delivered.picPalleteSizes[c.position].height - c.shorter);
+        }
     }
 };
 

@@ -675,52 +675,44 @@ private Q_SLOTS:
         QVERIFY(upgraded == current);
     }
 
-    // Old layouts that the derived place of the third-digit black must fit. Default.she before
-    // the black (its third-digit palette from row 0, 240 twips apart from top 120, 2415 high),
-    // changed by "line=value" edits, or "blank tail" for three blank lines at its end.
-    void thirdDigitBlackInOldLayouts_data()
+    // Old layouts the derived place of the third-digit black must fit: Default.she before the
+    // black (third-digit entries from top 120, 240 apart; the palette 2415 high) with lines
+    // changed ("line=value"), or with three blank lines at its end ("blank tail").
+    void thirdDigitBlackInOldLayouts()
     {
-        QTest::addColumn<QStringList>("edits");
-        QTest::addColumn<int>("entry"); // lblColor whose top is checked
-        QTest::addColumn<float>("top");
-        QTest::addColumn<float>("height"); // of the third-digit palette
         const auto top = [](int lblColor, int value) {
             return QStringLiteral("%1=%2").arg(111 + 2 * lblColor).arg(value);
         };
         QStringList halfRowDown;
         for (const colour_code::PaletteEntry &e : colour_code::PaletteEntries(2).subspan(1))
-            halfRowDown << top(e.lblColor, 240 + 240 * (e.row - 1));
-        QTest::newRow("file ends in blank lines")
-            << QStringList{"blank tail"} << 48 << 120.f << 2655.f;
-        QTest::newRow("second-digit black and brown side by side")
-            << QStringList{top(35, 120), QStringLiteral("%1=1560").arg(110 + 2 * 35)} << 26 << 360.f
-            << 2655.f;
-        QTest::newRow("palette starts half a row down") << halfRowDown << 26 << 360.f << 2655.f;
-        QTest::newRow("entries above black stay")
-            << QStringList{top(32, 600)} << 26 << 120.f << 2655.f;
-        QTest::newRow("entries from black down move")
-            << QStringList{top(32, 600)} << 21 << 1080.f << 2655.f;
-        QTest::newRow("palette taller than needed")
-            << QStringList{"105=5000"} << 20 << 2280.f << 5000.f;
-    }
-
-    void thirdDigitBlackInOldLayouts()
-    {
-        QFETCH(QStringList, edits);
-        QFETCH(int, entry);
-        QFETCH(float, top);
-        QFETCH(float, height);
-        QStringList skin = oldDefaultSkin();
-        for (const QString &edit : edits) {
-            if (edit == QLatin1String("blank tail"))
-                skin << QString() << QString() << QString();
-            else
-                skin[edit.section(u'=', 0, 0).toInt() - 1] = edit.section(u'=', 1);
+            halfRowDown << top(e.lblColor, 240 * e.row);
+        struct Case {
+            const char *name;
+            QStringList edits;
+            int entry; // whose top is checked
+            float top, height;
+        };
+        const Case cases[] = {
+            {"file ends in blank lines", {"blank tail"}, 48, 120, 2655},
+            {"second-digit black and brown abreast", {top(35, 120), "180=1560"}, 26, 360, 2655},
+            {"palette starts half a row down", halfRowDown, 26, 360, 2655},
+            {"entries above black stay", {top(32, 600)}, 26, 120, 2655},
+            {"palette taller than needed", {"105=5000"}, 20, 2280, 5000},
+        };
+        for (const Case &c : cases) {
+            QStringList skin = oldDefaultSkin();
+            for (const QString &edit : c.edits) {
+                if (edit == QLatin1String("blank tail"))
+                    skin << QString() << QString() << QString();
+                else
+                    skin[edit.section(u'=', 0, 0).toInt() - 1] = edit.section(u'=', 1);
+            }
+            const config::MainWindowSkin read = config::readMainWindowSkin(writeSkin(skin));
+            QVERIFY2(!read.thirdDigitBlackPlaced &&
+                         read.lblColor[std::size_t(c.entry)].top == c.top &&
+                         read.picPalleteSizes[2].height == c.height,
+                     c.name);
         }
-        const config::MainWindowSkin read = config::readMainWindowSkin(writeSkin(skin));
-        QVERIFY(!read.thirdDigitBlackPlaced);
-        QCOMPARE(read.lblColor[std::size_t(entry)].top, top);
-        QCOMPARE(read.picPalleteSizes[2].height, height);
     }
 
     void nothingPictureIsKeptAsWritten()

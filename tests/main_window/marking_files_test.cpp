@@ -320,14 +320,12 @@ private Q_SLOTS:
         settings[2] = QStringLiteral("Dark.she");
         f->folder.writeLines(QStringLiteral("\\Data\\Settings.dat"), settings);
         QVERIFY(w()->ReIn());
-        encode(4, QStringLiteral("4.7"), QStringLiteral("кОм"), QStringLiteral("5%"));
-        dialogs->answers.push_back(programFile(QStringLiteral("dark")));
+        encode(4, "4.7", "кОм", "5%");
+        dialogs->answers.push_back(programFile("dark"));
         w()->mnuSaveAs->trigger();
-        const QImage saved(programFile(QStringLiteral("dark.bmp")));
-        const QColor dark = w()->picMonitor->background();
-        QCOMPARE(dark, QColor(0x15, 0x1A, 0x21));
+        QCOMPARE(w()->picMonitor->background(), QColor(0x15, 0x1A, 0x21));
         for (const QPoint at : {QPoint(1, 1), QPoint(17, 62)}) // the display's corner, the body's
-            QCOMPARE(saved.pixelColor(at), dark);
+            QCOMPARE(QImage(programFile("dark.bmp")).pixelColor(at), w()->picMonitor->background());
     }
 
     void unwritablePlaceGivesAMessage()

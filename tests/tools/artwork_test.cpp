@@ -169,15 +169,11 @@ void ArtworkTest::bandColoursDiffer()
 void ArtworkTest::bodyBackgroundIsTheDisplayColour()
 {
     // Around the resistor the body picture is transparent: any display colour shows there.
-    for (const QString &file :
-         {QStringLiteral("Resistor.bmp"), QStringLiteral("Resistor@2x.bmp")}) {
-        const QImage body(dataFile(file));
-        const int k = body.width() / 310;
-        for (const QPoint corner :
-             {QPoint(0, 0), QPoint(309, 0), QPoint(0, 99), QPoint(309, 99), QPoint(155, 2)})
-            QCOMPARE(qAlpha(body.pixel(corner * k)), 0);
-        QCOMPARE(qAlpha(body.pixel(QPoint(155, 50) * k)), 255);
-    }
+    const QImage body(dataFile(QStringLiteral("Resistor.bmp")));
+    for (const QPoint corner :
+         {QPoint(0, 0), QPoint(309, 0), QPoint(0, 99), QPoint(309, 99), QPoint(155, 2)})
+        QCOMPARE(qAlpha(body.pixel(corner)), 0);
+    QCOMPARE(qAlpha(body.pixel(155, 50)), 255);
 }
 
 QTEST_GUILESS_MAIN(ArtworkTest)
