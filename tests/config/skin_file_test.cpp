@@ -30,10 +30,6 @@ bool isTextLine(int line)
 }
 
 constexpr int kFigureLine = 465;
-QString defaultSkin()
-{
-    return testing_support::sourceFolder() + QStringLiteral("/data/Skin/Default.she");
-}
 // The label line of lblColor(48)'s place in the synthetic skin with two figures.
 constexpr int kThirdDigitBlackLine = kFigureLine + 5 * 2 + 1;
 
@@ -398,19 +394,6 @@ class SkinFileTest : public QObject
         return path;
     }
 
-    // Default.she as it was before the third-digit palette offered black.
-    QStringList oldDefaultSkin()
-    {
-        QStringList old = common::readTextLines(defaultSkin());
-        old.resize(old.size() - 3 - kReadingHintLines);
-        for (const colour_code::PaletteEntry &e : colour_code::PaletteEntries(2).subspan(1)) {
-            QString &top = old[111 + 2 * e.lblColor - 1];
-            top = QString::number(top.toInt() - 240);
-        }
-        old[105 - 1] = QString::number(old[105 - 1].toInt() - 240); // picPallete3 height
-        return old;
-    }
-
     // The synthetic skin with one line replaced.
     QString skinWith(int line, const QString &text)
     {
@@ -663,9 +646,20 @@ private Q_SLOTS:
     // and the delivered layout comes out as the skin that places it itself.
     void skinWithoutThirdDigitBlackStillLoads()
     {
-        const config::MainWindowSkin current = config::readMainWindowSkin(defaultSkin());
+        using namespace colour_code;
+        const QString delivered =
+            testing_support::sourceFolder() + QStringLiteral("/data/Skin/Default.she");
+        const config::MainWindowSkin current = config::readMainWindowSkin(delivered);
         QVERIFY(current.thirdDigitBlackPlaced);
-        config::MainWindowSkin upgraded = config::readMainWindowSkin(writeSkin(oldDefaultSkin()));
+
+        QStringList old = common::readTextLines(delivered);
+        old.resize(old.size() - 3 - kReadingHintLines);
+        for (const PaletteEntry &e : PaletteEntries(ThirdDigitBand).subspan(1)) {
+            QString &top = old[111 + 2 * e.lblColor - 1];
+            top = QString::number(top.toInt() - 240);
+        }
+        old[105 - 1] = QString::number(old[105 - 1].toInt() - 240); // picPallete3 height
+        config::MainWindowSkin upgraded = config::readMainWindowSkin(writeSkin(old));
         QVERIFY(!upgraded.thirdDigitBlackPlaced);
         upgraded.thirdDigitBlackPlaced = true;
         upgraded.lblHint = current.lblHint;
@@ -673,18 +667,15 @@ private Q_SLOTS:
         upgraded.lblHintAbove = current.lblHintAbove;
         upgraded.readingHintPlaced = true;
         QVERIFY(upgraded == current);
-    }
 
-    // Old layouts the derived place of the third-digit black must fit: Default.she before the
-    // black (third-digit entries from top 120, 240 apart; the palette 2415 high) with lines
-    // changed ("line=value"), or with three blank lines at its end ("blank tail").
-    void thirdDigitBlackInOldLayouts()
-    {
+        // Old layouts the derived place must fit: the one above (third-digit entries from top
+        // 120, 240 apart; the palette 2415 high) with lines changed ("line=value"), or with
+        // three blank lines at its end ("blank tail").
         const auto top = [](int lblColor, int value) {
             return QStringLiteral("%1=%2").arg(111 + 2 * lblColor).arg(value);
         };
         QStringList halfRowDown;
-        for (const colour_code::PaletteEntry &e : colour_code::PaletteEntries(2).subspan(1))
+        for (const PaletteEntry &e : PaletteEntries(ThirdDigitBand).subspan(1))
             halfRowDown << top(e.lblColor, 240 * e.row);
         struct Case {
             const char *name;
@@ -700,7 +691,7 @@ private Q_SLOTS:
             {"palette taller than needed", {"105=5000"}, 20, 2280, 5000},
         };
         for (const Case &c : cases) {
-            QStringList skin = oldDefaultSkin();
+            QStringList skin = old;
             for (const QString &edit : c.edits) {
                 if (edit == QLatin1String("blank tail"))
                     skin << QString() << QString() << QString();
