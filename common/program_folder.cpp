@@ -1,8 +1,10 @@
 #include "program_folder.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QSysInfo>
 #include <QTemporaryFile>
 #include <optional>
 
@@ -81,12 +83,17 @@ bool canWriteIn(const QString &folder)
     return !QFileInfo(data).isDir() || canCreateFileIn(data);
 }
 
+bool isInstalled()
+{
+    return QFileInfo::exists(joinPath(programFolder(), kInstalledMark));
+}
+
 QString userFolder()
 {
     Folders &state = folders();
     if (!state.user) {
         const QString program = programFolder();
-        if (programFolderWritable(program, state.access))
+        if (!isInstalled() && programFolderWritable(program, state.access))
             state.user = program;
         else
             state.user = userDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
@@ -97,6 +104,31 @@ QString userFolder()
 bool makeUserFolder()
 {
     return QDir().mkpath(userFolder() + QStringLiteral("/Data"));
+}
+
+QString lockFilePath(const QString &xdgRuntimeDir, const QString &userFolder, const QString &host,
+                     const QString &programFolder)
+{
+    const QString folder = QDir::isAbsolutePath(xdgRuntimeDir)
+                               ? QDir::cleanPath(xdgRuntimeDir + QStringLiteral("/bandolin"))
+                               : userFolder;
+    const QByteArray key = (host + QLatin1Char('\n') + QDir::cleanPath(programFolder)).toUtf8();
+    const QString tag = QString::fromLatin1(
+        QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16));
+    return folder + QStringLiteral("/Bandolin-") + tag + QStringLiteral(".lock");
+}
+
+QString lockFilePath()
+{
+    const QString host = QSysInfo::machineHostName();
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QDir::isAbsolutePath(runtime)) {
+        const QString own = QDir::cleanPath(runtime + QStringLiteral("/bandolin"));
+        if (!QDir().mkpath(own) ||
+            !QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            runtime.clear(); // not usable: the user's folder serves
+    }
+    return lockFilePath(runtime, userFolder(), host, programFolder());
 }
 
 QString joinPath(const QString &folder, QStringView relative)

@@ -2,9 +2,10 @@
 # Installs the built program into a temporary prefix and checks it as a desktop program: the
 # program folder and launcher are there, the desktop entry and the AppStream metadata pass
 # their validators, and the release archive unpacks into a program that has everything. Then
-# the Debian package: its files and dependencies, and the program unpacked from it into a tree
-# its user cannot write, started by an unprivileged user under Xvfb, who must find the settings
-# in their own ~/.local/share/bandolin/Data/ after the program has ended.
+# the Debian package: its files and dependencies, and the program unpacked from it, started under
+# Xvfb by root (or the owner of the tree) and by an unprivileged user: neither may change the
+# program folder; each finds the settings in their own ~/.local/share/bandolin/Data/ and the
+# lock under their own XDG_RUNTIME_DIR.
 #   bash scripts/package_check.sh [build dir, default build/test]
 # BANDOLIN_SHOT=<file.png> keeps a screenshot of the main window started from the package.
 # The package's quality is checked too: lintian reports no error or warning, the manual page
@@ -118,13 +119,23 @@ done
 check_lintian "$deb"
 cmp -s "$ROOT/LICENSE" /usr/share/common-licenses/GPL-3 || { echo "package: LICENSE is not the GPL-3 text"; exit 1; }
 
-# Unpacked into a tree its user cannot write: root's own when the check runs as root (the
-# program then runs as nobody), otherwise one without write permission.
+# ---- The unpacked package, started twice: by a user who could write its program folder (root,
+# or the folder's owner when the check does not run as root) and by an unprivileged user who
+# cannot. The installation mark keeps both out of the program folder: nothing may appear in the
+# tree, the settings go to each user's ~/.local/share/bandolin and the lock to their runtime
+# folder, and a copy killed there never keeps the next start out.
 tree="$work/tree"
 dpkg-deb -x "$deb" "$tree"
-home="$work/home"
-mkdir -p "$home"
+grep -qx "Exec=/usr/bin/bandolin" "$tree/usr/share/applications/io.github.bandolin.Bandolin.desktop" \
+    || { echo "package: the desktop entry does not start /usr/bin/bandolin"; exit 1; }
+[ -f "$tree/usr/lib/bandolin/Bandolin.installed" ] || { echo "package: no installation mark"; exit 1; }
 chmod 755 "$work"
+(cd "$tree" && find . -printf '%p %s %T@\n' | sort) >"$work/tree-before"
+check_manual_page "$tree"
+check_completion "$tree"
+# The terminal commands, as an unprivileged user in a tree they cannot write.
+home="$work/home-terminal"
+mkdir -p "$home"
 run_as=()
 if [ "$(id -u)" -eq 0 ]; then
     chown -R 0:0 "$tree"
@@ -132,31 +143,42 @@ if [ "$(id -u)" -eq 0 ]; then
     run_as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 fi
 chmod -R a-w "$tree"
-grep -qx "Exec=/usr/bin/bandolin" "$tree/usr/share/applications/io.github.bandolin.Bandolin.desktop" \
-    || { echo "package: the desktop entry does not start /usr/bin/bandolin"; exit 1; }
-check_manual_page "$tree"
-check_completion "$tree"
 check_terminal_commands "$tree" "$home" "${run_as[@]}"
 
 cat >"$work/session.sh" <<'SESSION'
 #!/usr/bin/env bash
-# Inside Xvfb, as the unprivileged user: start the packaged program, wait for its main window
-# (the settings file is made by its load), then leave it through File > Exit.
+# Inside Xvfb: start the packaged program and wait for its lock and settings file (both made by
+# the main window's load) and its main window; kill it and start it again; then leave it
+# through File > Exit, with the settings file deleted so that the exit must write it afresh.
 set -u
-"$1/usr/bin/bandolin" &
-pid=$!
 settings="$HOME/.local/share/bandolin/Data/Settings.dat"
-for _ in $(seq 100); do [ -f "$settings" ] && break; sleep 0.2; done
-[ -f "$settings" ] || { echo "package: no settings file at $settings after start"; kill $pid; exit 1; }
-window=""
-for _ in $(seq 50); do
-    window=$(xdotool search --onlyvisible --name '^Bandolin$' 2>/dev/null | head -1)
-    [ -n "$window" ] && break
-    sleep 0.2
-done
-[ -n "$window" ] || { echo "package: the main window did not come up"; kill $pid; exit 1; }
+lock="$XDG_RUNTIME_DIR/bandolin/Bandolin-*.lock"
+start() {
+    "$1/usr/bin/bandolin" &
+    pid=$!
+    # The main window's load takes the lock, after the splash window: a lock file that names
+    # this process (a killed copy's names another).
+    locked() { [ "$(head -1 $lock 2>/dev/null)" = "$pid" ]; }
+    for _ in $(seq 100); do locked && break; sleep 0.2; done
+    locked || { echo "package: no lock of the running copy in $lock ($2)"; kill $pid; exit 1; }
+    for _ in $(seq 25); do [ -f "$settings" ] && break; sleep 0.2; done
+    [ -f "$settings" ] || { echo "package: no settings file at $settings after start"; kill $pid; exit 1; }
+    window=""
+    for _ in $(seq 50); do
+        window=$(xdotool search --onlyvisible --name '^Bandolin$' 2>/dev/null | head -1)
+        [ -n "$window" ] && break
+        sleep 0.2
+    done
+    [ -n "$window" ] || { echo "package: the main window did not come up ($2)"; kill $pid; exit 1; }
+}
+start "$1" "first start"
+kill -9 $pid
+wait $pid 2>/dev/null
+sleep 0.5
+start "$1" "after a killed copy"
 sleep 1
 [ -z "${BANDOLIN_SHOT:-}" ] || import -window root "$HOME/shot.png"
+rm -f "$settings"
 xdotool windowfocus --sync "$window" 2>/dev/null
 xdotool key alt+Cyrillic_ef
 sleep 0.5
@@ -166,13 +188,36 @@ if kill -0 $pid 2>/dev/null; then echo "package: File > Exit did not end the pro
 wait $pid
 SESSION
 chmod 755 "$work/session.sh"
-"${run_as[@]}" env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 BANDOLIN_SHOT="${BANDOLIN_SHOT:-}" \
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$work/session.sh" "$tree"
-[ -z "${BANDOLIN_SHOT:-}" ] || cp "$home/shot.png" "$BANDOLIN_SHOT"
-saved="$home/.local/share/bandolin/Data/Settings.dat"
-lines=$(wc -l <"$saved")
-[ "$lines" -eq 35 ] || { echo "package: the user's settings file has $lines lines"; exit 1; }
-# A fresh file keeps line 35 empty; the exit writes the marking shown there.
-[ -n "$(sed -n '35s/\r$//p' "$saved")" ] || { echo "package: the settings were not saved at exit"; exit 1; }
-[ ! -e "$tree/usr/lib/bandolin/Data/Settings.dat" ] || { echo "package: settings written into the program folder"; exit 1; }
-echo "package: Debian package checked ($(basename "$deb")), started by an unprivileged user"
+
+# run_session <name> <uid> <tree writable: yes|no> [setpriv arguments...]
+run_session() {
+    local name="$1" uid="$2" writable="$3"
+    shift 3
+    local home="$work/home-$name" runtime="$work/runtime-$name"
+    mkdir -p "$home" "$runtime"
+    chmod 700 "$runtime"
+    chown "$uid:$uid" "$home" "$runtime"
+    if [ "$writable" = yes ]; then chmod -R u+w "$tree"; else chmod -R a-w "$tree"; fi
+    "$@" env -i HOME="$home" XDG_RUNTIME_DIR="$runtime" PATH=/usr/bin:/bin LANG=C.UTF-8 \
+        BANDOLIN_SHOT="${BANDOLIN_SHOT:-}" \
+        xvfb-run -a -s "-screen 0 1280x1024x24" "$work/session.sh" "$tree"
+    local saved="$home/.local/share/bandolin/Data/Settings.dat" lines
+    [ -f "$saved" ] || { echo "package: the settings were not saved at exit ($name)"; exit 1; }
+    lines=$(wc -l <"$saved")
+    [ "$lines" -eq 35 ] || { echo "package: the settings file of $name has $lines lines"; exit 1; }
+    [ -z "$(ls -A "$runtime/bandolin")" ] || { echo "package: the lock stayed after the exit ($name)"; exit 1; }
+    (cd "$tree" && find . -printf '%p %s %T@\n' | sort) >"$work/tree-after"
+    if ! cmp -s "$work/tree-before" "$work/tree-after"; then
+        echo "package: the program folder changed when $name ran it:"
+        diff "$work/tree-before" "$work/tree-after" | head; exit 1
+    fi
+}
+if [ "$(id -u)" -eq 0 ]; then
+    run_session root 0 yes
+    run_session nobody 65534 no setpriv --reuid=65534 --regid=65534 --clear-groups
+else
+    run_session owner "$(id -u)" yes
+    run_session reader "$(id -u)" no
+fi
+[ -z "${BANDOLIN_SHOT:-}" ] || cp "$(ls "$work"/home-*/shot.png | tail -1)" "$BANDOLIN_SHOT"
+echo "package: Debian package checked ($(basename "$deb")), started by a user who could write it and by one who cannot"

@@ -6,7 +6,9 @@
 #include "manual_pictures.h"
 #include "resistor_render.h"
 
+#include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -15,6 +17,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -49,6 +52,31 @@ public:
         // RGB888 makes Qt write a plain 24-bit BMP.
         save(image.convertToFormat(QImage::Format_RGB888), name, "BMP", -1);
     }
+    // A 32-bit BMP whose fourth byte is the picture's alpha (a V4 header with an alpha mask, as
+    // Qt and other readers take it); Qt itself writes only the 24-bit kind.
+    void bmpWithAlpha(const QImage &image, const QString &name)
+    {
+        const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+        QByteArray out;
+        QDataStream s(&out, QIODevice::WriteOnly);
+        s.setByteOrder(QDataStream::LittleEndian);
+        const quint32 header = 108, pixels = quint32(argb.width() * argb.height() * 4);
+        s.writeRawData("BM", 2);
+        s << quint32(14 + header + pixels) << quint32(0) << quint32(14 + header);
+        s << header << qint32(argb.width()) << qint32(argb.height()) << quint16(1) << quint16(32)
+          << quint32(3) << pixels << qint32(2835) << qint32(2835) << quint32(0) << quint32(0);
+        s << quint32(0x00FF0000) << quint32(0x0000FF00) << quint32(0x000000FF)
+          << quint32(0xFF000000) << quint32(0x73524742); // 'sRGB'; endpoints and gamma unused
+        for (int i = 0; i < 12; ++i)
+            s << quint32(0);
+        for (int y = argb.height() - 1; y >= 0; --y) // bottom row first
+            s.writeRawData(reinterpret_cast<const char *>(argb.constScanLine(y)), argb.width() * 4);
+        QFile file(m_folder + QLatin1Char('/') + fileName(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size()) {
+            std::fprintf(stderr, "make_artwork: cannot write %s\n", qPrintable(file.fileName()));
+            m_ok = false;
+        }
+    }
     void jpg(const QImage &image, const QString &name, int quality = 92)
     {
         save(image.convertToFormat(QImage::Format_RGB32), name, "JPG", quality);
@@ -60,16 +88,18 @@ public:
     bool ok() const { return m_ok; }
 
 private:
+    // The copy for high-resolution screens: "Resistor.bmp" becomes "Resistor@2x.bmp".
+    static QString fileName(const QString &name)
+    {
+        return outputScale() == 1 ? name
+                                  : QStringLiteral("%1@%2x.%3")
+                                        .arg(name.section(QLatin1Char('.'), 0, -2))
+                                        .arg(outputScale())
+                                        .arg(name.section(QLatin1Char('.'), -1));
+    }
     void save(const QImage &image, const QString &name, const char *format, int quality)
     {
-        // The copy for high-resolution screens: "Resistor.bmp" becomes "Resistor@2x.bmp".
-        const QString file = outputScale() == 1
-                                 ? name
-                                 : QStringLiteral("%1@%2x.%3")
-                                       .arg(name.section(QLatin1Char('.'), 0, -2))
-                                       .arg(outputScale())
-                                       .arg(name.section(QLatin1Char('.'), -1));
-        const QString path = m_folder + QLatin1Char('/') + file;
+        const QString path = m_folder + QLatin1Char('/') + fileName(name);
         if (!image.save(path, format, quality)) {
             std::fprintf(stderr, "make_artwork: cannot write %s\n", qPrintable(path));
             m_ok = false;
@@ -117,6 +147,45 @@ QImage smallResistor(QSize canvas, double k, QPointF bodyLeftCentre, bool leads,
 
 // ----- the main resistor and its bands -----
 
+// `picture` as it looks painted over `ground`'s colour: a half-transparent pixel's colour is
+// nudged until painting it there gives `ground`'s pixel exactly, so on the display colour the
+// pictures were drawn for (Default.she's) the body looks as it did when it carried that colour.
+QImage matchedOver(QImage picture, const QImage &ground)
+{
+    const QColor colour = ground.pixelColor(0, 0);
+    const qreal ratio = picture.devicePixelRatio();
+    picture.setDevicePixelRatio(1); // pixel for pixel, as the display paints it
+    for (int round = 0; round < 64; ++round) {
+        QImage painted(picture.size(), QImage::Format_RGB32);
+        painted.fill(colour);
+        QPainter(&painted).drawImage(0, 0, picture);
+        bool changed = false;
+        for (int y = 0; y < picture.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
+            const auto *got = reinterpret_cast<const QRgb *>(painted.constScanLine(y));
+            const auto *want = reinterpret_cast<const QRgb *>(ground.constScanLine(y));
+            for (int x = 0; x < picture.width(); ++x) {
+                if (qAlpha(line[x]) == 0)
+                    line[x] = want[x] & RGB_MASK; // what a reader without alpha shows
+                if (got[x] == want[x] || qAlpha(line[x]) == 0)
+                    continue;
+                const auto step = [](int c, int g, int w) {
+                    return std::clamp(c + (w > g) - (w < g), 0, 255);
+                };
+                line[x] =
+                    qRgba(step(qRed(line[x]), qRed(got[x]), qRed(want[x])),
+                          step(qGreen(line[x]), qGreen(got[x]), qGreen(want[x])),
+                          step(qBlue(line[x]), qBlue(got[x]), qBlue(want[x])), qAlpha(line[x]));
+                changed = true;
+            }
+        }
+        if (!changed)
+            break;
+    }
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+
 void makeResistorPictures(Writer &out)
 {
     const QSize size(310, 100);
@@ -126,12 +195,16 @@ void makeResistorPictures(Writer &out)
 
     QImage picture = canvas(size, QImage::Format_RGB32);
     picture.fill(kDisplayBackground);
-    {
-        QPainter p(&picture);
+    QImage body = canvas(size, QImage::Format_ARGB32_Premultiplied);
+    body.fill(Qt::transparent);
+    for (QImage *image : {&picture, &body}) {
+        QPainter p(image);
         p.drawImage(0, 0, dropShadow(bare, 1, 4, 2, QColor(40, 50, 70), 0.22));
         p.drawImage(0, 0, bare);
     }
-    out.bmp(picture, QStringLiteral("Resistor.bmp"));
+    // The body keeps its transparency, so the display's own background shows around it.
+    out.bmpWithAlpha(matchedOver(body.convertToFormat(QImage::Format_ARGB32), picture),
+                     QStringLiteral("Resistor.bmp"));
 
     // A band picture is the band drawn onto the body, cut out at its place: its rows outside the
     // paint (the outline) are then the body's own pixels.

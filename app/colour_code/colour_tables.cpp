@@ -142,6 +142,15 @@ int LblColorPalette(int lblColor)
     return -1;
 }
 
+std::vector<PaletteEntry> OfferedEntries(int bandPosition, const ColourTables &tables)
+{
+    std::vector<PaletteEntry> offered;
+    for (const PaletteEntry &entry : PaletteEntries(bandPosition))
+        if (tables.CodeValues[entry.code][std::size_t(bandPosition)] != kNotAllowed)
+            offered.push_back(entry);
+    return offered;
+}
+
 QStringList ToleranceItems()
 {
     static const QStringList items = {

@@ -125,6 +125,11 @@ struct ColourTables
 
 constexpr double kNotAllowed = -1;
 
+// The entries of a band position's palette that the tables give a value in that band's role,
+// in display order: a colour with -1 there (an older ResTable.tab without the third-digit
+// black, say) is not offered.
+std::vector<PaletteEntry> OfferedEntries(int bandPosition, const ColourTables &tables);
+
 // Fills the tables from the colour-code table file (39 lines). Rows that the file leaves
 // unchanged (empty value lines, short rows) keep the values the tables held. Throws
 // common::Failure naming the file and line for a missing or short file or a malformed row;

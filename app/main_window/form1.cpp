@@ -197,7 +197,7 @@ void Form1::createControls()
         connect(palette, &PalettePanel::bareAreaClicked, this, [this] { HidePalettes(); });
         connect(palette, &PalettePanel::dismissed, this, [this] { HidePalettes(); });
         connect(palette, &PalettePanel::entryHighlighted, this, [this, p](int place) {
-            lblColor_MouseMove(colour_code::PaletteEntries(p)[std::size_t(place)].lblColor);
+            lblColor_MouseMove(colour_code::OfferedEntries(p, tables)[std::size_t(place)].lblColor);
         });
         picPallete[p] = palette;
         std::vector<QWidget *> inDisplayOrder;

@@ -161,7 +161,8 @@ public:
     void ApplySkin(const MainWindowFiles &files);
     void WriteDefaultSettings();
     // The first start's settings file: a copy of the program folder's own when the user's
-    // folder is another one and the program folder has one, otherwise the defaults.
+    // folder is another one and the program folder, not an installation, has one; otherwise the
+    // defaults.
     void createSettings();
     void SaveSettings();
     // The 35 lines SaveSettings writes: the live state of every window.
@@ -218,6 +219,9 @@ private:
         int entry = -1;  // Palette: the lblColor entry chosen, whose caption and colours it takes
         quint8 code = 0; // Table: the colour, captioned and coloured from the tables
     };
+    // Shows in each palette the entries the colour-code tables offer, and only those take part
+    // in its keyboard order.
+    void offerPaletteEntries();
     void setNotChosen(int position);
     // Caption and colours of a band label; its name for assistive technology follows them.
     void showBand(int position, const BandLook &look);

@@ -182,7 +182,7 @@ void Form1::lblPoloska_KeyPress(int index)
     for (PalettePanel *other : picPallete)
         if (other != picPallete[index])
             other->hide();
-    const std::span<const colour_code::PaletteEntry> entries = colour_code::PaletteEntries(index);
+    const auto entries = colour_code::OfferedEntries(index, tables);
     int start = 0;
     const ClickLabel *band = lblPoloska[index];
     if (band->text() != texts.NotChosenText) {
@@ -192,6 +192,21 @@ void Form1::lblPoloska_KeyPress(int index)
                 start = int(place);
     }
     picPallete[index]->highlight(start);
+}
+
+void Form1::offerPaletteEntries()
+{
+    for (int p = 0; p < colour_code::kPaletteCount; ++p) {
+        const auto offered = colour_code::OfferedEntries(p, tables);
+        for (const colour_code::PaletteEntry &e : colour_code::PaletteEntries(p))
+            lblColor[e.lblColor]->hide();
+        std::vector<QWidget *> inDisplayOrder;
+        for (const colour_code::PaletteEntry &e : offered) {
+            lblColor[e.lblColor]->show();
+            inDisplayOrder.push_back(lblColor[e.lblColor]);
+        }
+        picPallete[p]->setEntries(std::move(inDisplayOrder));
+    }
 }
 
 void Form1::lblColor_MouseMove(int index)

@@ -50,11 +50,11 @@ bool Form1::Form_Load()
 {
     try {
         if (!m_lock) {
-            // One copy per user's folder (the program folder when it can be written); a lock
-            // left by a crashed copy is taken over. A folder that cannot be made shows up as
-            // the settings file that cannot be written.
+            // One copy per program folder, user and machine; a lock left by a crashed copy is
+            // taken over. A user's folder that cannot be made shows up as the settings file
+            // that cannot be written.
             common::makeUserFolder();
-            auto lock = std::make_unique<QLockFile>(common::userPath(u"\\Bandolin.lock"));
+            auto lock = std::make_unique<QLockFile>(common::lockFilePath());
             lock->setStaleLockTime(0);
             if (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError) {
                 ui::endProgram(0);
@@ -102,6 +102,7 @@ void Form1::applyMainWindowFiles(const MainWindowFiles &files)
     applySettings(files);
     ApplySkin(files);
     tables = files.tables;
+    offerPaletteEntries();
     colourDisplayAndTolerance();
     cmbPolosok_Click();
     mnuManual->setEnabled(QFileInfo(helpProgramPath()).isExecutable());
@@ -327,10 +328,11 @@ void Form1::colourMenuBar()
 
 void Form1::createSettings()
 {
-    // A settings file that comes with a program folder the user cannot write (set up by whoever
-    // installed it) is where the user's own settings start from.
+    // A portable folder that the user cannot write (a stick set up by someone else) may bring
+    // the settings to start from. An installation's folder never does: a file left there by
+    // whoever ran it first must not become every new user's start.
     const QString delivered = common::installedPath(u"\\Data\\Settings.dat");
-    if (delivered != settingsFilePath() && common::fileExists(delivered))
+    if (!common::isInstalled() && delivered != settingsFilePath() && common::fileExists(delivered))
         common::writeTextLines(settingsFilePath(), common::readTextLines(delivered));
     else
         WriteDefaultSettings();

@@ -112,6 +112,7 @@ void Form1::reapplyMainWindowFiles(const MainWindowFiles &files)
     applyWindowSettings(files);
     ApplySkin(files);
     tables = files.tables;
+    offerPaletteEntries();
     colourDisplayAndTolerance();
     cmbPolosok->setCurrentIndex(bandCount);
     cmbEdinIzmereniya->setCurrentIndex(unit);

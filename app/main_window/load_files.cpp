@@ -4,6 +4,7 @@
 #include "common/program_folder.h"
 #include "common/sharp_picture.h"
 #include "common/text_file.h"
+#include "config/palette_offer.h"
 
 #include <QImage>
 #include <QSet>
@@ -135,6 +136,7 @@ MainWindowFiles readMainWindowFiles(const config::SettingsFile &file,
 
     f.tables = tables;
     colour_code::LoadResTable(common::programPath(u"\\Data\\ResTable.tab"), f.tables);
+    config::closePaletteGaps(f.skin, f.tables);
     const QString body =
         common::programPath(QStringLiteral("\\Data\\") + kPictureName + QStringLiteral(".bmp"));
     if (QImage(body).isNull())

@@ -34,7 +34,8 @@ struct MainWindowFiles {
 inline const QString kPictureName = QStringLiteral("Resistor");
 
 // Reads everything the main window's load needs under the settings lines. The colour-code
-// tables start from `tables`, since rows the table file leaves empty keep their values. Throws
+// tables start from `tables`, since rows the table file leaves empty keep their values; the
+// skin's palettes close the gaps of the colours the tables do not offer. Throws
 // common::Failure naming the file and line, or the picture, that the load would refuse.
 MainWindowFiles readMainWindowFiles(const config::SettingsFile &file,
                                     const colour_code::ColourTables &tables);

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 class ProgramFolderTest : public QObject
@@ -39,6 +40,39 @@ private Q_SLOTS:
         QCOMPARE(common::userFolder(), folder.path());
         QVERIFY(!common::canWriteIn(QStringLiteral("/proc")));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
+    }
+
+    // Program folders whose top can be written that still send the settings to the user's
+    // folder: an installation (root's included), and one whose Data/ cannot be written.
+    void usersFolderOfAProgramFolder()
+    {
+        for (const bool installed : {true, false}) {
+            QTemporaryDir program, dataHome;
+            qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+            const QString data = program.path() + QStringLiteral("/Data");
+            QVERIFY(installed ? touch(common::joinPath(program.path(), common::kInstalledMark))
+                              : QFile::link(QStringLiteral("/proc"), data)); // refused even to root
+            common::setProgramFolder(program.path());
+            QCOMPARE(common::userPath(u"\\Data\\Settings.dat"),
+                     dataHome.path() + "/bandolin/Data/Settings.dat");
+        }
+        common::setProgramFolder(QString());
+        qunsetenv("XDG_DATA_HOME");
+    }
+
+    // The lock lies in the runtime folder when there is one, and is the same for two runs only
+    // on one machine and one program folder.
+    void lockFile()
+    {
+        const auto lock = [](const char *runtime, const char *host, const char *program) {
+            return QFileInfo(common::lockFilePath(runtime, "/u", host, program));
+        };
+        const QFileInfo own = lock("", "alpha", "/opt/a");
+        QCOMPARE(own.path(), "/u");
+        QCOMPARE(lock("run", "alpha", "/opt/a").filePath(), own.filePath()); // not absolute
+        QCOMPARE(lock("/r", "alpha", "/opt/a").filePath(), "/r/bandolin/" + own.fileName());
+        QVERIFY(lock("", "alpha", "/opt/b").fileName() != own.fileName());
+        QVERIFY(lock("", "beta", "/opt/a").fileName() != own.fileName()); // a shared home
     }
 
     void readOnlyProgramFolderUsesTheUsersFolder()

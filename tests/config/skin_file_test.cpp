@@ -647,7 +647,8 @@ private Q_SLOTS:
     void skinWithoutThirdDigitBlackStillLoads()
     {
         using namespace colour_code;
-        const QString delivered = testing_support::sourceFolder() + QStringLiteral("/data/Skin/Default.she");
+        const QString delivered =
+            testing_support::sourceFolder() + QStringLiteral("/data/Skin/Default.she");
         const config::MainWindowSkin current = config::readMainWindowSkin(delivered);
         QVERIFY(current.thirdDigitBlackPlaced);
 
@@ -666,6 +667,43 @@ private Q_SLOTS:
         upgraded.lblHintAbove = current.lblHintAbove;
         upgraded.readingHintPlaced = true;
         QVERIFY(upgraded == current);
+
+        // Old layouts the derived place must fit: the one above (third-digit entries from top
+        // 120, 240 apart; the palette 2415 high) with lines changed ("line=value"), or with
+        // three blank lines at its end ("blank tail").
+        const auto top = [](int lblColor, int value) {
+            return QStringLiteral("%1=%2").arg(111 + 2 * lblColor).arg(value);
+        };
+        QStringList halfRowDown;
+        for (const PaletteEntry &e : PaletteEntries(ThirdDigitBand).subspan(1))
+            halfRowDown << top(e.lblColor, 240 * e.row);
+        struct Case {
+            const char *name;
+            QStringList edits;
+            int entry; // whose top is checked
+            float top, height;
+        };
+        const Case cases[] = {
+            {"file ends in blank lines", {"blank tail"}, 48, 120, 2655},
+            {"second-digit black and brown abreast", {top(35, 120), "180=1560"}, 26, 360, 2655},
+            {"palette starts half a row down", halfRowDown, 26, 360, 2655},
+            {"entries above black stay", {top(32, 600)}, 26, 120, 2655},
+            {"palette taller than needed", {"105=5000"}, 20, 2280, 5000},
+        };
+        for (const Case &c : cases) {
+            QStringList skin = old;
+            for (const QString &edit : c.edits) {
+                if (edit == QLatin1String("blank tail"))
+                    skin << QString() << QString() << QString();
+                else
+                    skin[edit.section(u'=', 0, 0).toInt() - 1] = edit.section(u'=', 1);
+            }
+            const config::MainWindowSkin read = config::readMainWindowSkin(writeSkin(skin));
+            QVERIFY2(!read.thirdDigitBlackPlaced &&
+                         read.lblColor[std::size_t(c.entry)].top == c.top &&
+                         read.picPalleteSizes[2].height == c.height,
+                     c.name);
+        }
     }
 
     void nothingPictureIsKeptAsWritten()

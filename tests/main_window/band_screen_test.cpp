@@ -331,6 +331,22 @@ private Q_SLOTS:
         QVERIFY(f->displayShows(bandPicture(false, 2), kPlace[2]));
     }
 
+    // An older table whose black has no third-digit value: the palette leaves black out and
+    // closes the gap, and the keyboard starts on the entry now at its head.
+    void thirdDigitPaletteFollowsAnOlderTable()
+    {
+        QStringList table = f->folder.readLines(QStringLiteral("\\Data\\ResTable.tab"));
+        table[14 + colour_code::Black] = QStringLiteral("Нет|0|Нет|1|Нет");
+        f->folder.writeLines(QStringLiteral("\\Data\\ResTable.tab"), table);
+        QVERIFY(w()->ReIn());
+        selectBands(5);
+        w()->lblPoloska[2]->setFocus();
+        QTest::keyClick(focused(), Qt::Key_Space);
+        QVERIFY(!w()->lblColor[kBlackThird]->isVisible());
+        QCOMPARE(focused(), w()->lblColor[26]); // brown, at the head
+        QCOMPARE(focused()->pos(), w()->lblColor[kBlackSecond]->pos());
+    }
+
     void decodeThreeBandsBelowOneOhm()
     {
         selectBands(3);

@@ -324,7 +324,7 @@ private Q_SLOTS:
     {
         FormFixture f;
         // Another copy holds the program folder's lock.
-        QLockFile other(common::programPath(u"\\Bandolin.lock"));
+        QLockFile other(common::lockFilePath());
         QVERIFY(other.tryLock(0));
         QVERIFY(!f.load());
         QVERIFY(f.messages.empty());

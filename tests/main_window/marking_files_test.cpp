@@ -313,6 +313,21 @@ private Q_SLOTS:
         QVERIFY(f->messages.empty());
     }
 
+    // Dark.she's display is dark around the resistor too, and Save As writes it so.
+    void darkDisplaySavedAsShown()
+    {
+        QStringList settings = f->folder.readLines(QStringLiteral("\\Data\\Settings.dat"));
+        settings[2] = QStringLiteral("Dark.she");
+        f->folder.writeLines(QStringLiteral("\\Data\\Settings.dat"), settings);
+        QVERIFY(w()->ReIn());
+        encode(4, "4.7", "кОм", "5%");
+        dialogs->answers.push_back(programFile("dark"));
+        w()->mnuSaveAs->trigger();
+        QCOMPARE(w()->picMonitor->background(), QColor(0x15, 0x1A, 0x21));
+        for (const QPoint at : {QPoint(1, 1), QPoint(17, 62)}) // the display's corner, the body's
+            QCOMPARE(QImage(programFile("dark.bmp")).pixelColor(at), w()->picMonitor->background());
+    }
+
     void unwritablePlaceGivesAMessage()
     {
         encode(4, QStringLiteral("4.7"), QStringLiteral("кОм"), QStringLiteral("5%"));

@@ -1,6 +1,7 @@
 // A program folder that cannot be written: the main window keeps the settings, the lock and
 // the marking files in the user's folder.
 
+#include "common/program_folder.h"
 #include "common/text_file.h"
 #include "config/settings_file.h"
 #include "support/form_fixture.h"
@@ -19,7 +20,7 @@ private Q_SLOTS:
         testing_support::FormFixture f;
         const QString user = f.folder.makeReadOnly();
         QVERIFY(f.load());
-        QVERIFY(QFile::exists(user + QStringLiteral("/Bandolin.lock")));
+        QVERIFY(QFile::exists(common::lockFilePath()));
         QString openedIn;
         ui::setFileDialogHandler([&](QWidget *, const ui::FileDialogRequest &request) {
             openedIn = request.folder;
@@ -34,8 +35,9 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(f.folder.file("\\Data\\Settings.dat")));
     }
 
-    // A settings file left in the program folder by whoever set it up starts each user's own.
-    void firstStartCopiesTheProgramFoldersSettings()
+    // A settings file left in a portable program folder by whoever set it up starts each user's
+    // own; one left in an installation (by root's first run, say) does not.
+    void firstStartOfANewUser()
     {
         testing_support::FormFixture f;
         QVERIFY(f.load());
@@ -47,6 +49,11 @@ private Q_SLOTS:
         QVERIFY(f.load());
         QCOMPARE(f.form->settings.SkinName, QStringLiteral("Dark.she"));
         QCOMPARE(common::readTextLines(user + QStringLiteral("/Data/Settings.dat")), delivered);
+        f.close();
+        f.folder.writeLines(common::kInstalledMark.toString(), {});
+        QVERIFY(QFile::remove(user + QStringLiteral("/Data/Settings.dat")));
+        QVERIFY(f.load());
+        QCOMPARE(f.form->settings.SkinName, QStringLiteral("Default.she"));
     }
 };
 

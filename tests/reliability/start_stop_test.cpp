@@ -43,7 +43,7 @@ private Q_SLOTS:
     void aHundredRunsOnOneFolder()
     {
         FormFixture f;
-        const QString lockPath = common::programPath(u"\\Bandolin.lock");
+        const QString lockPath = common::lockFilePath();
         for (int run = 1; run <= 100; ++run) {
             QVERIFY2(f.load(), qPrintable(QStringLiteral("run %1").arg(run)));
             QVERIFY(f.exitCodes.empty());

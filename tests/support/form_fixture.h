@@ -11,6 +11,7 @@
 #include "ui/seams.h"
 
 #include <QImage>
+#include <QPainter>
 #include <memory>
 #include <vector>
 
@@ -57,12 +58,16 @@ public:
         exitCodes.clear();
     }
 
-    // True when the rectangle of the display at topLeft shows exactly the picture.
+    // True when the rectangle of the display at topLeft shows exactly the picture, painted
+    // over the display's background.
     bool displayShows(const QString &pictureFile, QPoint topLeft) const
     {
-        const QImage picture = QImage(folder.file(pictureFile)).convertToFormat(QImage::Format_RGB32);
-        if (picture.isNull())
+        const QImage file(folder.file(pictureFile));
+        if (file.isNull())
             return false;
+        QImage picture(file.size(), QImage::Format_RGB32);
+        picture.fill(form->picMonitor->background());
+        QPainter(&picture).drawImage(0, 0, file);
         const QImage shown = form->picMonitor->image()
                                  .copy(QRect(topLeft, picture.size()))
                                  .convertToFormat(QImage::Format_RGB32);

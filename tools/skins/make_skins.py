@@ -178,13 +178,14 @@ DARK = {
     "shapes": "#5F7089",
     # Palette entries stand on the bright swatch colours, so their text stays dark;
     # band labels without colour get a mid grey so the same dark text reads on them.
-    "labels": ["#11161C", "#DCE3EC", "#8E9BAD", "#1D3F6E", "#5F7089"],
+    # The display is dark, so its result text and title are light.
+    "labels": ["#11161C", "#DCE3EC", "#8E9BAD", "#DCE8F6", "#8FA3BD"],
     "text_boxes": ["#2A323D", "#2A323D", "#E6ECF3"],
     "combo_boxes": ["#2A323D", "#2A323D", "#E6ECF3"],
     "buttons": "#36424F",
-    # The body and band pictures are opaque and painted over the display, so the
-    # display keeps the light background they are drawn on.
-    "display": "#FAFBFD",
+    # The body picture is transparent around the resistor, so the display shows its
+    # own colour there.
+    "display": "#151A21",
     "palettes": "#2E3642",
     "palette_picture": "Nothing",
     "frame": "#5AA9FF",
@@ -192,7 +193,6 @@ DARK = {
     "titles": ("\\Data\\MarkTitleDark.bmp", "\\Data\\ConTitleDark.bmp", "\\Data\\OmTitleDark.bmp"),
     "line_width": 2,
     "rectangles": [
-        (6, 2, 894, 64, "#B8913A"),       # gold frame around the title banner
         (8, 68, 292, 494, "#4B5B72"),     # decoding side
         (296, 68, 644, 494, "#4B5B72"),   # around the display
         (648, 68, 892, 494, "#4B5B72"),   # encoding side
