@@ -1,7 +1,9 @@
 #include "sharp_picture.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPixmapCache>
 
 namespace common {
 
@@ -34,6 +36,23 @@ QImage loadSharpImage(const QString &path)
 QPixmap loadSharpPixmap(const QString &path)
 {
     return QPixmap::fromImage(loadSharpImage(path));
+}
+
+QPixmap keptSharpPixmap(const QString &path)
+{
+    const QFileInfo file(path);
+    const QString key = QStringLiteral("bandolin|%1|%2|%3|%4")
+                            .arg(file.absoluteFilePath())
+                            .arg(file.lastModified().toMSecsSinceEpoch())
+                            .arg(file.size())
+                            .arg(qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
+    QPixmap picture;
+    if (QPixmapCache::find(key, &picture))
+        return picture;
+    picture = loadSharpPixmap(path);
+    if (!picture.isNull())
+        QPixmapCache::insert(key, picture);
+    return picture;
 }
 
 QSize logicalSize(const QImage &picture)

@@ -19,6 +19,9 @@ QImage loadSharpImage(const QString &path, qreal screenRatio);
 // The same for the application's screens.
 QImage loadSharpImage(const QString &path);
 QPixmap loadSharpPixmap(const QString &path);
+// The same, kept in memory while the file stays as it is (its time and size): a picture that a
+// window shows at every opening is decoded once.
+QPixmap keptSharpPixmap(const QString &path);
 
 // The size a picture takes on the screen, in logical pixels.
 QSize logicalSize(const QImage &picture);

@@ -16,6 +16,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -193,6 +195,9 @@ private:
     // Loads every window again from the settings file; throws common::Failure with every window
     // unchanged when a file cannot be read.
     void reInitWindows();
+    // The main window's load after the options dialog's OK: the skin, the language and the
+    // placement rules are applied again around what the window shows, which stays as it was.
+    void reapplyMainWindowFiles(const MainWindowFiles &files);
     ohm_calc::frmVoltam *newVoltamoWindow();
     void createControls();
     void createMenus();
@@ -200,18 +205,26 @@ private:
     // The load after its reading: settings, language, skin, tables, the last resistor.
     void applyMainWindowFiles(const MainWindowFiles &files);
     void applySettings(const MainWindowFiles &files);
+    // The settings of every load: skin and language names, placements, the tool windows'.
+    void applyWindowSettings(const MainWindowFiles &files);
+    void colourDisplayAndTolerance();
     bool restoreLastResistor(); // true when a stored marking was restored
     // Selects the marking's band count, decodes it and selects its tolerance item, ready for
     // the encoder to rebuild the band labels and the display.
     void restoreMarking(const marking_files::Marking &restored);
     void colourMenuBar();
+    // How a band label got its colour; what another skin or language needs to show it again.
+    struct BandLook {
+        enum class Source { NotChosen, Palette, Table } source = Source::NotChosen;
+        int entry = -1;  // Palette: the lblColor entry chosen, whose caption and colours it takes
+        quint8 code = 0; // Table: the colour, captioned and coloured from the tables
+    };
     // Shows in each palette the entries the colour-code tables offer, and only those take part
     // in its keyboard order.
     void offerPaletteEntries();
     void setNotChosen(int position);
     // Caption and colours of a band label; its name for assistive technology follows them.
-    void showBand(int position, const QString &caption, const QColor &background,
-                  const QColor &text);
+    void showBand(int position, const BandLook &look);
     // The band label's title and caption as its name ("First band: Red"). The title is that
     // of the place where the label stands for the current band count.
     void nameBand(int position);
@@ -222,7 +235,13 @@ private:
     void setSaveAsWanted(bool wanted);
     void failEncoding();
     int unitWordIndex(const QString &word) const;
-    void showDisplayTexts(const QString &caption);
+    // The display's texts (and ResultLine) in the current language from what they were made
+    // of: the title, or the last decoding's or encoding's result. Every text of the display
+    // that depends on the language is written here.
+    void showDisplayTexts();
+    // After a decoding, an encoding or a palette choice: a marking with every band in use
+    // chosen becomes the last resistor that the settings keep.
+    void rememberWholeMarking();
     // Reads the encoder's inputs and encodes them; true when the bands took their colours.
     bool encodeInputs();
     // In form1_reading_help.cpp.
@@ -235,6 +254,13 @@ private:
     void chooseNeighbour(const std::optional<colour_code::NeighbourChoice> &choice);
     QPoint bandPlace(int place) const;
     void paintBandPicture(bool firstBand, quint8 code, int place);
+    // The bare resistor on a cleared display.
+    void paintBody();
+    // Paints the body and the bands painted since the display was last cleared again, with the
+    // skin's places and pictures as they are now.
+    void repaintDisplay();
+    // Lays out the band labels for the band-count word selected; returns its index or -1.
+    int layOutBands();
     void selectBandCount(int index);
     bool bandsInUseChosen() const;
     // Runs an event handler so that no failure escapes it: the user is told what failed.
@@ -251,6 +277,33 @@ private:
     // Save As is enabled by a decoding, an encoding or an opened marking, and disabled by a
     // change of the band count.
     bool m_saveAsWanted = false;
+    std::array<BandLook, 5> m_bandLooks{};
+    // What the display's result texts were made from.
+    struct ShownResult {
+        bool decoded = false;
+        // A decoding: the marking and the members it started from.
+        int bandCount = 0;
+        std::array<quint8, 5> codes{};
+        float tolerance = 0;
+        QString deviationText;
+        // An encoding: the inputs.
+        QString nominal;
+        int unit = -1;
+        QString toleranceItem;
+    };
+    std::optional<ShownResult> m_result; // none before the first decoding or encoding
+    bool m_resultShown = false;          // false while the display shows its title
+    struct PaintedBand {
+        bool firstBand = false;
+        quint8 code = 0;
+        int place = 0;
+    };
+    std::vector<PaintedBand> m_paintedBands; // in painting order, one per place
+    // The options dialog's texts of the language in use, read with the main window's.
+    config::OptionsTexts m_optionsTexts;
+    // Line 35 as the settings get it: the last marking with every band in use chosen, or the
+    // line as it was read when there has been none.
+    QString m_lastWholeMarking;
 };
 
 } // namespace main_window

@@ -41,16 +41,32 @@ int Form1::unitWordIndex(const QString &word) const
 
 void Form1::setNotChosen(int position)
 {
-    showBand(position, texts.NotChosenText, common::colourFromValue(skin.LabelColours[2]),
-             common::colourFromValue(skin.LabelColours[0]));
+    showBand(position, {});
 }
 
-void Form1::showBand(int position, const QString &caption, const QColor &background,
-                     const QColor &text)
+void Form1::showBand(int position, const BandLook &look)
 {
+    m_bandLooks[position] = look;
     ClickLabel *band = lblPoloska[position];
-    band->setText(caption);
-    setLabelColours(band, background, text);
+    switch (look.source) {
+    case BandLook::Source::NotChosen:
+        band->setText(texts.NotChosenText);
+        setLabelColours(band, common::colourFromValue(skin.LabelColours[2]),
+                        common::colourFromValue(skin.LabelColours[0]));
+        break;
+    case BandLook::Source::Palette: {
+        const ClickLabel *entry = lblColor[look.entry];
+        band->setText(entry->text());
+        setLabelColours(band, entry->palette().color(QPalette::Window),
+                        entry->palette().color(QPalette::WindowText));
+        break;
+    }
+    case BandLook::Source::Table:
+        band->setText(texts.ColourNames[look.code]);
+        setLabelColours(band, colour_code::CodeToColour(look.code),
+                        common::colourFromValue(tables.CodeTextColours[look.code]));
+        break;
+    }
     nameBand(position);
 }
 
@@ -91,6 +107,15 @@ void Form1::cmbPolosok_Click()
         txtNominal->setText(QString());
         lblInfoMonitor->setText(QStringLiteral("Bandolin"));
     }
+    const int word = layOutBands();
+    for (int i = 0; i < 5; ++i)
+        setNotChosen(i);
+    if (word >= 0)
+        marking.BandCount = quint8(colour_code::BandCountFromIndex(word));
+}
+
+int Form1::layOutBands()
+{
     const auto moveBand = [this](int band, int place) {
         lblPoloska[band]->move(common::twipsToPixels(skin.BandLabelPlaces[place].left),
                                common::twipsToPixels(skin.BandLabelPlaces[place].top));
@@ -126,10 +151,7 @@ void Form1::cmbPolosok_Click()
     default:
         break;
     }
-    for (int i = 0; i < 5; ++i)
-        setNotChosen(i);
-    if (word >= 0)
-        marking.BandCount = quint8(colour_code::BandCountFromIndex(word));
+    return word;
 }
 
 void Form1::selectBandCount(int index)
@@ -196,11 +218,12 @@ void Form1::lblColor_MouseMove(int index)
 void Form1::lblColor_Click(int index)
 {
     // A choice closes the palettes even when its band picture cannot be painted.
-    const QScopeGuard close([this] { HidePalettes(); });
-    ClickLabel *entry = lblColor[index];
+    const QScopeGuard close([this] {
+        HidePalettes();
+        rememberWholeMarking();
+    });
     ClickLabel *band = lblPoloska[marking.EditedBand];
-    showBand(marking.EditedBand, entry->text(), entry->palette().color(QPalette::Window),
-             entry->palette().color(QPalette::WindowText));
+    showBand(marking.EditedBand, {BandLook::Source::Palette, index});
     const quint8 code = colour_code::ColourToCode(band->palette().color(QPalette::Window));
     SetBand(marking.EditedBand, code);
 }

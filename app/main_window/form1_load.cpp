@@ -103,9 +103,7 @@ void Form1::applyMainWindowFiles(const MainWindowFiles &files)
     ApplySkin(files);
     tables = files.tables;
     offerPaletteEntries();
-    setTextColour(lblMonitor, colour(skin.LabelColours[4]));
-    setTextColour(lblInfoMonitor, colour(skin.LabelColours[3]));
-    setBackgroundColour(cmbDopusk, colour(skin.ComboBoxColours[0]));
+    colourDisplayAndTolerance();
     cmbPolosok_Click();
     mnuManual->setEnabled(QFileInfo(helpProgramPath()).isExecutable());
     // A refused encoding resets the display, and with it the hint.
@@ -117,10 +115,29 @@ void Form1::applyMainWindowFiles(const MainWindowFiles &files)
     LoadedFlag = true;
 }
 
+void Form1::colourDisplayAndTolerance()
+{
+    setTextColour(lblMonitor, colour(skin.LabelColours[4]));
+    setTextColour(lblInfoMonitor, colour(skin.LabelColours[3]));
+    setBackgroundColour(cmbDopusk, colour(skin.ComboBoxColours[0]));
+}
+
 void Form1::applySettings(const MainWindowFiles &files)
+{
+    applyWindowSettings(files);
+    const Settings &read = files.settings;
+    PictureName = kPictureName;
+    selectBandCount(read.bandCountIndex);
+    cmbEdinIzmereniya->setCurrentIndex(read.unitIndex);
+    cmbDopusk->setCurrentIndex(read.toleranceIndex);
+    settings.Temp01 = read.Temp01;
+}
+
+void Form1::applyWindowSettings(const MainWindowFiles &files)
 {
     settings.SkinName = files.file.SkinName();
     LoadLanguage(files.file.Lang(), files.texts);
+    m_optionsTexts = files.optionsTexts;
 
     const Settings &read = files.settings;
 
@@ -137,16 +154,11 @@ void Form1::applySettings(const MainWindowFiles &files)
         settings.OmFormX = read.omFormPosition->x;
         settings.OmFormY = read.omFormPosition->y;
     }
-    PictureName = kPictureName;
-    selectBandCount(read.bandCountIndex);
-    cmbEdinIzmereniya->setCurrentIndex(read.unitIndex);
-    cmbDopusk->setCurrentIndex(read.toleranceIndex);
     settings.LastResistInCon = read.LastResistInCon;
     settings.LastConnect = read.LastConnect;
     settings.ConRound = read.ConRound;
     settings.OmRound = read.OmRound;
     settings.VoltamLastUIR = read.VoltamLastUIR;
-    settings.Temp01 = read.Temp01;
 }
 
 void Form1::LoadLanguage(const QString &name, const MainWindowTexts &t)
@@ -369,7 +381,8 @@ QStringList Form1::liveSettingsLines() const
     s.ConRound = settings.ConRound;
     s.OmRound = settings.OmRound;
     s.VoltamLastUIR = settings.VoltamLastUIR;
-    s.lastResistorCode = marking_files::markCode({marking.BandCount, marking.BandCodes});
+    // A half-chosen marking is none the next start could show.
+    s.lastResistorCode = m_lastWholeMarking;
     s.LangPos1 = settings.LangPos1;
     s.LangPos2 = settings.LangPos2;
     return saveSettingsLines(s);
@@ -377,6 +390,7 @@ QStringList Form1::liveSettingsLines() const
 
 bool Form1::restoreLastResistor()
 {
+    m_lastWholeMarking = settings.Temp01;
     const std::optional<marking_files::Marking> stored =
         marking_files::parseMarkCode(settings.Temp01);
     if (!stored || !marking_files::isValidMarking(*stored, tables)) {

@@ -11,6 +11,7 @@
 #include "main_window/form1.h"
 #include "main_window/load_files.h"
 #include "main_window/resistor_display.h"
+#include "marking_files/mark_code.h"
 #include "ui/click_label.h"
 #include "ui/placement.h"
 #include "ui/seams.h"
@@ -39,15 +40,33 @@ void Form1::paintBandPicture(bool firstBand, quint8 code, int place)
     const QString name = QStringLiteral("\\Data\\") + (firstBand ? u'B' : u'S') +
                          skin.PictureSetCode + tables.CodeNames.value(code);
     picMonitor->paintPicture(common::programPath(name), bandPlace(place));
+    // A band painted again at its place covers the earlier one there.
+    std::erase_if(m_paintedBands, [place](const PaintedBand &b) { return b.place == place; });
+    m_paintedBands.push_back({firstBand, code, place});
+}
+
+void Form1::paintBody()
+{
+    picMonitor->clear();
+    m_paintedBands.clear();
+    picMonitor->paintPicture(common::programPath(QStringLiteral("\\Data\\") + PictureName + QStringLiteral(".bmp")),
+                             {common::twipsToPixels(skin.BodyPlace.x()), common::twipsToPixels(skin.BodyPlace.y())});
+}
+
+void Form1::repaintDisplay()
+{
+    const std::vector<PaintedBand> painted = m_paintedBands;
+    paintBody();
+    for (const PaintedBand &band : painted)
+        paintBandPicture(band.firstBand, band.code, band.place);
 }
 
 void Form1::ResetPicture()
 {
-    picMonitor->clear();
+    m_resultShown = false;
     lblInfoMonitor->setText(QStringLiteral("Bandolin"));
     setReadingHint({});
-    picMonitor->paintPicture(common::programPath(QStringLiteral("\\Data\\") + PictureName + QStringLiteral(".bmp")),
-                             {common::twipsToPixels(skin.BodyPlace.x()), common::twipsToPixels(skin.BodyPlace.y())});
+    paintBody();
 }
 
 void Form1::SetBand(int position, quint8 code)
@@ -85,16 +104,52 @@ void Form1::Command1_Click()
 {
     lblInfoMonitor->setVisible(true);
     lblInfoMonitor->clear();
-    const QString caption = DecodeMarking(marking.BandCount, marking.BandCodes);
-    lblInfoMonitor->setText(caption);
-    const colour_code::ResultTexts result = colour_code::DecodeResultTexts(
-        texts.LangTexts, caption, marking.Tolerance, marking.DeviationText);
-    marking.ResultLine = result.resultLine;
-    lblInfoMonitor->setText(result.caption);
+    ShownResult decoded;
+    decoded.decoded = true;
+    decoded.bandCount = marking.BandCount;
+    decoded.codes = marking.BandCodes;
+    decoded.tolerance = marking.Tolerance;
+    decoded.deviationText = marking.DeviationText;
+    lblInfoMonitor->setText(DecodeMarking(marking.BandCount, marking.BandCodes));
+    m_result = decoded;
+    m_resultShown = true;
+    showDisplayTexts();
     selectToleranceItem(marking.Tolerance);
     marking.DeviationText.clear();
     setSaveAsWanted(true);
+    rememberWholeMarking();
     showDecodedHint();
+}
+
+void Form1::showDisplayTexts()
+{
+    // The reading help below the display, from what it was last asked for.
+    ShowReadingHint();
+    if (!m_result) {
+        lblInfoMonitor->setText(QStringLiteral("Bandolin"));
+        return;
+    }
+    const ShownResult &r = *m_result;
+    colour_code::ResultTexts result;
+    if (r.decoded) {
+        // The same decoding again, for its texts in the language now in use.
+        const colour_code::DecodedMarking d = colour_code::DecodeMarking(
+            r.bandCount, r.codes, tables, texts.LangTexts, r.tolerance, r.deviationText);
+        result = colour_code::DecodeResultTexts(texts.LangTexts, d.resultText, d.tolerance,
+                                                d.deviationText);
+    } else {
+        const QString unitWord = r.unit >= 0 ? texts.LangTexts.value(r.unit) : QString();
+        result =
+            colour_code::EncodeResultTexts(texts.LangTexts, r.nominal, unitWord, r.toleranceItem);
+    }
+    marking.ResultLine = result.resultLine;
+    lblInfoMonitor->setText(m_resultShown ? result.caption : QStringLiteral("Bandolin"));
+}
+
+void Form1::rememberWholeMarking()
+{
+    if (marking.BandCount >= 3 && marking.BandCount <= 5 && bandsInUseChosen())
+        m_lastWholeMarking = marking_files::markCode({marking.BandCount, marking.BandCodes});
 }
 
 void Form1::selectToleranceItem(float tolerance)
@@ -128,8 +183,7 @@ bool Form1::EncodeNominal(const QString &bandWord, const QString &unitWord, floa
     }
     for (const colour_code::BandAssignment &a : encoded.assignments) {
         SetBand(a.bandPosition, a.code);
-        showBand(a.bandPosition, texts.ColourNames[a.code], colour_code::CodeToColour(a.code),
-                 common::colourFromValue(tables.CodeTextColours[a.code]));
+        showBand(a.bandPosition, {BandLook::Source::Table, -1, a.code});
     }
     return !encoded.assignments.empty();
 }
@@ -141,11 +195,15 @@ bool Form1::encodeInputs()
     const float nominal = common::toSingle(common::leadingNumber(txtNominal->text()));
     const bool coloured =
         EncodeNominal(cmbPolosok->currentText(), unitWord, nominal, toleranceItem);
-    const colour_code::ResultTexts result =
-        colour_code::EncodeResultTexts(texts.LangTexts, txtNominal->text(), unitWord, toleranceItem);
-    marking.ResultLine = result.resultLine;
-    lblInfoMonitor->setText(result.caption);
+    ShownResult encoded;
+    encoded.nominal = txtNominal->text();
+    encoded.unit = unitWordIndex(unitWord);
+    encoded.toleranceItem = toleranceItem;
+    m_result = encoded;
+    m_resultShown = true;
+    showDisplayTexts();
     setSaveAsWanted(true);
+    rememberWholeMarking();
     return coloured;
 }
 

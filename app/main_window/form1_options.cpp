@@ -11,6 +11,9 @@
 #include "ui/fixed_texts.h"
 #include "ui/seams.h"
 
+#include <QComboBox>
+#include <QFileInfo>
+
 namespace main_window
 {
 
@@ -37,13 +40,19 @@ Form1::WindowFiles Form1::readWindowFiles(const config::SettingsFile &file) cons
 
 void Form1::mnuPreferences_Click()
 {
-    // The dialog starts from the live state: the tool windows store theirs at once.
-    if (m_linkora)
-        m_linkora->keepSettingsCurrent();
-    if (voltamoWindow)
-        voltamoWindow->keepSettingsCurrent();
+    // The dialog starts from the live state, and OK takes it again: a window may have been
+    // moved while the dialog was open. The tool windows store theirs at once.
+    const auto live = [this] {
+        if (m_linkora)
+            m_linkora->keepSettingsCurrent();
+        if (voltamoWindow)
+            voltamoWindow->keepSettingsCurrent();
+        return liveSettingsLines();
+    };
     options::OptionsContext context;
-    context.liveLines = liveSettingsLines();
+    context.liveLines = live();
+    context.currentLines = live;
+    context.texts = m_optionsTexts;
     for (int i = 0; i < 5; ++i)
         context.unitNames[i] = texts.LangTexts.value(i);
     context.check = [this](const QStringList &lines) {
@@ -85,13 +94,35 @@ void Form1::reInitWindows()
     // again, then Voltamo, then Linkora. A tool window that is not open is prepared and stays
     // hidden.
     const WindowFiles files = readWindowFiles(config::readSettingsFile(config::settingsFilePath()));
-    applyMainWindowFiles(files.main);
+    reapplyMainWindowFiles(files.main);
     if (!voltamoWindow)
         voltamoWindow = newVoltamoWindow();
     voltamoWindow->prepare(files.voltamo);
     if (!m_linkora)
         m_linkora = new connection_calc::frmLinkor(settings, SkinColours, this);
     m_linkora->prepare(files.linkora);
+}
+
+void Form1::reapplyMainWindowFiles(const MainWindowFiles &files)
+{
+    // The language fills the two lists afresh: their choices are kept by place.
+    const int bandCount = cmbPolosok->currentIndex();
+    const int unit = cmbEdinIzmereniya->currentIndex();
+    HidePalettes();
+    applyWindowSettings(files);
+    ApplySkin(files);
+    tables = files.tables;
+    offerPaletteEntries();
+    colourDisplayAndTolerance();
+    cmbPolosok->setCurrentIndex(bandCount);
+    cmbEdinIzmereniya->setCurrentIndex(unit);
+    layOutBands();
+    for (int i = 0; i < 5; ++i)
+        showBand(i, m_bandLooks[i]);
+    repaintDisplay();
+    showDisplayTexts();
+    mnuManual->setEnabled(QFileInfo(helpProgramPath()).isExecutable());
+    colourMenuBar();
 }
 
 } // namespace main_window

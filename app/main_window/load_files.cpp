@@ -1,8 +1,9 @@
 #include "main_window/load_files.h"
 
-#include "common/sharp_picture.h"
 #include "common/failure.h"
 #include "common/program_folder.h"
+#include "common/sharp_picture.h"
+#include "common/text_file.h"
 #include "config/palette_offer.h"
 
 #include <QImage>
@@ -100,7 +101,11 @@ MainWindowFiles readMainWindowFiles(const config::SettingsFile &file,
 {
     MainWindowFiles f;
     f.file = file;
-    f.texts = config::readMainWindowTexts(config::languageFilePath(file.Lang()));
+    const QString languagePath = config::languageFilePath(file.Lang());
+    const QStringList languageLines = common::readTextLines(languagePath);
+    f.texts = config::parseMainWindowTexts(languagePath, languageLines);
+    // The main window's lines run past the dialog's, so these never fail where those did not.
+    f.optionsTexts = config::parseOptionsTexts(languagePath, languageLines);
 
     config::SettingsWords words;
     words.LangPos1 = f.texts.LangPos1;

@@ -21,6 +21,7 @@ namespace main_window
 struct MainWindowFiles {
     config::SettingsFile file;
     config::MainWindowTexts texts;
+    config::OptionsTexts optionsTexts; // from the same language file, for the options dialog
     config::Settings settings;
     config::MainWindowSkin skin;
     colour_code::ColourTables tables;

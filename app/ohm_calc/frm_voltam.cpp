@@ -132,6 +132,9 @@ void frmVoltam::createControls()
     setTabOrder(lblI, lblR);
     lblFirst->setBuddy(txtFirst);
     lblSecond->setBuddy(txtSecond);
+    // The letters come first among the window's children, so without this the window would
+    // open on U and the first number typed would go nowhere.
+    txtFirst->setFocus(Qt::OtherFocusReason);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -1,12 +1,14 @@
 #include "frm_options.h"
 
-#include "common/sharp_picture.h"
 #include "common/failure.h"
 #include "common/program_folder.h"
+#include "common/sharp_picture.h"
 #include "common/text_file.h"
 #include "config/settings_file.h"
 #include "config/skin_file.h"
 #include "option_values.h"
+#include "option_widgets.h"
+#include "ui/click_label.h"
 #include "ui/fixed_texts.h"
 #include "ui/seams.h"
 #include "ui/window_surface.h"
@@ -123,13 +125,13 @@ void frmOptions::createControls()
         control->setObjectName(QString::fromLatin1(name));
     };
     auto makeFrame = [&](const char *name, const QString &caption) {
-        auto *frame = new QGroupBox(caption, m_surface);
+        auto *frame = new FrameBox(caption, m_surface);
         named(frame, name);
         registerControl(frame, ControlKind::Frame);
         return frame;
     };
     auto makeLabel = [&](const char *name, const QString &caption, QWidget *parent) {
-        auto *label = new QLabel(caption, parent);
+        auto *label = new CaptionLabel(caption, parent);
         named(label, name);
         registerControl(label, ControlKind::Label);
         return label;
@@ -305,6 +307,7 @@ void frmOptions::createControls()
     connect(cmdDefault, &QPushButton::clicked, this, [this] { cmdDefault_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
     connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
+    nameControls();
 }
 
 std::array<QComboBox *, 3> frmOptions::placementLists() const
@@ -331,7 +334,8 @@ void frmOptions::Form_Load()
     QString langPos1 = m_settings.LangPos1;
     try {
         const config::OptionsTexts texts =
-            config::readOptionsTexts(config::languageFilePath(m_settings.Lang));
+            m_context.texts ? *m_context.texts
+                            : config::readOptionsTexts(config::languageFilePath(m_settings.Lang));
         langPos1 = texts.LangPos1;
         fillPlacementLists(texts.LangPos2, texts.LangPos1);
         showCaptions(texts);
@@ -366,11 +370,12 @@ void frmOptions::Form_Load()
     // Decoration only: a picture that has gone since the main window loaded leaves the place
     // empty.
     if (!config::isNoPicture(m_settings.GlobalPicture)) {
-        const QPixmap background = common::loadSharpPixmap(common::programPath(m_settings.GlobalPicture));
+        const QPixmap background =
+            common::keptSharpPixmap(common::programPath(m_settings.GlobalPicture));
         m_surface->setBackgroundPicture(background);
     }
     filLanguage->setFocus();
-    const QPixmap intro = common::loadSharpPixmap(common::programPath(kIntroPicture));
+    const QPixmap intro = common::keptSharpPixmap(common::programPath(kIntroPicture));
     Image1->setPixmap(intro);
     Image1->setFixedSize(intro.isNull() ? QSize(240, 160) : common::logicalSize(intro));
 }
@@ -398,6 +403,7 @@ void frmOptions::showCaptions(const config::OptionsTexts &texts)
         else if (auto *button = qobject_cast<QPushButton *>(captioned[i]))
             button->setText(texts.Captions[i]);
     }
+    nameControls();
 }
 
 void frmOptions::fillFileList(QListWidget *list, const QString &folder, const QString &pattern)
@@ -409,11 +415,27 @@ void frmOptions::fillFileList(QListWidget *list, const QString &folder, const QS
 
 void frmOptions::markChosenFile(QListWidget *list, const QString &fileName)
 {
-    const QSignalBlocker quiet(list);
     const QList<QListWidgetItem *> found = list->findItems(fileName, Qt::MatchExactly);
-    list->setCurrentRow(found.isEmpty() ? -1 : list->row(found.first()));
+    {
+        // The view would tell assistive technology that the marked entry has the focus,
+        // whichever control has it: a screen reader would announce the skin list first.
+        const QSignalBlocker quiet(list);
+        const QSignalBlocker quietSelection(list->selectionModel());
+        list->setCurrentRow(found.isEmpty() ? -1 : list->row(found.first()));
+    }
+    list->viewport()->update();
     if (!found.isEmpty())
         list->scrollToItem(found.first());
+}
+
+void frmOptions::nameControls()
+{
+    // The lists and their boxes are named after the caption they stand under.
+    for (auto [label, box, list] :
+         {std::tuple{Label2, txtLang, filLanguage}, std::tuple{Label3, txtSkin, filSkins}}) {
+        box->setAccessibleName(ui::nameFromCaption(label->text()));
+        list->setAccessibleName(ui::nameFromCaption(label->text()));
+    }
 }
 
 void frmOptions::selectPlacement(int list, int item)
@@ -513,7 +535,9 @@ bool frmOptions::ApplyOptions()
     const bool languageChanged = txtLang->text() != m_settings.Lang;
 
     // Everything is checked on a copy before the file is touched.
-    QStringList values = OptionValues;
+    const QStringList live =
+        m_context.currentLines ? m_context.currentLines() : m_context.liveLines;
+    QStringList values = withLiveValues(OptionValues, live);
     values[entry::Lang] = txtLang->text();
     values[entry::SkinName] = txtSkin->text();
     config::OptionsTexts newTexts;
@@ -524,7 +548,7 @@ bool frmOptions::ApplyOptions()
             newTexts = config::readOptionsTexts(config::languageFilePath(values[entry::Lang]));
             translateOptionValues(values, items, m_context.unitNames, newTexts);
         }
-        lines = settingsLines(values, m_context.liveLines.value(config::kSettingsLineCount - 1));
+        lines = settingsLines(values, live.value(config::kSettingsLineCount - 1));
         checkCodePage(path, lines);
         if (m_context.check)
             m_context.check(lines);

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -48,6 +49,12 @@ struct OptionsContext {
     // The 35 settings lines as the windows stand now (what leaving the program would write):
     // the dialog starts from them, and OK writes them with the user's changes.
     QStringList liveLines;
+    // The same lines as the windows stand when OK is pressed; what the dialog does not change
+    // is written from them. Without it, liveLines is written.
+    std::function<QStringList()> currentLines;
+    // The current language's texts of the dialog, as the main window read them with its own;
+    // without them the dialog reads the language file.
+    std::optional<config::OptionsTexts> texts;
     // The current language's unit names, by place: a change of language keeps the place of the
     // unit last chosen in Linkora.
     std::array<QString, 5> unitNames;
@@ -114,6 +121,8 @@ private:
     void selectPlacement(int list, int item);
     // Marks the file a text box names in its list, without running the list's reaction.
     void markChosenFile(QListWidget *list, const QString &fileName);
+    // Names for assistive technology after the captions beside the controls.
+    void nameControls();
     void placementChosen(int list);
     void tell(const QString &lead, const QString &detail);
 

@@ -80,6 +80,18 @@ void translateOptionValues(QStringList &values, const std::array<int, 3> &placem
             placementWord(placementItems[i], newLanguage.LangPos1, newLanguage.LangPos2);
 }
 
+QStringList withLiveValues(const QStringList &values, const QStringList &liveLines)
+{
+    constexpr std::array<int, 7> own = {
+        entry::SkinName,       entry::Lang,     entry::FormCentring, entry::ConnectFormCentring,
+        entry::OmFormCentring, entry::ConRound, entry::OmRound};
+    QStringList result = values;
+    for (int i = 0; i < result.size() && i < liveLines.size(); ++i)
+        if (std::find(own.begin(), own.end(), i) == own.end())
+            result[i] = liveLines[i];
+    return result;
+}
+
 QStringList settingsLines(const QStringList &values, const QString &lastResistorCode)
 {
     QStringList lines = values.mid(0, kOptionValueCount);

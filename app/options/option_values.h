@@ -78,6 +78,10 @@ void translateOptionValues(QStringList &values, const std::array<int, 3> &placem
                            const std::array<QString, 5> &currentUnitNames,
                            const config::OptionsTexts &newLanguage);
 
+// The dialog's values with every entry the dialog itself does not change (positions, the
+// main window's lists, what the tool windows keep) taken from the live lines.
+QStringList withLiveValues(const QStringList &values, const QStringList &liveLines);
+
 // The 35 lines OK writes: the 33 values, the label of line 34 and the last resistor code.
 QStringList settingsLines(const QStringList &values, const QString &lastResistorCode);
 

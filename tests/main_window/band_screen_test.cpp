@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -135,11 +136,67 @@ private Q_SLOTS:
         }
     }
 
+    // Space opens the palette on its first entry; Down walks to the last one (white) and stops,
+    // Up walks back and stops at the first. The focus and the frame go together.
+    void arrowsInAPalette()
+    {
+        QApplication::setActiveWindow(w());
+        QVERIFY(QTest::qWaitForWindowActive(w()));
+        const auto entries = colour_code::PaletteEntries(0);
+        const int last = int(entries.size()) - 1;
+        const auto expectAt = [&](int place) {
+            const int entry = entries[std::size_t(place)].lblColor;
+            QCOMPARE(focused(), w()->lblColor[entry]);
+            for (int i = 0; i < colour_code::kLblColorCount; ++i)
+                QCOMPARE(w()->lblColor[i]->frameStyle() != QFrame::NoFrame, i == entry);
+        };
+        w()->lblPoloska[0]->setFocus();
+        QTest::keyClick(focused(), Qt::Key_Space);
+        expectAt(0);
+        for (int place = 1; place <= last + 1; ++place) {
+            QTest::keyClick(focused(), Qt::Key_Down);
+            expectAt(qMin(place, last));
+        }
+        for (int place = last - 1; place >= -1; --place) {
+            QTest::keyClick(focused(), Qt::Key_Up);
+            expectAt(qMax(place, 0));
+        }
+    }
+
+    // A held key clicks once: the palette it opened stays open with nothing chosen. The
+    // two-colour ring shows on the entry that has the focus, not on the band label.
+    void heldKeyClicksOnce_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Space") << int(Qt::Key_Space);
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+    }
+
+    void heldKeyClicksOnce()
+    {
+        QFETCH(int, key);
+        QApplication::setActiveWindow(w());
+        QVERIFY(QTest::qWaitForWindowActive(w()));
+        w()->lblPoloska[0]->setFocus();
+        for (bool repeated : {false, true}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), repeated);
+            QApplication::sendEvent(focused(), &press);
+        }
+        QVERIFY(w()->picPallete[0]->isVisible());
+        QCOMPARE(w()->lblPoloska[0]->text(), w()->texts.NotChosenText);
+        const auto inner = [](QWidget *label) { return label->grab().toImage().pixelColor(2, 2); };
+        QCOMPARE(inner(focused()), focused()->palette().color(QPalette::WindowText));
+        QCOMPARE(inner(w()->lblPoloska[0]), w()->lblPoloska[0]->palette().color(QPalette::Window));
+    }
+
     void namesForAssistiveTechnology()
     {
         choose(0, 46); // red
         QCOMPARE(nameOf(w()->lblPoloska[0]), QStringLiteral("Первая полоса: Красный"));
         QCOMPARE(nameOf(w()->lblColor[46]), QStringLiteral("Красный"));
+        // Entries take the focus from their palette's keys, not from Tab.
+        QVERIFY(QAccessible::queryAccessibleInterface(w()->lblColor[46])->state().focusable);
         // With three bands the multiplier stands at the third place, under the third title.
         selectBands(3);
         QCOMPARE(nameOf(w()->lblPoloska[3]), QStringLiteral("Третья полоса: ") + w()->texts.NotChosenText);

@@ -2,6 +2,7 @@
 // window loads again from the files the dialog wrote.
 
 #include "connection_calc/linkora_window.h"
+#include "main_window/resistor_display.h"
 #include "ohm_calc/frm_voltam.h"
 #include "options/frm_options.h"
 #include "support/form_fixture.h"
@@ -78,6 +79,20 @@ QList<QVariant> lasting(const main_window::Form1 *w)
     return seen;
 }
 
+// Everything the main window shows of a marking.
+QList<QVariant> screen(const main_window::Form1 *w)
+{
+    QList<QVariant> seen = {w->lblInfoMonitor->text(),    w->marking.ResultLine,
+                            w->picMonitor->image(),       w->txtNominal->text(),
+                            w->cmbPolosok->currentText(), w->cmbEdinIzmereniya->currentText(),
+                            w->cmbDopusk->currentText(),  w->saveAsWanted(),
+                            w->lblHint->text()};
+    for (const QLabel *band : w->lblPoloska)
+        seen << band->text() << band->palette().color(QPalette::Window)
+             << band->palette().color(QPalette::WindowText) << band->isVisibleTo(w);
+    return seen;
+}
+
 } // namespace
 
 class Form1OptionsTest : public QObject
@@ -119,6 +134,10 @@ private Q_SLOTS:
         QCOMPARE(w->lblPoloska[0]->text(), QStringLiteral("Yellow"));
         QCOMPARE(w->Label1->palette().color(QPalette::WindowText), QColor(0xDC, 0xE3, 0xEC));
         QCOMPARE(w->txtNominal->text(), QStringLiteral("47"));
+        QCOMPARE(w->lblInfoMonitor->text(), QStringLiteral("Nominal: 47 Ohm\r\n Tolerance: 5%"));
+        const QString hint = w->lblHint->text();
+        w->Command2_Click(); // the hint an encoding in English gives
+        QCOMPARE(w->lblHint->text(), hint);
 
         // The next start reads the same.
         f.close();
@@ -167,6 +186,53 @@ private Q_SLOTS:
         QCOMPARE(lasting(f.form.get()), before);
     }
 
+    // A marking half made, decoded or refused, with what was typed, stays through an OK that
+    // changes nothing; windows moved while the dialog is open stay where they were moved.
+    void okKeepsTheMarkingAsItIs_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::newRow("half-chosen, nominal typed") << 0;
+        QTest::newRow("decoded, with its deviation") << 1;
+        QTest::newRow("five-band encoding refused") << 2;
+    }
+
+    void okKeepsTheMarkingAsItIs()
+    {
+        QFETCH(int, state);
+        FormFixture f;
+        QVERIFY(f.load());
+        main_window::Form1 *w = f.form.get();
+        w->show();
+        w->mnuVoltamo->trigger();
+        f.choose(0, 42); // yellow
+        f.choose(1, 39); // violet
+        if (state == 0)
+            QTest::keyClicks(w->txtNominal, QStringLiteral("12"));
+        if (state == 1) {
+            f.choose(3, 13); // brown multiplier, brown tolerance
+            f.choose(4, 2);
+            w->Command1_Click();
+            QVERIFY(w->lblInfoMonitor->text().contains(QStringLiteral("Отклонение: 4.7 Ом")));
+        }
+        if (state == 2) {
+            w->cmbPolosok->setCurrentIndex(2);
+            w->cmbPolosok_Click();
+            QTest::keyClicks(w->txtNominal, QStringLiteral("0.47"));
+            w->Command2_Click();
+        }
+        const std::size_t messages = f.messages.size();
+        const QList<QVariant> before = screen(w);
+        QVERIFY(usePreferences(f, [w](options::frmOptions *d) {
+            w->move(60, 40);
+            w->voltamoWindow->move(420, 300);
+            QTest::mouseClick(d->cmdOk, Qt::LeftButton);
+        }));
+        QCOMPARE(f.messages.size(), messages);
+        QCOMPARE(screen(w), before);
+        QCOMPARE(w->pos(), QPoint(60, 40));
+        QCOMPARE(w->voltamoWindow->pos(), QPoint(420, 300));
+    }
+
     // The check before writing reads what every window's load reads, and accepts what they
     // accept.
     void choicesAreCheckedAsTheLoadsRead_data()
@@ -190,6 +256,8 @@ private Q_SLOTS:
         row("palette picture missing", dark, 99, "\\Data\\Gone.bmp", "Dark.she, line 99");
         row("Linkora bold flag malformed", dark, 297, "maybe", "Dark.she, line 297");
         row("language cut short", english, -101, "", "English.lng ends before line 102");
+        row("language without its about text", english, -102, "",
+            "English.lng ends before line 103");
         row("name the settings cannot hold", QStringLiteral("\\Languages\\Ελληνικά.lng"), 0, "",
             "Settings.dat, line 5");
     }
@@ -223,6 +291,8 @@ private Q_SLOTS:
         }
         QCOMPARE(f.messages.size(), std::size_t(1));
         QVERIFY2(f.messages[0].text.contains(named), qPrintable(f.messages[0].text));
+        QVERIFY(
+            f.messages[0].text.startsWith(QStringLiteral("Выбранный файл нельзя использовать.")));
         QCOMPARE(bytesOf(f.folder.file(kSettings)), before);
         QCOMPARE(f.form->settings.SkinName, QStringLiteral("Default.she"));
     }

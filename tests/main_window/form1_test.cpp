@@ -146,6 +146,49 @@ private Q_SLOTS:
         QCOMPARE(again.mid(4, bands == 3 ? 1 : 2), line35.mid(4, bands == 3 ? 1 : 2));
     }
 
+    // Line 35 keeps the last marking with every band in use chosen; the next start shows it.
+    void onlyAWholeMarkingIsStored_data()
+    {
+        QTest::addColumn<QString>("stored"); // line 35 at start
+        QTest::addColumn<bool>("completed"); // brown, black, red, gold chosen after New
+        QTest::addColumn<bool>("recount");   // five bands selected at the end instead
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("half-chosen") << "469043" << false << false << "469043";
+        QTest::newRow("band count changed") << "469043" << false << true << "469043";
+        QTest::newRow("completed by choices, then half-chosen") << "469043" << true << false << "432041";
+        QTest::newRow("nothing whole since the start") << "" << false << false << "";
+    }
+
+    void onlyAWholeMarkingIsStored()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, completed);
+        QFETCH(bool, recount);
+        QFETCH(QString, kept);
+        FormFixture f;
+        QVERIFY(f.load());
+        f.close();
+        editLine(f, kSettings, 35, stored);
+        QVERIFY(f.load());
+        main_window::Form1 *w = f.form.get();
+        w->mnuNew_Click();
+        if (completed) {
+            for (auto [band, entry] : {std::pair{0, 47}, {1, 32}, {3, 12}, {4, 1}})
+                f.choose(band, entry);
+            w->mnuNew_Click();
+        }
+        f.choose(1, 41); // white second digit, the only band chosen
+        if (recount) {
+            w->cmbPolosok->setCurrentIndex(2);
+            w->cmbPolosok_Click();
+        }
+        f.close();
+        QCOMPARE(f.folder.readLines(kSettings).at(34), kept);
+        QVERIFY(f.load());
+        QCOMPARE(f.form->lblPoloska[0]->text(), kept.isEmpty() ? f.form->texts.NotChosenText
+                                                                : f.form->texts.ColourNames[kept[1].digitValue()]);
+    }
+
     // The stored marking's tolerance band decides the tolerance item, not the item stored on
     // its own line.
     void restoredMarkingSelectsItsOwnTolerance()

@@ -47,6 +47,7 @@ private Q_SLOTS:
         QVERIFY(!first->isModal());
         // Settings of a first start: free placement at the main window's first place.
         QCOMPARE(first->soughtLetter(), QStringLiteral("U"));
+        QCOMPARE(first->focusWidget(), first->txtFirst); // what is typed first goes there
         QCOMPARE(first->pos(), QPoint(common::twipsToPixels(f.form->settings.OmFormX),
                                       common::twipsToPixels(f.form->settings.OmFormY)));
 

@@ -7,6 +7,7 @@
 #include "support/test_folder.h"
 #include "ui/seams.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -181,6 +182,10 @@ private Q_SLOTS:
         options::frmOptions *d = f.dialog.get();
         QVERIFY(f.messages.empty());
         QCOMPARE(d->windowTitle(), QStringLiteral("Настройка"));
+        // It opens on the language list, which a screen reader names after its caption.
+        QCOMPARE(d->focusWidget(), d->filLanguage);
+        QCOMPARE(QAccessible::queryAccessibleInterface(d->filLanguage)->text(QAccessible::Name),
+                 QStringLiteral("Язык"));
         QCOMPARE(d->txtLang->text(), QStringLiteral("Русский"));
         QCOMPARE(d->txtSkin->text(), QStringLiteral("Default.she"));
         QCOMPARE(itemsOf(d->filLanguage), (QStringList{"English.lng", "Русский.lng"}));

@@ -41,6 +41,13 @@ public:
         return form->Form_Load();
     }
 
+    // A band label's palette opened and one of its entries chosen, by their handlers.
+    void choose(int band, int lblColor)
+    {
+        form->lblPoloska_Click(band);
+        form->lblColor_Click(lblColor);
+    }
+
     // Closes the window as the user would and forgets it; the settings are saved.
     void close()
     {

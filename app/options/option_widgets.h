@@ -1,0 +1,37 @@
+#pragma once
+
+// Two controls of the options dialog that cost less to show than their Qt originals. The dialog
+// is made, laid out and drawn afresh at every opening, and it has more frames and wrapped
+// captions than any other window.
+
+#include <QGroupBox>
+#include <QLabel>
+
+namespace options
+{
+
+// A frame: its caption, and below it a plain box a shade off the window's colour. The style's
+// own frame stretches a picture over the whole box, the costliest part of drawing the dialog.
+class FrameBox : public QGroupBox
+{
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A caption whose sizes are worked out once for its text and font: a layout asks for them many
+// times over, every opening asks again, and a wrapped text is laid out anew at every question.
+class CaptionLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    int heightForWidth(int width) const override;
+};
+
+} // namespace options
