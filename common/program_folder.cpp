@@ -4,12 +4,16 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSysInfo>
 #include <QTemporaryFile>
+#include <filesystem>
 #include <optional>
 
-namespace common {
-namespace {
+namespace common
+{
+namespace
+{
 
 struct Folders {
     QString programOverride;
@@ -69,9 +73,8 @@ void setProgramFolder(const QString &folder, FolderAccess access)
 QString userDataFolder(const QString &xdgDataHome, const QString &home)
 {
     // A relative XDG_DATA_HOME is not valid and is ignored, like an unset one.
-    const QString base = QDir::isAbsolutePath(xdgDataHome)
-                             ? xdgDataHome
-                             : home + QStringLiteral("/.local/share");
+    const QString base =
+        QDir::isAbsolutePath(xdgDataHome) ? xdgDataHome : home + QStringLiteral("/.local/share");
     return QDir::cleanPath(base + QStringLiteral("/bandolin"));
 }
 
@@ -161,13 +164,44 @@ QString installedPath(QStringView relative)
     return joinPath(programFolder(), relative);
 }
 
+namespace
+{
+
+// The names matching the pattern in one folder. The options dialog lists its folders at every
+// opening; a folder's names change only with its modification time, so a listing is kept
+// until then.
+QStringList namesIn(const QString &folder, const QString &pattern)
+{
+    struct Listing {
+        std::filesystem::file_time_type modified;
+        QStringList names;
+    };
+    static QHash<QString, Listing> kept;
+    const QString key = folder + QLatin1Char('\n') + pattern;
+    std::error_code error;
+    const auto modified =
+        std::filesystem::last_write_time(QFile::encodeName(folder).toStdString(), error);
+    if (!error) {
+        if (const auto found = kept.constFind(key);
+            found != kept.cend() && found->modified == modified)
+            return found->names;
+    }
+    const QStringList names =
+        QDir(folder).entryList({pattern}, QDir::Files | QDir::CaseSensitive, QDir::Name);
+    if (error)
+        kept.remove(key);
+    else
+        kept.insert(key, {modified, names});
+    return names;
+}
+
+} // namespace
+
 QStringList folderFiles(QStringView relativeFolder, const QString &pattern)
 {
     QStringList names;
-    for (const QString &folder : {userFolder(), programFolder()}) {
-        const QDir dir(joinPath(folder, relativeFolder));
-        names << dir.entryList({pattern}, QDir::Files | QDir::CaseSensitive, QDir::Name);
-    }
+    for (const QString &folder : {userFolder(), programFolder()})
+        names << namesIn(joinPath(folder, relativeFolder), pattern);
     names.sort();
     names.removeDuplicates();
     return names;

@@ -109,6 +109,10 @@ frmOptions::frmOptions(config::GlobalSettings &settings, const ui::SkinScheme &s
     setWindowTitle(ui::inLanguage(settings.Lang, QStringLiteral("Настройка"),
                                   QStringLiteral("Preferences"), QStringLiteral(" / ")));
     setModal(true);
+    // The controls made below take the skin's font from the dialog, so that none of them has to
+    // be given it (and lay itself out again) one by one.
+    if (!scheme.font.isEmpty())
+        ui::setFontFamily(this, scheme.font);
     createControls();
 }
 

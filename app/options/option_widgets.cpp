@@ -1,18 +1,15 @@
 #include "option_widgets.h"
 
+#include <QEvent>
 #include <QHash>
 #include <QPainter>
 #include <QStyleOptionGroupBox>
+#include <map>
 
 namespace options
 {
 namespace
 {
-
-struct CaptionSizes {
-    QSize hint, minimum;
-    QHash<int, int> heights; // by width
-};
 
 // What a caption's sizes depend on, as the dialog's captions are set up.
 QString sizesKey(const QLabel *label)
@@ -25,56 +22,84 @@ QString sizesKey(const QLabel *label)
         .arg(label->logicalDpiY());
 }
 
-CaptionSizes &sizesOf(const QLabel *label)
+} // namespace
+
+struct CaptionLabel::Sizes {
+    QSize hint, minimum;
+    QHash<int, int> heights; // by width
+};
+
+CaptionLabel::Sizes &CaptionLabel::sizes() const
 {
-    static QHash<QString, CaptionSizes> known;
-    return known[sizesKey(label)];
+    if (!m_sizes || m_sizesText != text() || m_sizesFont != font() || m_sizesDpi != logicalDpiY() ||
+        m_sizesWrap != wordWrap()) {
+        static std::map<QString, Sizes> known; // entries stay where they are as others are added
+        m_sizes = &known[sizesKey(this)];
+        m_sizesText = text();
+        m_sizesFont = font();
+        m_sizesDpi = logicalDpiY();
+        m_sizesWrap = wordWrap();
+    }
+    return *m_sizes;
 }
 
-} // namespace
+void FrameBox::resizeEvent(QResizeEvent *event)
+{
+    m_caption = m_box = QRect();
+    QGroupBox::resizeEvent(event);
+}
+
+void FrameBox::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_caption = m_box = QRect();
+    QGroupBox::changeEvent(event);
+}
 
 void FrameBox::paintEvent(QPaintEvent *)
 {
-    QStyleOptionGroupBox option;
-    initStyleOption(&option);
-    const QRect caption =
-        style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
-    QRect box =
-        style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, this);
-    box.setTop(qMax(box.top(), caption.bottom() + 4)); // the box starts below its caption
+    if (m_box.isNull() || m_placedTitle != title()) {
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        m_caption =
+            style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+        m_box =
+            style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, this);
+        m_box.setTop(qMax(m_box.top(), m_caption.bottom() + 4)); // the box starts below its caption
+        m_placedTitle = title();
+    }
     // Lighter than a dark window, darker than a light one, as the style's frame is.
     const QColor window = palette().color(QPalette::Window);
     const bool dark = window.lightnessF() < 0.5;
     QPainter painter(this);
-    painter.fillRect(box.adjusted(1, 1, -1, -1), dark ? window.lighter(115) : window.darker(104));
-    painter.setPen(dark ? window.lighter(170) : window.darker(125));
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.fillRect(m_box, dark ? window.lighter(170) : window.darker(125)); // the edge
+    painter.fillRect(m_box.adjusted(1, 1, -1, -1), dark ? window.lighter(115) : window.darker(104));
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, title());
+    painter.drawText(m_caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, title());
 }
 
 QSize CaptionLabel::sizeHint() const
 {
-    CaptionSizes &sizes = sizesOf(this);
-    if (!sizes.hint.isValid())
-        sizes.hint = QLabel::sizeHint();
-    return sizes.hint;
+    Sizes &s = sizes();
+    if (!s.hint.isValid())
+        s.hint = QLabel::sizeHint();
+    return s.hint;
 }
 
 QSize CaptionLabel::minimumSizeHint() const
 {
-    CaptionSizes &sizes = sizesOf(this);
-    if (!sizes.minimum.isValid())
-        sizes.minimum = QLabel::minimumSizeHint();
-    return sizes.minimum;
+    Sizes &s = sizes();
+    if (!s.minimum.isValid())
+        s.minimum = QLabel::minimumSizeHint();
+    return s.minimum;
 }
 
 int CaptionLabel::heightForWidth(int width) const
 {
-    CaptionSizes &sizes = sizesOf(this);
-    if (const auto known = sizes.heights.constFind(width); known != sizes.heights.cend())
+    Sizes &s = sizes();
+    if (const auto known = s.heights.constFind(width); known != s.heights.cend())
         return *known;
-    return sizes.heights[width] = QLabel::heightForWidth(width);
+    return s.heights[width] = QLabel::heightForWidth(width);
 }
 
 } // namespace options

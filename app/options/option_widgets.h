@@ -4,8 +4,10 @@
 // is made, laid out and drawn afresh at every opening, and it has more frames and wrapped
 // captions than any other window.
 
+#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRect>
 
 namespace options
 {
@@ -20,6 +22,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    // Where the caption and the box go, worked out again when the size, font or style changes.
+    QRect m_caption, m_box;
+    QString m_placedTitle;
 };
 
 // A caption whose sizes are worked out once for its text and font: a layout asks for them many
@@ -32,6 +41,17 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     int heightForWidth(int width) const override;
+
+private:
+    struct Sizes;
+    Sizes &sizes() const;
+    // What the sizes were looked up for: looking them up by a key made of text, font, wrap and
+    // resolution at every question of the layout cost more than the questions themselves.
+    mutable Sizes *m_sizes = nullptr;
+    mutable QString m_sizesText;
+    mutable QFont m_sizesFont;
+    mutable int m_sizesDpi = 0;
+    mutable bool m_sizesWrap = false;
 };
 
 } // namespace options

@@ -90,6 +90,10 @@ void setLabelColours(QLabel *label, const QColor &background, const QColor &text
 
 void setFontFamily(QWidget *control, const QString &family)
 {
+    // A control that has the family already (from its window) keeps inheriting it: setting it
+    // again would only resolve and propagate the same font once more.
+    if (control->font().family() == family)
+        return;
     QFont font = control->font();
     font.setFamily(family);
     control->setFont(font);
