@@ -88,6 +88,11 @@ private Q_SLOTS:
         QCOMPARE(common::programPath(u"\\Skin\\Dark.she"), folder.file("\\Skin\\Dark.she"));
         QCOMPARE(common::folderFiles(u"\\Skin", QStringLiteral("*.she")),
                  (QStringList{"Dark.she", "Default.she", "Mine.she"}));
+        // A listing is kept only while its folder stays as it was.
+        QVERIFY(QFile::rename(user + QStringLiteral("/Skin/Mine.she"),
+                              user + QStringLiteral("/Skin/Yours.she")));
+        QCOMPARE(common::folderFiles(u"\\Skin", QStringLiteral("*.she")),
+                 (QStringList{"Dark.she", "Default.she", "Yours.she"}));
 
         // Without XDG_DATA_HOME, the folder under the home.
         qunsetenv("XDG_DATA_HOME");
