@@ -4,11 +4,10 @@
 // The output depends only on this code (and the DejaVu Sans font): no randomness, no dates.
 
 #include "manual_pictures.h"
+#include "picture_writer.h"
 #include "resistor_render.h"
 
-#include <QDataStream>
 #include <QDir>
-#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -41,73 +40,6 @@ Paint paintNamed(const char *name)
 // Band places in Resistor.bmp: the first band on the left cap, the others on the middle part.
 const QRect kFirstBandPlace(68, 14, 16, 72);
 const QRect kOtherBandPlace(112, 24, 12, 52);
-
-class Writer
-{
-public:
-    explicit Writer(const QString &folder) : m_folder(folder) {}
-
-    void bmp(const QImage &image, const QString &name)
-    {
-        // RGB888 makes Qt write a plain 24-bit BMP.
-        save(image.convertToFormat(QImage::Format_RGB888), name, "BMP", -1);
-    }
-    // A 32-bit BMP whose fourth byte is the picture's alpha (a V4 header with an alpha mask, as
-    // Qt and other readers take it); Qt itself writes only the 24-bit kind.
-    void bmpWithAlpha(const QImage &image, const QString &name)
-    {
-        const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-        QByteArray out;
-        QDataStream s(&out, QIODevice::WriteOnly);
-        s.setByteOrder(QDataStream::LittleEndian);
-        const quint32 header = 108, pixels = quint32(argb.width() * argb.height() * 4);
-        s.writeRawData("BM", 2);
-        s << quint32(14 + header + pixels) << quint32(0) << quint32(14 + header);
-        s << header << qint32(argb.width()) << qint32(argb.height()) << quint16(1) << quint16(32)
-          << quint32(3) << pixels << qint32(2835) << qint32(2835) << quint32(0) << quint32(0);
-        s << quint32(0x00FF0000) << quint32(0x0000FF00) << quint32(0x000000FF)
-          << quint32(0xFF000000) << quint32(0x73524742); // 'sRGB'; endpoints and gamma unused
-        for (int i = 0; i < 12; ++i)
-            s << quint32(0);
-        for (int y = argb.height() - 1; y >= 0; --y) // bottom row first
-            s.writeRawData(reinterpret_cast<const char *>(argb.constScanLine(y)), argb.width() * 4);
-        QFile file(m_folder + QLatin1Char('/') + fileName(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size()) {
-            std::fprintf(stderr, "make_artwork: cannot write %s\n", qPrintable(file.fileName()));
-            m_ok = false;
-        }
-    }
-    void jpg(const QImage &image, const QString &name, int quality = 92)
-    {
-        save(image.convertToFormat(QImage::Format_RGB32), name, "JPG", quality);
-    }
-    void png(const QImage &image, const QString &name)
-    {
-        save(image.convertToFormat(QImage::Format_RGB32), name, "PNG", -1);
-    }
-    bool ok() const { return m_ok; }
-
-private:
-    // The copy for high-resolution screens: "Resistor.bmp" becomes "Resistor@2x.bmp".
-    static QString fileName(const QString &name)
-    {
-        return outputScale() == 1 ? name
-                                  : QStringLiteral("%1@%2x.%3")
-                                        .arg(name.section(QLatin1Char('.'), 0, -2))
-                                        .arg(outputScale())
-                                        .arg(name.section(QLatin1Char('.'), -1));
-    }
-    void save(const QImage &image, const QString &name, const char *format, int quality)
-    {
-        const QString path = m_folder + QLatin1Char('/') + fileName(name);
-        if (!image.save(path, format, quality)) {
-            std::fprintf(stderr, "make_artwork: cannot write %s\n", qPrintable(path));
-            m_ok = false;
-        }
-    }
-    QString m_folder;
-    bool m_ok = true;
-};
 
 QFont sansFont(double pixelSize, int weight = QFont::Normal)
 {
@@ -288,10 +220,11 @@ void makeConnectionPictures(Writer &out)
         p.drawPolyline(QPolygonF(
             {QPointF(68, top), QPointF(railR, top), QPointF(railR, bottom), QPointF(68, bottom)}));
         const double k = 46.0 / 220;
-        p.drawImage(0, 0,
-                    smallResistor(pictureSize(image), k, QPointF(25, top), false, iconBandsA(), 1.2));
-        p.drawImage(0, 0,
-                    smallResistor(pictureSize(image), k, QPointF(25, bottom), false, iconBandsB(), 1.2));
+        p.drawImage(
+            0, 0, smallResistor(pictureSize(image), k, QPointF(25, top), false, iconBandsA(), 1.2));
+        p.drawImage(
+            0, 0,
+            smallResistor(pictureSize(image), k, QPointF(25, bottom), false, iconBandsB(), 1.2));
         drawJunction(p, QPointF(railL, mid));
         drawJunction(p, QPointF(railR, mid));
         drawTerminal(p, QPointF(6, mid));
@@ -309,10 +242,10 @@ void makeConnectionPictures(Writer &out)
         p.setPen(QPen(kWire, wire, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(QPointF(9, mid), QPointF(87, mid));
         const double k = length / 220;
-        p.drawImage(0, 0,
-                    smallResistor(pictureSize(image), k, QPointF(14, mid), false, iconBandsA(), 1.5));
-        p.drawImage(0, 0,
-                    smallResistor(pictureSize(image), k, QPointF(53, mid), false, iconBandsB(), 1.5));
+        p.drawImage(
+            0, 0, smallResistor(pictureSize(image), k, QPointF(14, mid), false, iconBandsA(), 1.5));
+        p.drawImage(
+            0, 0, smallResistor(pictureSize(image), k, QPointF(53, mid), false, iconBandsB(), 1.5));
         drawTerminal(p, QPointF(6, mid));
         drawTerminal(p, QPointF(90, mid));
         p.end();
@@ -396,8 +329,8 @@ void drawTiltedResistor(QPainter &p, QPointF centre, double k, double angle)
     BodyShape base;
     base.leadLeft = -20;
     base.leadRight = 340;
-    const BodyShape shape = base.transformed(k, canvas.width() / 2.0 - 155 * k,
-                                             canvas.height() / 2.0 - base.axisY * k);
+    const BodyShape shape =
+        base.transformed(k, canvas.width() / 2.0 - 155 * k, canvas.height() / 2.0 - base.axisY * k);
     const ResistorRenderer renderer(canvas, shape, 5);
     const QImage resistor = renderer.render(bandsAt(shape, k,
                                                     {{66, paintNamed("Brown")},
@@ -534,16 +467,10 @@ struct Theme {
     QColor window, accent, line, title, ink;
 };
 
-const Theme kLight = {kLightWindow,
-                      QColor(0xCF, 0xDC, 0xEC),
-                      QColor(0x7A, 0x8C, 0xA3),
-                      QColor(0x16, 0x32, 0x5C),
-                      QColor(0x2E, 0x40, 0x58)};
-const Theme kDark = {kDarkWindow,
-                     QColor(0x33, 0x40, 0x52),
-                     QColor(0x5E, 0x72, 0x8C),
-                     QColor(0xE8, 0xEE, 0xF6),
-                     QColor(0xB8, 0xC6, 0xD8)};
+const Theme kLight = {kLightWindow, QColor(0xCF, 0xDC, 0xEC), QColor(0x7A, 0x8C, 0xA3),
+                      QColor(0x16, 0x32, 0x5C), QColor(0x2E, 0x40, 0x58)};
+const Theme kDark = {kDarkWindow, QColor(0x33, 0x40, 0x52), QColor(0x5E, 0x72, 0x8C),
+                     QColor(0xE8, 0xEE, 0xF6), QColor(0xB8, 0xC6, 0xD8)};
 
 void drawMotif(QPainter &p, Motif motif, const QRectF &box, const Theme &theme, QSize canvas)
 {
