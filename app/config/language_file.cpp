@@ -43,7 +43,7 @@ std::optional<qsizetype> laterLinesStart(const QStringList &lines)
     const auto about = count();
     if (!about)
         return std::nullopt;
-    next += *about + 1; // the about lines and the help window's caption
+    next += qsizetype(*about) + 1; // the about lines and the help window's caption
     const auto topics = count();
     if (!topics)
         return std::nullopt;
@@ -52,7 +52,7 @@ std::optional<qsizetype> laterLinesStart(const QStringList &lines)
         const auto topicLines = count();
         if (!topicLines)
             return std::nullopt;
-        next += *topicLines;
+        next += qsizetype(*topicLines);
     }
     if (next > lines.size())
         return std::nullopt;

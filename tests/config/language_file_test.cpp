@@ -231,22 +231,28 @@ private Q_SLOTS:
     // Lines after the help block: about count 2, caption, one topic of two lines, then later0.
     void laterLinesFollowTheHelpBlock_data()
     {
-        QTest::addColumn<int>("cut"); // lines cut from the end
+        QTest::addColumn<QStringList>("tail"); // the lines after line 102
         QTest::addColumn<QString>("line0");
-        QTest::newRow("with a later line") << 0 << "later0";
-        QTest::newRow("ends with the help block") << 1 << QString();
-        QTest::newRow("ends inside a topic") << 2 << QString();
+        QTest::addColumn<bool>("start");
+        const QStringList whole = {"2", "a1", "a2", "Caption", "1", "Topic", "2", "t1", "t2"};
+        QTest::newRow("with a later line") << whole + QStringList{"later0"} << "later0" << true;
+        QTest::newRow("ends with the help block") << whole << QString() << true;
+        QTest::newRow("ends inside a topic") << whole.first(8) << QString() << false;
+        QTest::newRow("about count past every line")
+            << QStringList{"99999999999", "a1", "later0"} << QString() << false;
+        QTest::newRow("topic count past every line")
+            << QStringList{"0", "Caption", "99999999999", "Topic", "2147483647", "later0"}
+            << QString() << false;
     }
 
     void laterLinesFollowTheHelpBlock()
     {
-        QFETCH(int, cut);
+        QFETCH(QStringList, tail);
         QFETCH(QString, line0);
-        QStringList lines = numberedLines() + QStringList{"2",     "a1", "a2", "Caption", "1",
-                                                          "Topic", "2",  "t1", "t2",      "later0"};
-        lines.resize(lines.size() - cut);
+        QFETCH(bool, start);
+        const QStringList lines = numberedLines() + tail;
         QCOMPARE(config::laterLine(lines, config::CopyCaptionLine).value_or(QString()), line0);
-        QCOMPARE(config::laterLinesStart(lines).has_value(), cut < 2);
+        QCOMPARE(config::laterLinesStart(lines).has_value(), start);
         QVERIFY(!config::laterLine(lines, 1));
     }
 
