@@ -185,6 +185,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Escape closes an open palette wherever the focus is: a palette opened by a click leaves
+    // the focus on its band label, and that label passes the key on to the window.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     struct WindowFiles;

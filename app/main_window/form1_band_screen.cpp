@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <algorithm>
@@ -226,6 +227,18 @@ void Form1::lblColor_Click(int index)
     showBand(marking.EditedBand, {BandLook::Source::Palette, index});
     const quint8 code = colour_code::ColourToCode(band->palette().color(QPalette::Window));
     SetBand(marking.EditedBand, code);
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    const bool paletteOpen = std::any_of(picPallete.begin(), picPallete.end(),
+                                         [](const PalettePanel *p) { return p->isVisible(); });
+    if (event->key() == Qt::Key_Escape && paletteOpen) {
+        HidePalettes();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void Form1::HidePalettes()
