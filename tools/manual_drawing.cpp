@@ -10,22 +10,26 @@
 namespace artwork
 {
 
-QFont sans(double pixels, int weight)
+namespace
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setStyleHint(QFont::SansSerif);
+QFont dejaVu(const QString &family, QFont::StyleHint hint, double pixels, int weight)
+{
+    QFont font(family);
+    font.setStyleHint(hint);
     font.setPixelSize(int(std::lround(pixels)));
     font.setWeight(QFont::Weight(weight));
     return font;
 }
+} // namespace
+
+QFont sans(double pixels, int weight)
+{
+    return dejaVu(QStringLiteral("DejaVu Sans"), QFont::SansSerif, pixels, weight);
+}
 
 QFont mono(double pixels, int weight)
 {
-    QFont font(QStringLiteral("DejaVu Sans Mono"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPixelSize(int(std::lround(pixels)));
-    font.setWeight(QFont::Weight(weight));
-    return font;
+    return dejaVu(QStringLiteral("DejaVu Sans Mono"), QFont::Monospace, pixels, weight);
 }
 
 QImage card(QSize size)

@@ -55,7 +55,8 @@ int PalettePanel::highlighted() const
 
 void PalettePanel::keyPressEvent(QKeyEvent *event)
 {
-    // The entries pass on the keys they do not use.
+    // The entries pass on the keys they do not use; Escape goes on to the window, which closes
+    // whichever palette is open.
     const int current = highlighted();
     switch (event->key()) {
     case Qt::Key_Up:
@@ -63,9 +64,6 @@ void PalettePanel::keyPressEvent(QKeyEvent *event)
         break;
     case Qt::Key_Down:
         highlight(qMin(current + 1, int(m_entries.size()) - 1));
-        break;
-    case Qt::Key_Escape:
-        Q_EMIT dismissed();
         break;
     default:
         QFrame::keyPressEvent(event);
@@ -76,7 +74,7 @@ void PalettePanel::keyPressEvent(QKeyEvent *event)
 
 bool PalettePanel::focusNextPrevChild(bool next)
 {
-    // Tab leaves the palette as Escape does, then goes on from the band label.
+    // Tab closes the palette as Escape does, then goes on from the band label.
     Q_EMIT dismissed();
     return QFrame::focusNextPrevChild(next);
 }

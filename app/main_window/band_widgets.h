@@ -9,7 +9,7 @@ namespace main_window {
 
 // A colour palette: a panel that opens under a band label; a click on its bare area closes it.
 // From the keyboard, Up and Down move a highlight (the keyboard focus) over its entries in
-// display order; Escape, or leaving it with Tab, closes it without a choice.
+// display order; leaving it with Tab closes it without a choice (Escape is the window's).
 class PalettePanel : public QFrame
 {
     Q_OBJECT

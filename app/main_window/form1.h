@@ -185,8 +185,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    // Escape closes an open palette wherever the focus is: a palette opened by a click leaves
-    // the focus on its band label, and that label passes the key on to the window.
+    // Escape closes an open palette wherever the focus is: in the palette, or on the band label
+    // where a click that opened it leaves the focus.
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
