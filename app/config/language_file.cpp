@@ -52,7 +52,7 @@ std::optional<qsizetype> laterLinesStart(const QStringList &lines)
         const auto topicLines = count();
         if (!topicLines)
             return std::nullopt;
-        next += qsizetype(*topicLines);
+        next += *topicLines;
     }
     if (next > lines.size())
         return std::nullopt;

@@ -240,9 +240,6 @@ private Q_SLOTS:
         QTest::newRow("ends inside a topic") << whole.first(8) << QString() << false;
         QTest::newRow("about count past every line")
             << QStringList{"99999999999", "a1", "later0"} << QString() << false;
-        QTest::newRow("topic count past every line")
-            << QStringList{"0", "Caption", "99999999999", "Topic", "2147483647", "later0"}
-            << QString() << false;
     }
 
     void laterLinesFollowTheHelpBlock()
