@@ -17,8 +17,7 @@
 // Only the X core protocol and the DAMAGE extension are used, through libxcb; the two DAMAGE
 // requests are sent by hand because the xcb-damage headers are not needed for anything else.
 
-#include <xcb/xcb.h>
-#include <xcb/xcbext.h>
+#include "x_damage.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -44,62 +43,7 @@ extern char **environ;
 namespace
 {
 
-double nowMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
-
-// ----- the two DAMAGE requests -----
-
-xcb_extension_t damageExtension = {"DAMAGE", 0};
-constexpr uint8_t kDamageQueryVersion = 0;
-constexpr uint8_t kDamageCreate = 1;
-constexpr uint8_t kDamageReportRawRectangles = 0; // an event for every drawing, with its area
-
-struct DamageQueryVersionRequest {
-    uint8_t majorOpcode, minorOpcode;
-    uint16_t length;
-    uint32_t clientMajor, clientMinor;
-};
-
-struct DamageCreateRequest {
-    uint8_t majorOpcode, minorOpcode;
-    uint16_t length;
-    uint32_t damage, drawable;
-    uint8_t level, pad[3];
-};
-
-// As the generated xcb code does it: xcb needs two free slots before the parts it is given and
-// fills in the major opcode and the length itself.
-unsigned sendRequest(xcb_connection_t *c, void *request, size_t size, uint8_t minorOpcode,
-                     bool isVoid)
-{
-    iovec parts[4] = {};
-    parts[2] = {request, size};
-    parts[3] = {nullptr, (-size) & 3};
-    xcb_protocol_request_t proto{2, &damageExtension, minorOpcode, uint8_t(isVoid)};
-    return xcb_send_request(c, 0, parts + 2, &proto);
-}
-
-bool damageQueryVersion(xcb_connection_t *c)
-{
-    DamageQueryVersionRequest req{0, 0, 0, 1, 1};
-    const unsigned seq = sendRequest(c, &req, sizeof req, kDamageQueryVersion, false);
-    xcb_generic_error_t *error = nullptr;
-    void *reply = xcb_wait_for_reply(c, seq, &error);
-    const bool ok = reply && !error;
-    std::free(reply);
-    std::free(error);
-    return ok;
-}
-
-void damageCreate(xcb_connection_t *c, xcb_window_t window)
-{
-    DamageCreateRequest req{0, 0, 0, xcb_generate_id(c), window, kDamageReportRawRectangles, {}};
-    sendRequest(c, &req, sizeof req, kDamageCreate, true);
-}
+using namespace x_probe;
 
 // ----- one start -----
 
@@ -125,12 +69,10 @@ public:
             std::fprintf(stderr, "start_probe: cannot connect to the X server ($DISPLAY)\n");
             return false;
         }
-        const xcb_query_extension_reply_t *ext = xcb_get_extension_data(m_c, &damageExtension);
-        if (!ext || !ext->present || !damageQueryVersion(m_c)) {
+        if (!damageQueryVersion(m_c, m_damageNotify)) {
             std::fprintf(stderr, "start_probe: the X server has no DAMAGE extension\n");
             return false;
         }
-        m_damageNotify = uint8_t(ext->first_event + 0);
         m_root = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data->root;
         const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
         xcb_change_window_attributes(m_c, m_root, XCB_CW_EVENT_MASK, &mask);
@@ -215,35 +157,13 @@ private:
                     start.mapped = t;
             }
         } else if (type == m_damageNotify) {
-            // DamageNotify: the drawable at bytes 4-7, the drawn area (x, y, width, height) at
-            // 16-23 and the drawable's geometry at 24-31.
-            const char *raw = reinterpret_cast<const char *>(e);
-            uint32_t drawable = 0;
-            std::memcpy(&drawable, raw + 4, sizeof drawable);
-            int16_t ax = 0, ay = 0;
-            uint16_t aw = 0, ah = 0, gw = 0, gh = 0;
-            std::memcpy(&ax, raw + 16, 2);
-            std::memcpy(&ay, raw + 18, 2);
-            std::memcpy(&aw, raw + 20, 2);
-            std::memcpy(&ah, raw + 22, 2);
-            std::memcpy(&gw, raw + 28, 2);
-            std::memcpy(&gh, raw + 30, 2);
-            if (!m_mapped.count(drawable) || start.painted >= 0)
+            const Damage d(e);
+            if (!m_mapped.count(d.drawable) || start.painted >= 0)
                 return;
             if (m_verbose)
-                std::fprintf(stderr, "start_probe: %.3f ms: drawing %dx%d+%d+%d on %ux%u\n", t, aw,
-                             ah, ax, ay, gw, gh);
-            Coverage &c = m_coverage[drawable];
-            if (c.drawn.size() != size_t(gw) * gh) {
-                c = Coverage{gw, gh, std::vector<bool>(size_t(gw) * gh), 0};
-            }
-            for (int y = std::max(0, int(ay)); y < std::min(int(gh), ay + ah); ++y)
-                for (int x = std::max(0, int(ax)); x < std::min(int(gw), ax + aw); ++x)
-                    if (!c.drawn[size_t(y) * gw + x]) {
-                        c.drawn[size_t(y) * gw + x] = true;
-                        ++c.count;
-                    }
-            if (c.count == c.drawn.size())
+                std::fprintf(stderr, "start_probe: %.3f ms: drawing %dx%d+%d+%d on %ux%u\n", t,
+                             d.width, d.height, d.x, d.y, d.windowWidth, d.windowHeight);
+            if (m_coverage[d.drawable].add(d))
                 start.painted = t;
         }
     }
@@ -265,39 +185,11 @@ private:
     uint8_t m_damageNotify = 0;
     std::set<xcb_window_t> m_created, m_mapped;
     // Which pixels of each mapped window have been drawn since it was mapped.
-    struct Coverage {
-        uint16_t width = 0, height = 0;
-        std::vector<bool> drawn;
-        size_t count = 0;
-    };
     std::map<xcb_window_t, Coverage> m_coverage;
 
 public:
     bool m_verbose = false;
 };
-
-// Median of the values that are not NaN (a failed start is recorded as NaN).
-double median(const std::vector<double> &values)
-{
-    std::vector<double> v;
-    for (double x : values)
-        if (!std::isnan(x))
-            v.push_back(x);
-    if (v.empty())
-        return NAN;
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
-double minimum(const std::vector<double> &values)
-{
-    double m = NAN;
-    for (double x : values)
-        if (!std::isnan(x) && !(x >= m))
-            m = x;
-    return m;
-}
 
 // Median over the rounds of a / b: the two ran back to back, so a change of machine load
 // between rounds cancels out.
