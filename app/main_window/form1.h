@@ -44,6 +44,11 @@ namespace connection_calc {
 class frmLinkor;
 } // namespace connection_calc
 
+namespace options {
+class frmOptions;
+struct OptionsContext;
+} // namespace options
+
 namespace main_window {
 
 struct MainWindowFiles;
@@ -142,6 +147,10 @@ public:
     // from the files it wrote. When that fails after all, the previous settings file is put
     // back and every window stays as it was.
     void mnuPreferences_Click();
+    // The dialog the next File > Preferences shows, made while the program is idle once the
+    // window is shown and after each opening; null until then.
+    QPointer<options::frmOptions> nextOptionsDialog;
+    void prepareOptionsDialog();
 
     void ResetPicture();
     void SetBand(int position, quint8 code);
@@ -185,6 +194,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     // Escape closes an open palette wherever the focus is: in the palette, or on the band label
     // where a click that opened it leaves the focus.
     void keyPressEvent(QKeyEvent *event) override;
@@ -304,6 +314,9 @@ private:
     std::vector<PaintedBand> m_paintedBands; // in painting order, one per place
     // The options dialog's texts of the language in use, read with the main window's.
     config::OptionsTexts m_optionsTexts;
+    // The options dialog's texts and checks over the live lines given.
+    options::OptionsContext optionsContext(const QStringList &liveLines) const;
+    void scheduleOptionsDialog();
     // Line 35 as the settings get it: the last marking with every band in use chosen, or the
     // line as it was read when there has been none.
     QString m_lastWholeMarking;

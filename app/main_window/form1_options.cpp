@@ -6,13 +6,15 @@
 #include "main_window/form1.h"
 #include "main_window/load_files.h"
 #include "ohm_calc/frm_voltam.h"
-#include "options/frm_options.h"
+#include "options/options_opening.h"
 #include "splash_about/about_window.h"
 #include "ui/fixed_texts.h"
 #include "ui/seams.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QTimer>
 
 namespace main_window
 {
@@ -38,6 +40,46 @@ Form1::WindowFiles Form1::readWindowFiles(const config::SettingsFile &file) cons
     return files;
 }
 
+options::OptionsContext Form1::optionsContext(const QStringList &liveLines) const
+{
+    options::OptionsContext context;
+    context.liveLines = liveLines;
+    context.texts = m_optionsTexts;
+    for (int i = 0; i < 5; ++i)
+        context.unitNames[i] = texts.LangTexts.value(i);
+    context.check = [this](const QStringList &lines) {
+        readWindowFiles({config::settingsFilePath(), lines});
+    };
+    return context;
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    scheduleOptionsDialog();
+}
+
+void Form1::scheduleOptionsDialog()
+{
+    // Long enough for the window to have been drawn, short against a user's reach for the menu.
+    QTimer::singleShot(250, this, [this] { prepareOptionsDialog(); });
+}
+
+void Form1::prepareOptionsDialog()
+{
+    // Not while a modal window runs: the dialog is made for the state that window leaves.
+    if (nextOptionsDialog || !isVisible() || QApplication::activeModalWidget())
+        return;
+    try {
+        nextOptionsDialog =
+            options::prepareOptionsDialog(this, settings, SkinColours,
+                                          optionsContext(liveSettingsLines()))
+                .release();
+    } catch (const std::exception &) {
+        // The opening makes its dialog itself, and tells what it cannot read.
+    }
+}
+
 void Form1::mnuPreferences_Click()
 {
     // The dialog starts from the live state, and OK takes it again: a window may have been
@@ -49,15 +91,8 @@ void Form1::mnuPreferences_Click()
             voltamoWindow->keepSettingsCurrent();
         return liveSettingsLines();
     };
-    options::OptionsContext context;
-    context.liveLines = live();
+    options::OptionsContext context = optionsContext(live());
     context.currentLines = live;
-    context.texts = m_optionsTexts;
-    for (int i = 0; i < 5; ++i)
-        context.unitNames[i] = texts.LangTexts.value(i);
-    context.check = [this](const QStringList &lines) {
-        readWindowFiles({config::settingsFilePath(), lines});
-    };
 
     const config::GlobalSettings before = settings;
     QStringList previousFile;
@@ -66,7 +101,12 @@ void Form1::mnuPreferences_Click()
     } catch (const common::Failure &) {
         previousFile = context.liveLines;
     }
-    if (!options::showOptionsDialog(this, settings, SkinColours, context))
+    std::unique_ptr<options::frmOptions> prepared(nextOptionsDialog.data());
+    nextOptionsDialog = nullptr;
+    const bool applied =
+        options::showOptionsDialog(this, settings, SkinColours, context, std::move(prepared));
+    scheduleOptionsDialog();
+    if (!applied)
         return;
     try {
         reInitWindows();

@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <tuple>
@@ -53,52 +52,6 @@ const QString kIntroPicture = QStringLiteral("\\Data\\Intro.jpg");
 constexpr int kRoundingBoxWidth = 44;
 
 } // namespace
-
-UpwardScrollBar::UpwardScrollBar(QWidget *parent) : QScrollBar(Qt::Vertical, parent)
-{
-    // The larger value at the top; the Up key and the wheel turned away increase it.
-    setInvertedAppearance(true);
-    setInvertedControls(false);
-    connect(this, &QAbstractSlider::actionTriggered, this,
-            [this](int action) { turnMouseAction(action); });
-}
-
-void UpwardScrollBar::mousePressEvent(QMouseEvent *event)
-{
-    m_mouseHeld = true;
-    QScrollBar::mousePressEvent(event);
-}
-
-void UpwardScrollBar::mouseReleaseEvent(QMouseEvent *event)
-{
-    QScrollBar::mouseReleaseEvent(event);
-    m_mouseHeld = false;
-}
-
-void UpwardScrollBar::turnMouseAction(int action)
-{
-    // The arrows and the areas beside the thumb keep their places while the values run
-    // upwards, so a press on them moves the value the other way. The value itself is not yet
-    // set when this runs; only the slider position is.
-    if (!m_mouseHeld)
-        return;
-    switch (action) {
-    case SliderSingleStepSub:
-        setSliderPosition(value() + singleStep());
-        break;
-    case SliderSingleStepAdd:
-        setSliderPosition(value() - singleStep());
-        break;
-    case SliderPageStepSub:
-        setSliderPosition(value() + pageStep());
-        break;
-    case SliderPageStepAdd:
-        setSliderPosition(value() - pageStep());
-        break;
-    default:
-        break;
-    }
-}
 
 frmOptions::frmOptions(config::GlobalSettings &settings, const ui::SkinScheme &scheme,
                        OptionsContext context, QWidget *parent)
@@ -321,18 +274,23 @@ std::array<QComboBox *, 3> frmOptions::placementLists() const
 
 void frmOptions::Form_Load()
 {
-    m_surface->setBackgroundColour(m_scheme.windowBackground);
-    for (const auto &[control, kind] : m_controlOrder)
-        ui::applySkinScheme(control, kind, m_scheme);
-    // The name of the program stands out from the other labels.
-    ui::setFontSize(Label8, 11, true);
-    // The scroll bars are no kind the skin names; they look like its buttons, with arrows in
-    // the colour of its labels.
-    for (QScrollBar *bar : {VSCon, VSOm}) {
-        if (m_scheme.buttonBackground.isValid())
-            ui::setBackgroundColour(bar, m_scheme.buttonBackground);
-        if (m_scheme.labelText.isValid())
-            ui::setTextColour(bar, m_scheme.labelText);
+    // A dialog made ahead of its opening has its skin already; giving it again would only
+    // resolve every control's palette anew.
+    if (m_appliedScheme != m_scheme) {
+        m_surface->setBackgroundColour(m_scheme.windowBackground);
+        for (const auto &[control, kind] : m_controlOrder)
+            ui::applySkinScheme(control, kind, m_scheme);
+        // The name of the program stands out from the other labels.
+        ui::setFontSize(Label8, 11, true);
+        // The scroll bars are no kind the skin names; they look like its buttons, with arrows in
+        // the colour of its labels.
+        for (QScrollBar *bar : {VSCon, VSOm}) {
+            if (m_scheme.buttonBackground.isValid())
+                ui::setBackgroundColour(bar, m_scheme.buttonBackground);
+            if (m_scheme.labelText.isValid())
+                ui::setTextColour(bar, m_scheme.labelText);
+        }
+        m_appliedScheme = m_scheme;
     }
 
     QString langPos1 = m_settings.LangPos1;
@@ -387,6 +345,8 @@ void frmOptions::Form_Load()
 void frmOptions::fillPlacementLists(const QString &langPos2, const QString &langPos1)
 {
     for (QComboBox *list : placementLists()) {
+        if (list->count() == 2 && list->itemText(0) == langPos2 && list->itemText(1) == langPos1)
+            continue;
         const QSignalBlocker quiet(list);
         list->clear();
         list->addItem(langPos2);
@@ -412,9 +372,15 @@ void frmOptions::showCaptions(const config::OptionsTexts &texts)
 
 void frmOptions::fillFileList(QListWidget *list, const QString &folder, const QString &pattern)
 {
+    const QStringList files = common::folderFiles(folder, pattern);
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i)
+        shown << list->item(i)->text();
+    if (shown == files)
+        return; // as the dialog made ahead of its opening found them: their layout stays
     const QSignalBlocker quiet(list);
     list->clear();
-    list->addItems(common::folderFiles(folder, pattern));
+    list->addItems(files);
 }
 
 void frmOptions::markChosenFile(QListWidget *list, const QString &fileName)
@@ -585,15 +551,6 @@ void frmOptions::tell(const QString &lead, const QString &detail)
 {
     ui::showMessage(
         this, {lead + QStringLiteral("\n\n") + detail, windowTitle(), ui::MessageIcon::Error});
-}
-
-bool showOptionsDialog(QWidget *parent, config::GlobalSettings &settings,
-                       const ui::SkinScheme &scheme, const OptionsContext &context)
-{
-    frmOptions dialog(settings, scheme, context, parent);
-    dialog.Form_Load();
-    dialog.exec();
-    return dialog.applied();
 }
 
 } // namespace options

@@ -2,10 +2,10 @@
 
 #include "config/global_settings.h"
 #include "config/language_file.h"
+#include "option_widgets.h"
 #include "ui/skin_colours.h"
 
 #include <QDialog>
-#include <QScrollBar>
 #include <QStringList>
 #include <array>
 #include <functional>
@@ -26,23 +26,6 @@ class WindowSurface;
 
 namespace options
 {
-
-// A vertical scroll bar whose upper arrow increases its value: the larger value sits at the
-// top, and a click on an arrow or beside the thumb moves the value the way the thumb moves.
-class UpwardScrollBar : public QScrollBar
-{
-    Q_OBJECT
-public:
-    explicit UpwardScrollBar(QWidget *parent = nullptr);
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
-private:
-    void turnMouseAction(int action);
-    bool m_mouseHeld = false;
-};
 
 // What the main window hands the dialog.
 struct OptionsContext {
@@ -83,6 +66,8 @@ public:
     bool ApplyOptions();
     // Whether OK applied the options.
     bool applied() const { return m_applied; }
+    // The live state of the opening, for a dialog made ahead of it; the load reads it.
+    void setContext(OptionsContext context) { m_context = std::move(context); }
 
     // Lines 1-33 of the settings file as the dialog holds them, index = line - 1.
     QStringList OptionValues;
@@ -128,16 +113,11 @@ private:
 
     config::GlobalSettings &m_settings;
     const ui::SkinScheme &m_scheme;
+    std::optional<ui::SkinScheme> m_appliedScheme; // what the controls have been given
     OptionsContext m_context;
     ui::WindowSurface *m_surface = nullptr;
     std::vector<std::pair<QWidget *, ui::ControlKind>> m_controlOrder;
     bool m_applied = false;
 };
-
-// Opens the options dialog modally over the main window. True when OK applied new options:
-// the settings file has been written and the global settings set, and the caller must now
-// re-initialise its windows.
-bool showOptionsDialog(QWidget *parent, config::GlobalSettings &settings,
-                       const ui::SkinScheme &scheme, const OptionsContext &context);
 
 } // namespace options

@@ -25,6 +25,7 @@ struct SkinScheme {
     QColor buttonBackground;
     QColor frameText;
     QString font;
+    bool operator==(const SkinScheme &) const = default;
 };
 
 // Colours and font of one control after its kind. A shape's border colour is its frame's

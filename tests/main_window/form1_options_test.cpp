@@ -383,6 +383,28 @@ private Q_SLOTS:
         QCOMPARE(w->txtNominal->text(), QStringLiteral("47"));
     }
 
+    // The dialog made while the program was idle opens with what is true at the opening.
+    void preparedDialogShowsTheStateAtItsOpening()
+    {
+        FormFixture f;
+        QVERIFY(f.load());
+        main_window::Form1 *w = f.form.get();
+        w->show();
+        QTRY_VERIFY(w->nextOptionsDialog);
+        const QPointer<options::frmOptions> prepared = w->nextOptionsDialog;
+        w->settings.ConRound = 5;
+        f.folder.writeLines(QStringLiteral("\\Skin\\Added.she"), {QStringLiteral("x")});
+        QVERIFY(usePreferences(f, [&](options::frmOptions *d) {
+            QCOMPARE(d, prepared.data());
+            QCOMPARE(d->txtConRound->text(), QStringLiteral("5"));
+            QVERIFY(!d->filSkins->findItems(QStringLiteral("Added.she"), Qt::MatchExactly)
+                         .isEmpty());
+        }));
+        QVERIFY(!prepared); // each opening has a dialog of its own
+        QTRY_VERIFY(w->nextOptionsDialog);
+        QVERIFY(!w->nextOptionsDialog->isVisible());
+    }
+
     void refusedLanguageKeepsTheProgramRunning()
     {
         FormFixture f;
