@@ -511,6 +511,46 @@ private Q_SLOTS:
         QCOMPARE(seen(f.settings), settingsBefore);
         QCOMPARE(d->cmbBandolPos->currentText(), kFree);
     }
+
+    // Captions and frame titles are drawn from a picture of their own: one made for the old
+    // text or colour must not be shown again.
+    void captionPicturesFollowTextAndColour_data()
+    {
+        QTest::addColumn<bool>("frame");
+        QTest::addColumn<bool>("newText");
+        QTest::newRow("caption, text") << false << true;
+        QTest::newRow("caption, colour") << false << false;
+        QTest::newRow("frame title, text") << true << true;
+        QTest::newRow("frame title, colour") << true << false;
+    }
+    void captionPicturesFollowTextAndColour()
+    {
+        QFETCH(bool, frame);
+        QFETCH(bool, newText);
+        const auto show = [frame](QWidget *w, const QString &text, const QColor &colour) {
+            if (frame)
+                static_cast<options::FrameBox *>(w)->setTitle(text);
+            else
+                static_cast<options::CaptionLabel *>(w)->setText(text);
+            QPalette palette = w->palette();
+            palette.setColor(QPalette::WindowText, colour);
+            w->setPalette(palette);
+            w->resize(240, 60);
+            return w->grab().toImage();
+        };
+        const auto make = [frame]() -> std::unique_ptr<QWidget> {
+            if (frame)
+                return std::make_unique<options::FrameBox>();
+            return std::make_unique<options::CaptionLabel>();
+        };
+        const std::unique_ptr<QWidget> w = make();
+        const QImage first = show(w.get(), QStringLiteral("Language:"), Qt::black);
+        const QString text = newText ? QStringLiteral("Skin:") : QStringLiteral("Language:");
+        const QColor colour = newText ? QColor(Qt::black) : QColor(Qt::red);
+        const QImage second = show(w.get(), text, colour);
+        QVERIFY(second != first);
+        QCOMPARE(second, show(make().get(), text, colour));
+    }
 };
 
 QTEST_MAIN(FrmOptionsTest)
