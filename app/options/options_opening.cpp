@@ -19,7 +19,7 @@ std::unique_ptr<frmOptions> prepareOptionsDialog(QWidget *parent, config::Global
     QImage drawing(dialog->size() * ratio, QImage::Format_ARGB32_Premultiplied);
     drawing.setDevicePixelRatio(ratio);
     dialog->render(&drawing);
-    // The window itself is made now too (still unmapped), so the opening only maps it.
+    // Its window is made now too, still unmapped, so that the opening only maps it.
     dialog->winId();
     return dialog;
 }
@@ -29,9 +29,12 @@ bool showOptionsDialog(QWidget *parent, config::GlobalSettings &settings,
                        std::unique_ptr<frmOptions> prepared)
 {
     std::unique_ptr<frmOptions> dialog = std::move(prepared);
-    if (dialog)
+    if (dialog) {
         dialog->setContext(context);
-    else
+        // A window keeps the place in the stack where it was made: without a window manager
+        // to raise it, windows made since would cover the dialog.
+        dialog->raise();
+    } else
         dialog = std::make_unique<frmOptions>(settings, scheme, context, parent);
     dialog->Form_Load();
     // Texts changed since the preparation would need another size.

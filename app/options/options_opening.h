@@ -11,9 +11,9 @@ namespace options
 {
 
 // Makes the dialog for the next opening: loads it under the state given, polishes and lays it
-// out, draws it once off screen, so that the style's pictures of its controls and the captions'
-// pictures are made before it opens, and makes its (unmapped) window. It is not shown until an
-// opening takes it, and that opening loads it again.
+// out, and draws it once off screen, so that the style's pictures of its controls and the
+// captions' pictures are made before it opens, and makes its window, unmapped. It is not shown
+// until an opening takes it, and that opening raises and loads it again.
 std::unique_ptr<frmOptions> prepareOptionsDialog(QWidget *parent, config::GlobalSettings &settings,
                                                  const ui::SkinScheme &scheme,
                                                  OptionsContext context);
