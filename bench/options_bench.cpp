@@ -15,9 +15,9 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QWindow>
-#include <algorithm>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 using testing_support::FormFixture;
 

@@ -112,13 +112,9 @@ void FrameBox::paintEvent(QPaintEvent *)
     const QColor window = palette().color(QPalette::Window);
     const bool dark = window.lightnessF() < 0.5;
     QPainter painter(this);
-    const QColor edge = dark ? window.lighter(170) : window.darker(125);
-    const QRect &b = m_box;
-    painter.fillRect(b.adjusted(1, 1, -1, -1), dark ? window.lighter(115) : window.darker(104));
-    painter.fillRect(QRect(b.left(), b.top(), b.width(), 1), edge);
-    painter.fillRect(QRect(b.left(), b.bottom(), b.width(), 1), edge);
-    painter.fillRect(QRect(b.left(), b.top() + 1, 1, b.height() - 2), edge);
-    painter.fillRect(QRect(b.right(), b.top() + 1, 1, b.height() - 2), edge);
+    painter.fillRect(m_box.adjusted(1, 1, -1, -1), dark ? window.lighter(115) : window.darker(104));
+    painter.setPen(dark ? window.lighter(170) : window.darker(125)); // the edge, one pixel wide
+    painter.drawRect(m_box.adjusted(0, 0, -1, -1));
     painter.setPen(palette().color(QPalette::WindowText));
     if (title().contains(u'&')) {
         painter.drawText(m_caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, title());
