@@ -26,6 +26,18 @@ template <std::size_t N> void readInto(common::LineReader &reader, std::array<QS
 
 constexpr int kAboutCountLine = 103;
 
+// A later line, or the built-in text where the file lacks it (or a line that must hold %1
+// does not).
+QString laterText(const QStringList &lines, const QString &lang, int number, const char *russian,
+                  const char *english, bool withNumber = false)
+{
+    const std::optional<QString> read = laterLine(lines, number);
+    if (read && (!withNumber || read->contains(QStringLiteral("%1"))))
+        return *read;
+    return inLanguage(lang, QString::fromUtf8(russian), QString::fromUtf8(english),
+                      QStringLiteral(" / "));
+}
+
 } // namespace
 
 std::optional<qsizetype> laterLinesStart(const QStringList &lines)
@@ -91,7 +103,8 @@ MainWindowTexts parseMainWindowTexts(const QString &path, const QStringList &lin
     t.NotChosenText = reader.readLine();
     for (int i = 0; i < 5; ++i)
         t.LangTexts[i] = reader.readLine();
-    readInto(reader, t.BandCountNames);
+    for (int i = 0; i < 3; ++i)
+        t.BandCountNames[i] = reader.readLine();
     readInto(reader, t.ColourNames);
     reader.skipLines(1);
     t.LangPos2 = reader.readLine();
@@ -102,8 +115,20 @@ MainWindowTexts parseMainWindowTexts(const QString &path, const QStringList &lin
         t.LangTexts[i] = reader.readLine();
     t.CopyCaption = laterLine(lines, CopyCaptionLine);
     // A language file is named after its language, as the settings keep it.
+    const QString lang = QFileInfo(path).completeBaseName();
+    t.BandCountNames[3] = laterText(lines, lang, SixBandsLine, "Шесть", "Six");
+    t.SixBands.bandTitle =
+        laterText(lines, lang, SixthBandTitleLine, "Шестая полоса:", "Sixth band:");
+    t.SixBands.tcrCaption = laterText(lines, lang, TcrCaptionLine, "ТКС:", "TCR:");
+    t.SixBands.tcrToolTip =
+        laterText(lines, lang, TcrToolTipLine, "Температурный коэффициент сопротивления, ppm/K",
+                  "Temperature coefficient of resistance, ppm/K");
+    t.SixBands.tcrLine =
+        laterText(lines, lang, TcrDisplayLine, "ТКС: %1 ppm/K", "TCR: %1 ppm/K", true);
+    t.SixBands.paletteName =
+        laterText(lines, lang, TcrPaletteNameLine, "Цвета шестой полосы", "Sixth band colours");
     t.ReadingHint =
-        readingHintTexts(lines, QFileInfo(path).completeBaseName(),
+        readingHintTexts(lines, lang,
                          {t.ControlCaptions[2], t.ControlCaptions[3], t.ControlCaptions[4],
                           t.ControlCaptions[5], t.ControlCaptions[6]});
     return t;

@@ -61,6 +61,14 @@ LATER_LINES = [
     ("reading help: look-alike (value, band, new colour, colour read)", 4),
     ("reading help: typed value preferred (value, series)", 2),
     ("reading help: typed value not preferred (value, series)", 2),
+    ("unit lists' name", 0),
+    ("reading help: SMD (code)", 1),
+    ("six bands: band-count word", 0),
+    ("six bands: sixth band title", 0),
+    ("six bands: TCR list caption", 0),
+    ("six bands: TCR list tooltip", 0),
+    ("six bands: display line (TCR)", 1),
+    ("six bands: TCR palette name", 0),
 ]
 ABOUT_COUNT_LINE = 103
 MAX_TOPICS = 15
