@@ -1,6 +1,7 @@
 // The reading help in the main window: after the decodings and the encoding, the neighbour
 // choices, the resets that empty it, another language, and a skin without its place.
 
+#include "marking_files/mark_code.h"
 #include "support/form_fixture.h"
 
 #include <QAction>
@@ -77,9 +78,8 @@ private Q_SLOTS:
         FormFixture f;
         QVERIFY(f.load());
         chooseBands(f.form.get(), codes);
-        QString code = QString::number(codes.size()); // as settings and file names keep it
-        for (const quint8 c : f.form->marking.BandCodes)
-            code += QString::number(c);
+        // As settings and file names keep it.
+        const QString code = marking_files::markCode({int(codes.size()), f.form->marking.BandCodes});
         if (how == 0) {
             f.form->Command1_Click();
         } else if (how == 1) {
@@ -166,7 +166,8 @@ private Q_SLOTS:
         FormFixture f;
         const QString skin = QStringLiteral("\\Skin\\Default.she");
         const QStringList lines = f.folder.readLines(skin);
-        f.folder.writeLines(skin, lines.mid(0, lines.size() - 16));
+        // Without the reading help's lines and the six bands' after them.
+        f.folder.writeLines(skin, lines.mid(0, lines.size() - 16 - 42));
         QVERIFY(f.load());
         const Form1 *w = f.form.get();
         QCOMPARE(w->lblHint->x(), w->picMonitor->x());
