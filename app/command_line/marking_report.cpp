@@ -60,7 +60,8 @@ MarkingReport reportMarking(int bandCount, const colour_code::BandCodeArray &cod
     const colour_code::DecodedMarking decoded =
         colour_code::DecodeMarking(bandCount, codes, tables, langTexts, 0, QString());
     const colour_code::ResultTexts shown = colour_code::DecodeResultTexts(
-        langTexts, decoded.resultText, decoded.tolerance, decoded.deviationText);
+        langTexts, decoded.resultText, decoded.tolerance, decoded.deviationText,
+        decoded.tcr ? colour_code::TcrLine(texts.SixBands.tcrLine, *decoded.tcr) : QString());
 
     MarkingReport report;
     report.bandCount = bandCount;
@@ -68,6 +69,7 @@ MarkingReport reportMarking(int bandCount, const colour_code::BandCodeArray &cod
     for (const QString &line : shown.caption.split(QStringLiteral("\r\n")))
         report.displayLines << displayLine(line);
     report.colourList = colour_code::BandColourList(bandCount, codes, texts.ColourNames);
+    report.tcr = decoded.tcr;
     report.ohms = asWritten(decoded.value * std::pow(1000.0, decoded.unitIndex));
     // The tolerance as the display writes it: 0.05, not the single-precision 0.0500000007.
     report.tolerance = common::leadingNumber(common::plainNumberText(decoded.tolerance));
@@ -100,6 +102,8 @@ QJsonObject reportJson(const MarkingReport &report, const config::MainWindowText
     json.insert(QStringLiteral("deviation"), report.deviation);
     json.insert(QStringLiteral("minimum"), report.minimum);
     json.insert(QStringLiteral("maximum"), report.maximum);
+    if (report.tcr)
+        json.insert(QStringLiteral("tcr_ppm_per_k"), *report.tcr);
     json.insert(QStringLiteral("text"), report.displayLines.join(QLatin1Char(' ')));
     json.insert(QStringLiteral("preferred_series"), jsonStrings(report.hint.series));
     json.insert(QStringLiteral("hints"), jsonStrings(report.hint.lines));

@@ -105,6 +105,24 @@ private Q_SLOTS:
         row("colour in the wrong band", "decode gold red red", 2,
             "band 1 (first digit) cannot be gold");
         row("unknown command", "paint", 2, "'paint'");
+        row("decode six colours", "decode brown black black red brown red", 0,
+            "Nominal: 10 kOhm\nTolerance: 1% Deviation: 100 Ohm\nTCR: 50 ppm/K\n"
+            "Range: 9.9 kOhm to 10.1 kOhm\nE96 value\n");
+        row("encode --tcr", "encode 10k --tolerance 1% --tcr 50", 0,
+            "brown, black, black, red, brown, red\n");
+        row("--tcr alone: six bands at 1%", "encode 4k7 --tcr 25ppm/K", 0,
+            "yellow, violet, black, brown, brown, yellow\n");
+        row("--bands 6 alone: 50 ppm/K", "encode 4k7 --bands 6", 0,
+            "yellow, violet, black, brown, brown, red\n");
+        row("a TCR no colour has", "encode 10k --tcr 30", 2,
+            "--tcr '30': the bands' TCRs are 250, 100, 50, 25, 20, 15, 10, 5, 1 ppm/K");
+        row("--tcr with four bands", "encode 10k --bands 4 --tcr 50", 2,
+            "--tcr: only a sixth band carries the TCR, not 4");
+        row("--tcr with decode", "decode red red red --tcr 50", 2, "--tcr go with encode");
+        row("a sixth colour without a TCR", "decode brown black black red brown white", 2,
+            "band 6 (TCR) cannot be white");
+        row("seven colours", "decode red red red red red red red", 2,
+            "decode takes three, four, five or six colours in band order, not 7");
     }
     void commands()
     {
@@ -137,6 +155,13 @@ private Q_SLOTS:
                  QJsonArray({"yellow", "violet", "black", "brown", "brown"}));
         QCOMPARE(json.value("preferred_series").toArray(), QJsonArray({"E24"}));
         QCOMPARE(json.value("hints").toArray(), QJsonArray({"4.7 kOhm 1%: an E24 value"}));
+        QVERIFY(!json.contains("tcr_ppm_per_k"));
+
+        const Run six = run({"decode", "brown", "black", "black", "red", "brown", "red", "--json"});
+        const QJsonObject sixJson = QJsonDocument::fromJson(six.out.toUtf8()).object();
+        QCOMPARE(sixJson.value("bands").toInt(), 6);
+        QCOMPARE(sixJson.value("tcr_ppm_per_k").toDouble(), 50.0);
+        QCOMPARE(sixJson.value("colours").toArray().last().toString(), QStringLiteral("red"));
     }
 
     void missingLanguageFile()

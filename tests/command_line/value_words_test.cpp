@@ -75,7 +75,9 @@ private Q_SLOTS:
         QTest::newRow("three bands alone") << QString() << 3 << 3 << "";
         QTest::newRow("±0.5 % on four") << "±0.5 %" << 4 << 4 << "0.5%";
         QTest::newRow("decimal comma") << "0,25%" << 0 << 5 << "0.25%";
-        QTest::newRow("six bands") << QString() << 6 << -1 << "";
+        QTest::newRow("six bands alone") << QString() << 6 << 6 << "1%";
+        QTest::newRow("seven bands") << QString() << 7 << -1 << "";
+        QTest::newRow("20% on six") << "20%" << 6 << -1 << "";
         QTest::newRow("3% is no band") << "3%" << 0 << -1 << "";
         QTest::newRow("a word") << "five" << 0 << -1 << "";
         QTest::newRow("two signs") << "1%%" << 0 << -1 << "";
@@ -96,6 +98,32 @@ private Q_SLOTS:
         QCOMPARE(chosen ? chosen->bandCount : -1, count);
         if (chosen)
             QCOMPARE(chosen->toleranceItem, item);
+    }
+
+    // --tcr as typed: six bands with the TCR item; with --bands other than 6 it is refused.
+    void tcrChoice_data()
+    {
+        QTest::addColumn<QString>("tcr");
+        QTest::addColumn<int>("bands");
+        QTest::addColumn<QString>("item"); // empty: refused
+        QTest::newRow("a number") << "50" << 0 << "50 ppm/K";
+        QTest::newRow("with its unit and sign") << "±25 ppm/K" << 6 << "25 ppm/K";
+        QTest::newRow("ppm alone") << "15PPM" << 0 << "15 ppm/K";
+        QTest::newRow("on five bands") << "50" << 5 << "";
+        QTest::newRow("a word") << "fifty" << 0 << "";
+    }
+    void tcrChoice()
+    {
+        QFETCH(QString, tcr);
+        QFETCH(int, bands);
+        QFETCH(QString, item);
+        const std::optional<double> read = parseTcr(tcr);
+        const auto choice = read ? chooseBands(std::nullopt, bands ? std::optional(bands) : std::nullopt, read)
+                                 : std::variant<BandChoice, BandChoiceProblem>(BandChoiceProblem::BandCount);
+        const auto *chosen = std::get_if<BandChoice>(&choice);
+        QCOMPARE(chosen ? chosen->tcrItem : QString(), item);
+        if (chosen)
+            QCOMPARE(chosen->bandCount, 6);
     }
 
     void encodeValue_data()
@@ -130,7 +158,7 @@ private Q_SLOTS:
         QFETCH(QString, item);
         QFETCH(P, problem);
         QFETCH(Colours, colours);
-        const ValueEncoding encoded = EncodeValue(ohms, {bands, item}, tables);
+        const ValueEncoding encoded = EncodeValue(ohms, {bands, item, QString()}, tables);
         QCOMPARE(encoded.problem, problem);
         if (problem == P::None) {
             Colours got;
