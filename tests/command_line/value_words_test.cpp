@@ -100,32 +100,6 @@ private Q_SLOTS:
             QCOMPARE(chosen->toleranceItem, item);
     }
 
-    // --tcr as typed: six bands with the TCR item; with --bands other than 6 it is refused.
-    void tcrChoice_data()
-    {
-        QTest::addColumn<QString>("tcr");
-        QTest::addColumn<int>("bands");
-        QTest::addColumn<QString>("item"); // empty: refused
-        QTest::newRow("a number") << "50" << 0 << "50 ppm/K";
-        QTest::newRow("with its unit and sign") << "±25 ppm/K" << 6 << "25 ppm/K";
-        QTest::newRow("ppm alone") << "15PPM" << 0 << "15 ppm/K";
-        QTest::newRow("on five bands") << "50" << 5 << "";
-        QTest::newRow("a word") << "fifty" << 0 << "";
-    }
-    void tcrChoice()
-    {
-        QFETCH(QString, tcr);
-        QFETCH(int, bands);
-        QFETCH(QString, item);
-        const std::optional<double> read = parseTcr(tcr);
-        const auto choice = read ? chooseBands(std::nullopt, bands ? std::optional(bands) : std::nullopt, read)
-                                 : std::variant<BandChoice, BandChoiceProblem>(BandChoiceProblem::BandCount);
-        const auto *chosen = std::get_if<BandChoice>(&choice);
-        QCOMPARE(chosen ? chosen->tcrItem : QString(), item);
-        if (chosen)
-            QCOMPARE(chosen->bandCount, 6);
-    }
-
     void encodeValue_data()
     {
         using P = ValueEncoding::Problem;
