@@ -6,6 +6,7 @@
 #include "common/units.h"
 #include "ui/click_label.h"
 #include "ui/fixed_texts.h"
+#include "ui/list_name.h"
 #include "ui/placement.h"
 #include "ui/seams.h"
 #include "ui/window_surface.h"
@@ -310,7 +311,7 @@ void frmLinkor::applyTexts(const config::LinkoraTexts &t)
     picParal->setAccessibleName(t.picParalToolTip);
     picPosled->setAccessibleName(t.picPosledToolTip);
     txtNominal->setAccessibleName(ui::nameFromCaption(t.Label1Caption));
-    cmbEdinIz->setAccessibleName(ui::nameFromCaption(t.Label1Caption));
+    ui::nameList(cmbEdinIz, t.cmbEdinIzName);
     lstResistors->setAccessibleName(t.lstResistorsToolTip);
     txtResult->setAccessibleName(ui::nameFromCaption(t.lblResultCaption));
     txtNominal->setToolTip(t.txtNominalToolTip);
