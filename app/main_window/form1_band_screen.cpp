@@ -7,7 +7,6 @@
 #include "main_window/form1.h"
 #include "main_window/resistor_display.h"
 #include "ui/click_label.h"
-#include "ui/list_name.h"
 #include "ui/placement.h"
 #include "ui/skin_colours.h"
 
@@ -86,9 +85,9 @@ void Form1::nameBand(int position)
 
 void Form1::nameControls()
 {
-    ui::nameList(cmbPolosok, ui::nameFromCaption(Label3->text()));
+    cmbPolosok->setAccessibleName(ui::nameFromCaption(Label3->text()));
     txtNominal->setAccessibleName(ui::nameFromCaption(Label4->text()));
-    ui::nameList(cmbDopusk, ui::nameFromCaption(Label5->text()));
+    cmbDopusk->setAccessibleName(ui::nameFromCaption(Label5->text()));
     for (int i = 0; i < 5; ++i)
         nameBand(i);
 }

@@ -13,7 +13,6 @@
 #include "main_window/resistor_display.h"
 #include "marking_files/mark_code.h"
 #include "ui/click_label.h"
-#include "ui/list_name.h"
 #include "ui/placement.h"
 #include "ui/seams.h"
 #include "ui/skin_colours.h"
@@ -184,7 +183,7 @@ void Form1::LoadLanguage(const QString &name, const MainWindowTexts &t)
         texts.LangTexts[i] = t.LangTexts[i];
     for (int i = 0; i < 4; ++i)
         cmbEdinIzmereniya->addItem(t.LangTexts[i]);
-    ui::nameList(cmbEdinIzmereniya, t.UnitListName);
+    cmbEdinIzmereniya->setAccessibleName(t.UnitListName);
 
     cmbPolosok->clear();
     for (int i = 0; i < 3; ++i) {

@@ -1,4 +1,4 @@
-#include "ui/list_name.h"
+#include "ui/list_accessibility.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
@@ -52,11 +52,15 @@ public:
         return child && child->object() == list()->view() ? 0 : -1;
     }
 
-    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    // Opening the list first; taking the focus too, which Qt's interface does not offer.
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
     void doAction(const QString &action) override
     {
         if (action != showMenuAction() && action != pressAction())
-            return;
+            return QAccessibleWidget::doAction(action);
         if (list()->view()->isVisible())
             list()->hidePopup();
         else
@@ -77,12 +81,11 @@ QAccessibleInterface *listInterface(const QString &className, QObject *object)
 
 } // namespace
 
-void nameList(QComboBox *list, const QString &name)
+void installListAccessibility()
 {
     // A factory installed after the application's own is asked before it.
     static const bool installed = (QAccessible::installFactory(listInterface), true);
     Q_UNUSED(installed);
-    list->setAccessibleName(name);
 }
 
 } // namespace ui
