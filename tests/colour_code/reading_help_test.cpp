@@ -207,15 +207,22 @@ private Q_SLOTS:
         QCOMPARE(text(hint->below) + ", " + text(hint->above), choices);
     }
 
-    // A step to the next value that stays where it is, or creeps, cannot hold the walk.
+    // A step to the next value that stays where it is, or creeps, cannot hold the walk: it ends
+    // long before the steps give up of their own accord.
     void neighbourWalkEnds()
     {
-        const NextValue stays = [](double ohms, double, Direction) { return std::optional(ohms); };
-        const NextValue creeps = [](double ohms, double, Direction) {
-            return std::optional(ohms * (1 - 1e-6));
+        static int steps;
+        const NextValue stays = [](double ohms, double, Direction) {
+            return ++steps < 10000 ? std::optional(ohms) : std::nullopt;
         };
-        QVERIFY(!NearestChoice(4800, 4, 1, Direction::Below, tables(), stays));
-        QVERIFY(!NearestChoice(4800, 4, 1, Direction::Below, tables(), creeps));
+        const NextValue creeps = [](double ohms, double, Direction) {
+            return ++steps < 10000 ? std::optional(ohms * (1 - 1e-8)) : std::nullopt;
+        };
+        for (const NextValue next : {stays, creeps}) {
+            steps = 0;
+            QVERIFY(!NearestChoice(4800, 4, 1, Direction::Below, tables(), next));
+            QVERIFY(steps < 10000);
+        }
     }
 };
 

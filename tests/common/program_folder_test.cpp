@@ -4,9 +4,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
-#include <optional>
 
 class ProgramFolderTest : public QObject
 {
@@ -17,22 +17,16 @@ class ProgramFolderTest : public QObject
         return QDir().mkpath(QFileInfo(path).path()) && QFile(path).open(QIODevice::WriteOnly);
     }
 
-    static constexpr const char *kVariables[] = {"XDG_DATA_HOME", "XDG_RUNTIME_DIR"};
-    std::optional<QByteArray> m_variables[std::size(kVariables)];
+    QProcessEnvironment m_environment;
 
 private Q_SLOTS:
     // Each test leaves the environment and the program folder as it found them, failed or not.
-    void init()
-    {
-        for (std::size_t i = 0; i < std::size(kVariables); ++i)
-            m_variables[i] = qEnvironmentVariableIsSet(kVariables[i])
-                                 ? std::optional(qgetenv(kVariables[i]))
-                                 : std::nullopt;
-    }
+    void init() { m_environment = QProcessEnvironment::systemEnvironment(); }
     void cleanup()
     {
-        for (std::size_t i = 0; i < std::size(kVariables); ++i)
-            m_variables[i] ? qputenv(kVariables[i], *m_variables[i]) : qunsetenv(kVariables[i]);
+        for (const char *name : {"XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
+            m_environment.contains(name) ? qputenv(name, m_environment.value(name).toLocal8Bit())
+                                         : qunsetenv(name);
         common::setProgramFolder(QString());
     }
 

@@ -261,18 +261,20 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("later");
         QTest::addColumn<QString>("preferred");
         QTest::addColumn<QString>("unitListName");
-        const QStringList all = {"copy", "T",    "P %1",     "N %1",    "O %1",     "A",
+        const QStringList all = {"copy", "T",        "P %1",    "N %1",    "O %1",     "A",
                                  "E %1", "%4%3%2%1", "Y %1 %2", "X %1 %2", "Unit list"};
-        QTest::newRow("from the file") << "English" << all << "P %1" << "Unit list";
+        QTest::newRow("from the file") << "English" << all << "P %1"
+                                       << "Unit list";
         QTest::newRow("a line without its mark")
             << "English" << all.mid(0, 2) + QStringList{"P"} + all.mid(3) << "%1 value"
             << "Unit list";
-        QTest::newRow("none: Russian")
-            << "Русский" << QStringList{"copy"} << "Значение ряда %1" << "Единица";
+        QTest::newRow("none: Russian") << "Русский" << QStringList{"copy"} << "Значение ряда %1"
+                                       << "Единица";
         QTest::newRow("no unit lists' name: English") << "English" << all.first(10) << "P %1"
                                                       << "Unit";
         QTest::newRow("none: another language")
-            << "Deutsch" << QStringList{} << "Значение ряда %1 / %1 value" << "Единица / Unit";
+            << "Deutsch" << QStringList{} << "Значение ряда %1 / %1 value"
+            << "Единица / Unit";
     }
 
     void readingHintTexts()
