@@ -79,21 +79,6 @@ std::optional<NeighbourChoice> choiceOf(double ohms, int bandCount, double toler
     return NeighbourChoice{ohms, text, inUnit.unitIndex};
 }
 
-// The nearest preferred value in that direction that the band count can carry, looked for
-// within two decades.
-std::optional<NeighbourChoice> nearestChoice(double ohms, int bandCount, double tolerance,
-                                             Direction direction, const ColourTables &tables)
-{
-    std::optional<double> next = ohms;
-    while ((next = NextPreferred(*next, tolerance, direction))) {
-        if (*next > ohms * 100 || *next < ohms / 100)
-            break;
-        if (auto choice = choiceOf(*next, bandCount, tolerance, tables))
-            return choice;
-    }
-    return std::nullopt;
-}
-
 QString valueText(double ohms, double tolerance, const QStringList &unitNames)
 {
     return NominalValueText(ohms, unitNames).trimmed() + u' ' +
@@ -220,6 +205,26 @@ std::optional<ReadingHint> DecodedReadingHint(const BandMarking &marking,
     return hint;
 }
 
+std::optional<NeighbourChoice> NearestChoice(double ohms, int bandCount, double tolerance,
+                                             Direction direction, const ColourTables &tables,
+                                             NextValue next)
+{
+    // Two decades hold no more preferred values than E192 and E24 together.
+    constexpr int kMostSteps = 2 * (192 + 24);
+    double at = ohms;
+    for (int step = 0; step < kMostSteps; ++step) {
+        const std::optional<double> value = next(at, tolerance, direction);
+        // A step that does not move on would repeat itself for ever.
+        if (!value || (direction == Direction::Below ? !(*value < at) : !(*value > at)) ||
+            *value > ohms * 100 || *value < ohms / 100)
+            break;
+        if (auto choice = choiceOf(*value, bandCount, tolerance, tables))
+            return choice;
+        at = *value;
+    }
+    return std::nullopt;
+}
+
 std::optional<ReadingHint> EncodedReadingHint(int bandCount, double ohms, double tolerance,
                                               const ColourTables &tables)
 {
@@ -236,8 +241,8 @@ std::optional<ReadingHint> EncodedReadingHint(int bandCount, double ohms, double
     hint.expected = *expected;
     hint.preferred = PreferredSeries(ohms, tolerance);
     if (!hint.preferred) {
-        hint.below = nearestChoice(ohms, bandCount, tolerance, Direction::Below, tables);
-        hint.above = nearestChoice(ohms, bandCount, tolerance, Direction::Above, tables);
+        hint.below = NearestChoice(ohms, bandCount, tolerance, Direction::Below, tables);
+        hint.above = NearestChoice(ohms, bandCount, tolerance, Direction::Above, tables);
     }
     return hint;
 }

@@ -99,6 +99,14 @@ struct ReadingHint {
     std::optional<NeighbourChoice> below, above;
 };
 
+// The nearest preferred value in that direction that the band count can carry, within two
+// decades, stepping from value to value with next. A step that does not move on ends the walk,
+// and so does a number of steps that two decades never need.
+using NextValue = std::optional<double> (*)(double ohms, double tolerance, Direction direction);
+std::optional<NeighbourChoice> NearestChoice(double ohms, int bandCount, double tolerance,
+                                             Direction direction, const ColourTables &tables,
+                                             NextValue next = NextPreferred);
+
 // The hint after decoding a marking; none for a marking without a value.
 std::optional<ReadingHint> DecodedReadingHint(const BandMarking &marking,
                                               const ColourTables &tables);

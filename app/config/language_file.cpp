@@ -26,6 +26,19 @@ template <std::size_t N> void readInto(common::LineReader &reader, std::array<QS
 
 constexpr int kAboutCountLine = 103;
 
+// A language file is named after its language, as the settings keep it.
+QString languageOf(const QString &path)
+{
+    return QFileInfo(path).completeBaseName();
+}
+
+QString unitListName(const QString &path, const QStringList &lines)
+{
+    return laterLine(lines, UnitListNameLine)
+        .value_or(inLanguage(languageOf(path), QStringLiteral("Единица"), QStringLiteral("Unit"),
+                             QStringLiteral(" / ")));
+}
+
 } // namespace
 
 std::optional<qsizetype> laterLinesStart(const QStringList &lines)
@@ -101,11 +114,11 @@ MainWindowTexts parseMainWindowTexts(const QString &path, const QStringList &lin
     for (int i = 5; i < 16; ++i)
         t.LangTexts[i] = reader.readLine();
     t.CopyCaption = laterLine(lines, CopyCaptionLine);
-    // A language file is named after its language, as the settings keep it.
     t.ReadingHint =
-        readingHintTexts(lines, QFileInfo(path).completeBaseName(),
+        readingHintTexts(lines, languageOf(path),
                          {t.ControlCaptions[2], t.ControlCaptions[3], t.ControlCaptions[4],
                           t.ControlCaptions[5], t.ControlCaptions[6]});
+    t.UnitListName = unitListName(path, lines);
     return t;
 }
 
@@ -136,6 +149,7 @@ LinkoraTexts parseLinkoraTexts(const QString &path, const QStringList &lines)
           &t.txtNominalToolTip, &t.cmbEdinIzToolTip, &t.lstResistorsToolTip, &t.cmdAddToolTip,
           &t.cmdRemoveToolTip, &t.cmdClearToolTip, &t.cmdCalcToolTip})
         *text = reader.readLine();
+    t.cmbEdinIzName = unitListName(path, lines);
     return t;
 }
 

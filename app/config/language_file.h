@@ -37,6 +37,8 @@ struct MainWindowTexts {
     // The later lines from FirstReadingHintLine on, or the built-in texts of the language the
     // file is named after (reading_help_texts.h).
     colour_code::ReadingHintTexts ReadingHint;
+    // Later line UnitListNameLine: cmbEdinIzmereniya's accessible name, or the built-in text.
+    QString UnitListName;
 
     bool operator==(const MainWindowTexts &) const = default;
 };
@@ -78,6 +80,7 @@ struct LinkoraTexts {
     QString cmdRemoveToolTip;         // 62
     QString cmdClearToolTip;          // 63
     QString cmdCalcToolTip;           // 64
+    QString cmbEdinIzName;            // later line UnitListNameLine, or the built-in text
 
     bool operator==(const LinkoraTexts &) const = default;
 };
@@ -116,6 +119,7 @@ enum LaterLine : int {
     CopyCaptionLine = 0,      // File > Copy
     FirstReadingHintLine = 1, // the reading help's texts, from here on
     ReadingHintLinesEnd = 10, // the first line after them
+    UnitListNameLine = 10,    // the accessible name of the unit lists
 };
 
 // Index (0-based) into lines of the first line after the help block; none when the file ends,

@@ -6,6 +6,7 @@
 #include "common/units.h"
 #include "ui/click_label.h"
 #include "ui/fixed_texts.h"
+#include "ui/list_accessibility.h"
 #include "ui/placement.h"
 #include "ui/seams.h"
 #include "ui/window_surface.h"
@@ -65,6 +66,7 @@ frmLinkor::frmLinkor(config::GlobalSettings &settings, const ui::SkinScheme &mai
     setObjectName(QStringLiteral("frmLinkor"));
     setWindowTitle(kWindowTitle);
     setAttribute(Qt::WA_DeleteOnClose);
+    ui::installListAccessibility();
     createControls();
 }
 
@@ -310,7 +312,7 @@ void frmLinkor::applyTexts(const config::LinkoraTexts &t)
     picParal->setAccessibleName(t.picParalToolTip);
     picPosled->setAccessibleName(t.picPosledToolTip);
     txtNominal->setAccessibleName(ui::nameFromCaption(t.Label1Caption));
-    cmbEdinIz->setAccessibleName(ui::nameFromCaption(t.Label1Caption));
+    cmbEdinIz->setAccessibleName(t.cmbEdinIzName);
     lstResistors->setAccessibleName(t.lstResistorsToolTip);
     txtResult->setAccessibleName(ui::nameFromCaption(t.lblResultCaption));
     txtNominal->setToolTip(t.txtNominalToolTip);

@@ -5,6 +5,7 @@
 #include "main_window/band_widgets.h"
 #include "main_window/resistor_display.h"
 #include "ui/click_label.h"
+#include "ui/list_accessibility.h"
 #include "ui/placement.h"
 #include "ui/seams.h"
 #include "ui/window_surface.h"
@@ -41,6 +42,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Bandolin"));
+    ui::installListAccessibility();
     createMenus();
     createControls();
     resize(kDesignWidth, kDesignHeight);

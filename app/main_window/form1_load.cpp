@@ -183,6 +183,7 @@ void Form1::LoadLanguage(const QString &name, const MainWindowTexts &t)
         texts.LangTexts[i] = t.LangTexts[i];
     for (int i = 0; i < 4; ++i)
         cmbEdinIzmereniya->addItem(t.LangTexts[i]);
+    cmbEdinIzmereniya->setAccessibleName(t.UnitListName);
 
     cmbPolosok->clear();
     for (int i = 0; i < 3; ++i) {

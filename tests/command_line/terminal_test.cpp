@@ -89,17 +89,20 @@ private Q_SLOTS:
         row("encode", "encode 4k7 --tolerance 1%", 0, "yellow, violet, black, brown, brown\n");
         row("decode names the other end's reading", "decode brown black black red brown", 0,
             "Nominal: 10 kOhm\nTolerance: 1% Deviation: 100 Ohm\nRange: 9.9 kOhm to 10.1 kOhm\n"
-            "E96 value\nRead from the other end it is 120 Ohm 1%");
+            "E96 value\nRead from the other end it is 120 Ohm 1%, also a preferred value\n"
+            "The first band sits nearer a lead");
         row("encode names the nearest preferred values", "encode 5k", 0,
             "green, black, red, gold\n5 kOhm 5%: not an E24 value. Nearest preferred values: "
             "4.7 kOhm 5%, 5.1 kOhm 5%\n");
         row("in Russian", "decode Красный red red", 0, "Номинал: 2.2 кОм", "ru_RU.UTF-8");
         row("help", "--help", 0, "Usage:\n  bandolin ");
-        row("version after a Qt option", "-platform offscreen --version", 0, "Bandolin 1.0\n");
+        row("version after a Qt option", "-platform offscreen --version", 0,
+            "Bandolin " BANDOLIN_VERSION "\n");
         row("value the bands cannot write", "encode 0R47 --bands 5", 1,
             "below 1 Ohm, the smallest value of five bands");
         row("unknown option", "--frobnicate", 2,
             "unknown option --frobnicate\nTry 'bandolin --help'.");
+        row("two colours", "decode red red", 2, "decode takes three, four or five colours");
         row("bad colour", "decode yellow pink red", 2,
             "'pink' is not a band colour.\nColours: silver, gold,");
         row("colour in the wrong band", "decode gold red red", 2,

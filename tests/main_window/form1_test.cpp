@@ -395,6 +395,7 @@ private Q_SLOTS:
         QCOMPARE(name(f.form->lblColor[46]), QStringLiteral("Red"));
         QCOMPARE(f.form->txtNominal->text(), QStringLiteral("4.7"));
         QCOMPARE(f.form->cmbEdinIzmereniya->currentText(), QStringLiteral("kOhm"));
+        QCOMPARE(name(f.form->cmbEdinIzmereniya), QStringLiteral("Unit: kOhm"));
     }
 
     void centredPlacementKeepsTheWindowCentred()

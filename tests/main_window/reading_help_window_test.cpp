@@ -2,6 +2,7 @@
 // choices, the resets that empty it, another language, and a skin without its place.
 
 #include "support/form_fixture.h"
+#include "ui/placement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -97,6 +98,9 @@ private Q_SLOTS:
         }
         Form1 *w = f.form.get();
         QVERIFY2(hint(w).startsWith(russian), qPrintable(hint(w)));
+        // The warning sign marks a value that is not preferred, and only such a value.
+        QCOMPARE(w->lblHint->text().startsWith(QStringLiteral("<b>⚠")),
+                 russian.contains(QStringLiteral("Не значение")));
         QVERIFY(!w->marking.ResultLine.contains(QStringLiteral("ряда")));
         const QString path = config::languageFilePath(QStringLiteral("English"));
         w->LoadLanguage(QStringLiteral("English"), config::readMainWindowTexts(path));
@@ -117,6 +121,8 @@ private Q_SLOTS:
             QStringLiteral("5 кОм 5%: не значение ряда E24. Ближайшие значения ряда:")));
         QCOMPARE(w->lblHintBelow->text(), QStringLiteral("4.7 кОм 5%"));
         QCOMPARE(w->lblHintAbove->text(), QStringLiteral("5.1 кОм 5%"));
+        QCOMPARE(w->lblHintBelow->accessibleDescription(),
+                 QStringLiteral("5 кОм 5%: не значение ряда E24. Ближайшие значения ряда:"));
         // Tab goes from the encode button to the lower value; Space chooses it.
         w->Command2->setFocus();
         QTest::keyClick(w->Command2, Qt::Key_Tab);
@@ -160,10 +166,17 @@ private Q_SLOTS:
         }
     }
 
-    // A skin from before the reading help: the hint goes below the display, the window grows.
+    // A skin from before the reading help: the hint goes below the display, the window grows,
+    // and a centred window is centred again at its new height.
     void oldSkinPlacesItBelowTheDisplay()
     {
         FormFixture f;
+        QVERIFY(f.load());
+        f.close();
+        const QString settingsFile = QStringLiteral("\\Data\\Settings.dat");
+        QStringList settings = f.folder.readLines(settingsFile);
+        settings[6] = QStringLiteral("По центру");
+        f.folder.writeLines(settingsFile, settings);
         const QString skin = QStringLiteral("\\Skin\\Default.she");
         const QStringList lines = f.folder.readLines(skin);
         f.folder.writeLines(skin, lines.mid(0, lines.size() - 16));
@@ -172,6 +185,7 @@ private Q_SLOTS:
         QCOMPARE(w->lblHint->x(), w->picMonitor->x());
         QVERIFY(w->lblHint->y() > w->picMonitor->geometry().bottom());
         QVERIFY(w->height() >= w->lblHint->geometry().bottom() + w->menuBar()->sizeHint().height());
+        QCOMPARE(w->pos(), ui::centredPosition(w));
     }
 };
 
