@@ -116,6 +116,7 @@ enum LaterLine : int {
     CopyCaptionLine = 0,      // File > Copy
     FirstReadingHintLine = 1, // the reading help's texts, from here on
     ReadingHintLinesEnd = 10, // the first line after them
+    SmdLine = 11,             // the reading help's line of SMD codes ("SMD: %1")
 };
 
 // Index (0-based) into lines of the first line after the help block; none when the file ends,

@@ -113,9 +113,11 @@ void Form1::ShowReadingHint()
 {
     m_hint = colour_code::ComputeReadingHint(m_hintRequest, tables);
     colour_code::ReadingHintText text;
-    if (m_hint)
+    if (m_hint) {
         text = colour_code::ComposeReadingHint(*m_hint, texts.ReadingHint, texts.LangTexts,
                                                texts.ColourNames);
+        text.lines << colour_code::SmdCodesLine(m_hint->ohms, texts.ReadingHint);
+    }
 
     // The first line says what the value is; a value that no maker sells carries a warning sign.
     QStringList shown;
