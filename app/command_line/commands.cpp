@@ -33,19 +33,30 @@ QString helpText(Language language)
   bandolin                             открыть окно Bandolin
   bandolin decode ЦВЕТ ЦВЕТ ЦВЕТ [ЦВЕТ [ЦВЕТ]] [--json]
   bandolin encode НОМИНАЛ [--tolerance ДОПУСК] [--bands N] [--json]
+  bandolin decode КОД_SMD [--json]
+  bandolin encode НОМИНАЛ --smd [--json]
+  bandolin decode - | encode - [ПАРАМЕТРЫ]
 
 decode   номинал, допуск, отклонение и диапазон резистора с тремя, четырьмя или
          пятью полосами; цвета по порядку полос, по-русски или по-английски
          (красный, red, «голубой» или blue), в любом регистре.
 encode   цвета полос номинала: 4700, 4.7k, 4k7, 4R7, 0R47, "4.7 kOhm", 2.2M, 1G
          (в коде IEC 60062 буквы R, K, M, G заменяют десятичную точку).
+КОД_SMD  код на корпусе SMD-резистора: 472, 4701, 4R7, R47, 10R0, 0 или 000
+         (перемычка), EIA-96 68C; код, читаемый двояко (10R), даёт оба чтения.
+-        читать стандартный ввод: по маркировке, коду или номиналу (с их
+         параметрами) в строке; по строке результата на каждую, сразу же;
+         ошибка строки — в её строке вывода, в конце код 1, если ошибки были.
 
 Параметры:
   --tolerance ДОПУСК  10%, 5%, 2%, 1%, 0.5%, 0.25%, 0.1%, 0.05%, или 20%
                       для трёх полос; по умолчанию 5%.
   --bands N           3, 4 или 5 полос; по умолчанию 4, а при допуске 2% и
                       точнее — 5.
-  --json              один объект JSON вместо текста.
+  --smd               коды SMD номинала вместо цветов полос.
+  --json              один объект JSON вместо текста (с «-» — JSON Lines);
+                      colours — английские названия цветов, colour_names —
+                      названия на языке вывода.
   -h, --help          эта справка.
   -v, --version       версия.
 
@@ -56,6 +67,9 @@ encode   цвета полос номинала: 4700, 4.7k, 4k7, 4R7, 0R47, "4.
   bandolin                             open the Bandolin window
   bandolin decode COLOUR COLOUR COLOUR [COLOUR [COLOUR]] [--json]
   bandolin encode VALUE [--tolerance T] [--bands N] [--json]
+  bandolin decode SMD_CODE [--json]
+  bandolin encode VALUE --smd [--json]
+  bandolin decode - | encode - [OPTIONS]
 
 decode   the nominal, tolerance, deviation and range of a resistor of three, four
          or five bands; the colours in band order, in English or Russian (red,
@@ -63,13 +77,22 @@ decode   the nominal, tolerance, deviation and range of a resistor of three, fou
 encode   the band colours of a value: 4700, 4.7k, 4k7, 4R7, 0R47, "4.7 kOhm",
          2.2M, 1G (in the IEC 60062 code the letters R, K, M, G stand for the
          decimal point).
+SMD_CODE the code on a surface-mount resistor: 472, 4701, 4R7, R47, 10R0, 0 or
+         000 (a jumper), EIA-96 68C; a code that reads two ways (10R) gives
+         both readings.
+-        read standard input: a marking, code or value (with its options) per
+         line; a result line for each, at once; a line's error in its place,
+         and status 1 at the end if any line failed.
 
 Options:
   --tolerance T  10%, 5%, 2%, 1%, 0.5%, 0.25%, 0.1%, 0.05%, or 20% for three
                  bands; 5% unless told.
   --bands N      3, 4 or 5 bands; 4 unless told, 5 for a tolerance of 2% or
                  tighter.
-  --json         one JSON object instead of text.
+  --smd          the value's SMD codes instead of band colours.
+  --json         one JSON object instead of text (JSON Lines with -); colours
+                 are the English colour names, colour_names those of the
+                 output language.
   -h, --help     this help.
   -v, --version  the version.
 
