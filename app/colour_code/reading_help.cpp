@@ -96,11 +96,11 @@ std::optional<NeighbourChoice> nearestChoice(double ohms, int bandCount, double 
     return std::nullopt;
 }
 
-QString valueText(double ohms, double tolerance, const QStringList &unitNames,
-                  HintNumbers numbers)
+QString valueText(double ohms, double tolerance, const QStringList &unitNames, HintNumbers numbers)
 {
     if (numbers == HintNumbers::Written)
-        return WrittenValue(ohms, {unitNames.constData(), std::size_t(unitNames.size())}) + u' ' + WrittenNumber(tolerance) + u'%';
+        return WrittenValue(ohms, {unitNames.constData(), std::size_t(unitNames.size())}) + u' ' +
+               WrittenNumber(tolerance) + u'%';
     return NominalValueText(ohms, unitNames).trimmed() + u' ' +
            common::regionalNumberText(common::toSingle(tolerance)) + u'%';
 }
@@ -263,8 +263,7 @@ std::optional<ReadingHint> ComputeReadingHint(const ReadingHintRequest &request,
 
 ReadingHintText ComposeReadingHint(const ReadingHint &hint, const ReadingHintTexts &texts,
                                    const QStringList &unitNames,
-                                   const std::array<QString, 12> &colourNames,
-                                   HintNumbers numbers)
+                                   const std::array<QString, 12> &colourNames, HintNumbers numbers)
 {
     ReadingHintText text;
     text.warning = !hint.preferred;

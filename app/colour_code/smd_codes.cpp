@@ -34,21 +34,6 @@ constexpr std::array<std::pair<char16_t, int>, 12> kEiaLetters = {{
 constexpr double kThreeDigitTolerance = 5;
 constexpr double kFourDigitTolerance = 1;
 
-double powerOfTen(int exponent)
-{
-    double p = 1;
-    for (int i = 0; i < std::abs(exponent); ++i)
-        p *= 10;
-    return p;
-}
-
-// mantissa x 10^exponent as the double nearest to its decimal form: 47 x 10^-1 is 4.7.
-double valueOf(qint64 mantissa, int exponent)
-{
-    return exponent >= 0 ? double(mantissa) * powerOfTen(exponent)
-                         : double(mantissa) / powerOfTen(-exponent);
-}
-
 bool isDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
@@ -117,7 +102,8 @@ void addEiaCodes(std::vector<SmdCode> &codes, const Decimal &d)
     const auto found = std::lower_bound(e96.begin(), e96.end(), value);
     if (found == e96.end() || *found != value)
         return;
-    const QString index = QStringLiteral("%1").arg(found - e96.begin() + 1, 2, 10, QLatin1Char('0'));
+    const QString index =
+        QStringLiteral("%1").arg(found - e96.begin() + 1, 2, 10, QLatin1Char('0'));
     for (const auto &[letter, power] : kEiaLetters)
         if (power == exponent)
             codes.push_back({index + QChar(letter), SmdKind::Eia96, false});
@@ -156,7 +142,8 @@ SmdDecoding DecodeSmdCode(QStringView text)
         const qint64 digits = code.chopped(1).toLongLong();
         const int zeros = code.back().digitValue();
         return {SmdProblem::None,
-                {digits == 0 ? jumper(false) : ofLength(code.size(), false, valueOf(digits, zeros))}};
+                {digits == 0 ? jumper(false)
+                             : ofLength(code.size(), false, DecimalValue(digits, zeros))}};
     }
 
     SmdDecoding result{SmdProblem::NotACode, {}};
@@ -170,15 +157,15 @@ SmdDecoding DecodeSmdCode(QStringView text)
         else
             result.readings.push_back(
                 {SmdKind::Eia96, false,
-                 valueOf(SeriesValues(Series::E96)[std::size_t(index - 1)], *exponent),
+                 DecimalValue(SeriesValues(Series::E96)[std::size_t(index - 1)], *exponent),
                  kFourDigitTolerance});
     }
     if (code[letterAt] == u'R' && code.size() >= 3) {
         const QString after = code.mid(letterAt + 1);
         const qint64 digits = (code.left(letterAt) + after).toLongLong();
-        result.readings.push_back(digits == 0 ? jumper(true)
-                                              : ofLength(code.size(), true,
-                                                         valueOf(digits, -int(after.size()))));
+        result.readings.push_back(
+            digits == 0 ? jumper(true)
+                        : ofLength(code.size(), true, DecimalValue(digits, -int(after.size()))));
     }
     if (!result.readings.empty())
         result.problem = SmdProblem::None;

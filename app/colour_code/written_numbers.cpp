@@ -2,8 +2,8 @@
 
 #include "colour_code/decoding.h"
 
-#include <charconv>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace colour_code
@@ -55,6 +55,20 @@ Digits digitsOf(double value)
 
 } // namespace
 
+double PowerOfTen(int exponent)
+{
+    double p = 1;
+    for (int i = 0; i < std::abs(exponent); ++i)
+        p *= 10;
+    return p;
+}
+
+double DecimalValue(qint64 mantissa, int exponent)
+{
+    return exponent >= 0 ? double(mantissa) * PowerOfTen(exponent)
+                         : double(mantissa) / PowerOfTen(-exponent);
+}
+
 SignificantDigits SignificantDigitsOf(double value)
 {
     const Digits d = digitsOf(value);
@@ -105,7 +119,8 @@ QString WrittenValue(double ohms, std::span<const QString> unitNames)
 {
     const UnitValue inUnit = ChooseUnit(ohms);
     const std::size_t unit = std::size_t(inUnit.unitIndex);
-    return WrittenNumber(inUnit.value) + u' ' + (unit < unitNames.size() ? unitNames[unit] : QString());
+    return WrittenNumber(inUnit.value) + u' ' +
+           (unit < unitNames.size() ? unitNames[unit] : QString());
 }
 
 } // namespace colour_code

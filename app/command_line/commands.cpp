@@ -276,8 +276,7 @@ int Command::run(const QStringList &arguments)
                             QStringLiteral("'-' (read standard input) stands alone in a command")));
         return batch(arguments);
     }
-    return command == QStringLiteral("decode") ? decode(words, *m_files)
-                                               : encode(words, *m_files);
+    return command == QStringLiteral("decode") ? decode(words, *m_files) : encode(words, *m_files);
 }
 
 int Command::decode(const QStringList &words, const Files &files)

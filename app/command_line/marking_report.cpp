@@ -102,11 +102,10 @@ MarkingReport reportMarking(int bandCount, const colour_code::BandCodeArray &cod
     report.minimum = colour_code::AsWritten(report.ohms * (100 - report.tolerance) / 100);
     report.maximum = colour_code::AsWritten(report.ohms * (100 + report.tolerance) / 100);
     // The display's two lines, with the numbers written as in the rest of the output.
-    report.displayLines
-        << texts.LangTexts[5] + u' ' + valueWithUnit(report.ohms, texts)
-        << texts.LangTexts[6] + u' ' + colour_code::WrittenNumber(report.tolerance) +
-               QStringLiteral("% ") + texts.LangTexts[7] + u' ' +
-               valueWithUnit(report.deviation, texts);
+    report.displayLines << texts.LangTexts[5] + u' ' + valueWithUnit(report.ohms, texts)
+                        << texts.LangTexts[6] + u' ' +
+                               colour_code::WrittenNumber(report.tolerance) + QStringLiteral("% ") +
+                               texts.LangTexts[7] + u' ' + valueWithUnit(report.deviation, texts);
     report.rangeLine =
         say(language, QStringLiteral("Диапазон: от %1 до %2"), QStringLiteral("Range: %1 to %2"))
             .arg(valueWithUnit(report.minimum, texts), valueWithUnit(report.maximum, texts));

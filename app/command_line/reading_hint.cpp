@@ -21,9 +21,8 @@ ReadingHint readingHint(const HintRequest &request, const colour_code::ColourTab
     QStringList unitNames;
     for (int i = 0; i < 5; ++i)
         unitNames << texts.LangTexts[std::size_t(i)];
-    const colour_code::ReadingHintText text =
-        colour_code::ComposeReadingHint(*hint, texts.ReadingHint, unitNames, texts.ColourNames,
-                                        colour_code::HintNumbers::Written);
+    const colour_code::ReadingHintText text = colour_code::ComposeReadingHint(
+        *hint, texts.ReadingHint, unitNames, texts.ColourNames, colour_code::HintNumbers::Written);
 
     ReadingHint result;
     result.lines = text.lines;

@@ -66,7 +66,8 @@ SmdReport reportSmdCode(const QString &code, const colour_code::SmdDecoding &rea
     QJsonArray readings;
     for (const colour_code::SmdReading &reading : read.readings) {
         report.lines << texts.LangTexts[5] + u' ' +
-                            colour_code::WrittenValue(reading.ohms, std::span(texts.LangTexts).first<5>());
+                            colour_code::WrittenValue(reading.ohms,
+                                                      std::span(texts.LangTexts).first<5>());
         QString kind = kindText(reading, language);
         if (reading.kind != SmdKind::Jumper)
             kind += say(language, QStringLiteral(": допуск обычно %1%, на корпусе не указан"),
@@ -87,8 +88,7 @@ SmdReport reportSmdCode(const QString &code, const colour_code::SmdDecoding &rea
     return report;
 }
 
-QString smdProblemMessage(const QString &code, colour_code::SmdProblem problem,
-                          Language language)
+QString smdProblemMessage(const QString &code, colour_code::SmdProblem problem, Language language)
 {
     switch (problem) {
     case colour_code::SmdProblem::EiaIndex:

@@ -30,8 +30,7 @@ SmdReport reportSmdCode(const QString &code, const colour_code::SmdDecoding &rea
                         const config::MainWindowTexts &texts, Language language);
 
 // Why a code does not read.
-QString smdProblemMessage(const QString &code, colour_code::SmdProblem problem,
-                          Language language);
+QString smdProblemMessage(const QString &code, colour_code::SmdProblem problem, Language language);
 
 // The codes of a value: one line, "4992, EIA-96 68C". No line when no code writes the value.
 SmdReport reportSmdCodes(double ohms);

@@ -55,9 +55,9 @@ private Q_SLOTS:
 
     void eia96Letters()
     {
-        const std::pair<char, double> letters[] = {
-            {'Z', 0.1}, {'Y', 1},      {'R', 1},      {'X', 10},      {'S', 10},     {'A', 100},
-            {'B', 1e3}, {'H', 1e3},    {'C', 1e4},    {'D', 1e5},     {'E', 1e6},    {'F', 1e7}};
+        const std::pair<char, double> letters[] = {{'Z', 0.1}, {'Y', 1},   {'R', 1},   {'X', 10},
+                                                   {'S', 10},  {'A', 100}, {'B', 1e3}, {'H', 1e3},
+                                                   {'C', 1e4}, {'D', 1e5}, {'E', 1e6}, {'F', 1e7}};
         for (const auto &[letter, ohms] : letters) {
             const SmdDecoding read = DecodeSmdCode(QStringLiteral("01") + QLatin1Char(letter));
             QVERIFY2(!read.readings.empty(), &letter);
@@ -151,18 +151,30 @@ private Q_SLOTS:
         QTest::addColumn<double>("ohms");
         QTest::addColumn<QString>("codes");
         QTest::addColumn<QString>("list");
-        QTest::newRow("4.7 kOhm") << 4700.0 << "472 4701" << "472, 4701";
-        QTest::newRow("4.7 kOhm as typed") << 4.7 * 1000 << "472 4701" << "472, 4701";
-        QTest::newRow("49.9 kOhm") << 49900.0 << "4992 68C" << "4992, EIA-96 68C";
-        QTest::newRow("both letters") << 1.24 << "1R24 10Y 10R" << "1R24, EIA-96 10Y, 10R";
-        QTest::newRow("10 Ohm") << 10.0 << "100 10R0 01X 01S" << "100, 10R0, EIA-96 01X, 01S";
-        QTest::newRow("below 1 Ohm") << 0.47 << "R47 R470" << "R47, R470";
-        QTest::newRow("a zero after the point") << 0.05 << "R05 R050" << "R05, R050";
-        QTest::newRow("100 Ohm") << 100.0 << "101 1000 01A" << "101, 1000, EIA-96 01A";
-        QTest::newRow("jumper") << 0.0 << "0 000 0000" << "0, 000, 0000";
-        QTest::newRow("four significant digits") << 4751.5 << "" << "";
-        QTest::newRow("beyond nine zeros") << 4.7e12 << "" << "";
-        QTest::newRow("below 0") << -4700.0 << "" << "";
+        QTest::newRow("4.7 kOhm") << 4700.0 << "472 4701"
+                                  << "472, 4701";
+        QTest::newRow("4.7 kOhm as typed") << 4.7 * 1000 << "472 4701"
+                                           << "472, 4701";
+        QTest::newRow("49.9 kOhm") << 49900.0 << "4992 68C"
+                                   << "4992, EIA-96 68C";
+        QTest::newRow("both letters") << 1.24 << "1R24 10Y 10R"
+                                      << "1R24, EIA-96 10Y, 10R";
+        QTest::newRow("10 Ohm") << 10.0 << "100 10R0 01X 01S"
+                                << "100, 10R0, EIA-96 01X, 01S";
+        QTest::newRow("below 1 Ohm") << 0.47 << "R47 R470"
+                                     << "R47, R470";
+        QTest::newRow("a zero after the point") << 0.05 << "R05 R050"
+                                                << "R05, R050";
+        QTest::newRow("100 Ohm") << 100.0 << "101 1000 01A"
+                                 << "101, 1000, EIA-96 01A";
+        QTest::newRow("jumper") << 0.0 << "0 000 0000"
+                                << "0, 000, 0000";
+        QTest::newRow("four significant digits") << 4751.5 << ""
+                                                 << "";
+        QTest::newRow("beyond nine zeros") << 4.7e12 << ""
+                                           << "";
+        QTest::newRow("below 0") << -4700.0 << ""
+                                 << "";
     }
 
     void encode()
@@ -185,8 +197,7 @@ private Q_SLOTS:
                     for (const SmdCode &c : EncodeSmdCodes(ohms)) {
                         const SmdDecoding read = DecodeSmdCode(c.code);
                         const bool found = std::any_of(
-                            read.readings.begin(), read.readings.end(),
-                            [&](const SmdReading &r) {
+                            read.readings.begin(), read.readings.end(), [&](const SmdReading &r) {
                                 return r.kind == c.kind && qFuzzyCompare(r.ohms, ohms);
                             });
                         QVERIFY2(found, qPrintable(c.code + u' ' + QString::number(ohms)));

@@ -237,10 +237,10 @@ private Q_SLOTS:
         QVERIFY(objects[2]["error"].toString().startsWith("'abc' is not a resistance"));
         QCOMPARE(objects[3]["bands"], 4);
         QCOMPARE(objects[3]["tolerance"], 5);
-        QCOMPARE(objects[3]["smd"], (QJsonArray{QJsonObject{{"code", "472"}, {"decimal_r", false},
-                                                            {"kind", "three-digit"}},
-                                                QJsonObject{{"code", "4701"}, {"decimal_r", false},
-                                                            {"kind", "four-digit"}}}));
+        QCOMPARE(objects[3]["smd"],
+                 (QJsonArray{
+                     QJsonObject{{"code", "472"}, {"decimal_r", false}, {"kind", "three-digit"}},
+                     QJsonObject{{"code", "4701"}, {"decimal_r", false}, {"kind", "four-digit"}}}));
     }
 
     // Each result reaches a pipe as soon as its line is read; all lines good: status 0.

@@ -64,11 +64,12 @@ void smdCodes(const QString &text)
         // Every code of the value reads back as it, in one of its readings.
         for (const colour_code::SmdCode &code : colour_code::EncodeSmdCodes(reading.ohms)) {
             const colour_code::SmdDecoding again = colour_code::DecodeSmdCode(code.code);
-            const bool same = std::any_of(
-                again.readings.begin(), again.readings.end(), [&](const colour_code::SmdReading &r) {
-                    return r.kind == code.kind &&
-                           std::abs(r.ohms - reading.ohms) <= reading.ohms * 1e-12;
-                });
+            const bool same =
+                std::any_of(again.readings.begin(), again.readings.end(),
+                            [&](const colour_code::SmdReading &r) {
+                                return r.kind == code.kind &&
+                                       std::abs(r.ohms - reading.ohms) <= reading.ohms * 1e-12;
+                            });
             if (!same)
                 abort();
         }

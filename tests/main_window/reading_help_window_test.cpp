@@ -127,8 +127,9 @@ private Q_SLOTS:
         shown.setDefaultFont(w->lblHint->font());
         shown.setHtml(w->lblHint->text());
         shown.setTextWidth(w->lblHint->width());
-        const QRectF smdLine =
-            shown.documentLayout()->blockBoundingRect(shown.lastBlock()).translated(w->lblHint->pos());
+        const QRectF smdLine = shown.documentLayout()
+                                   ->blockBoundingRect(shown.lastBlock())
+                                   .translated(w->lblHint->pos());
         QVERIFY(smdLine.top() > w->lblHintBelow->geometry().bottom());
         QVERIFY(smdLine.bottom() <= w->lblHint->geometry().bottom() + 1);
         // Tab goes from the encode button to the lower value; Space chooses it.
