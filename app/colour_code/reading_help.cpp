@@ -3,6 +3,8 @@
 #include "colour_code/decoding.h"
 #include "colour_code/encoding.h"
 #include "colour_code/nominal_input.h"
+#include "colour_code/smd_codes.h"
+#include "colour_code/written_numbers.h"
 #include "common/numbers.h"
 
 #include <algorithm>
@@ -79,8 +81,11 @@ std::optional<NeighbourChoice> choiceOf(double ohms, int bandCount, double toler
     return NeighbourChoice{ohms, text, inUnit.unitIndex};
 }
 
-QString valueText(double ohms, double tolerance, const QStringList &unitNames)
+QString valueText(double ohms, double tolerance, const QStringList &unitNames, HintNumbers numbers)
 {
+    if (numbers == HintNumbers::Written)
+        return WrittenValue(ohms, {unitNames.constData(), std::size_t(unitNames.size())}) + u' ' +
+               WrittenNumber(tolerance) + u'%';
     return NominalValueText(ohms, unitNames).trimmed() + u' ' +
            common::regionalNumberText(common::toSingle(tolerance)) + u'%';
 }
@@ -263,14 +268,14 @@ std::optional<ReadingHint> ComputeReadingHint(const ReadingHintRequest &request,
 
 ReadingHintText ComposeReadingHint(const ReadingHint &hint, const ReadingHintTexts &texts,
                                    const QStringList &unitNames,
-                                   const std::array<QString, 12> &colourNames)
+                                   const std::array<QString, 12> &colourNames, HintNumbers numbers)
 {
     ReadingHintText text;
     text.warning = !hint.preferred;
-    const QString typed = valueText(hint.ohms, hint.tolerance, unitNames);
+    const QString typed = valueText(hint.ohms, hint.tolerance, unitNames, numbers);
     const QString expected = SeriesName(hint.expected);
     const auto of = [&](const HintCandidate &c) {
-        return valueText(c.ohms, c.tolerance, unitNames);
+        return valueText(c.ohms, c.tolerance, unitNames, numbers);
     };
 
     if (hint.kind == ReadingHint::Kind::Encoded) {
@@ -280,9 +285,9 @@ ReadingHintText ComposeReadingHint(const ReadingHint &hint, const ReadingHintTex
         }
         text.lines << texts.typedNotPreferred.arg(typed, expected);
         if (hint.below)
-            text.below = valueText(hint.below->ohms, hint.tolerance, unitNames);
+            text.below = valueText(hint.below->ohms, hint.tolerance, unitNames, numbers);
         if (hint.above)
-            text.above = valueText(hint.above->ohms, hint.tolerance, unitNames);
+            text.above = valueText(hint.above->ohms, hint.tolerance, unitNames, numbers);
         return text;
     }
 
@@ -303,6 +308,12 @@ ReadingHintText ComposeReadingHint(const ReadingHint &hint, const ReadingHintTex
                                           colourNames[change.to], colourNames[change.from]);
     }
     return text;
+}
+
+QString SmdCodesLine(double ohms, const ReadingHintTexts &texts)
+{
+    const QString codes = SmdCodeList(EncodeSmdCodes(ohms));
+    return texts.smdCodes.arg(codes.isEmpty() ? QStringLiteral("—") : codes);
 }
 
 } // namespace colour_code

@@ -120,6 +120,7 @@ enum LaterLine : int {
     FirstReadingHintLine = 1, // the reading help's texts, from here on
     ReadingHintLinesEnd = 10, // the first line after them
     UnitListNameLine = 10,    // the accessible name of the unit lists
+    SmdLine = 11,             // the reading help's line of SMD codes ("SMD: %1")
 };
 
 // Index (0-based) into lines of the first line after the help block; none when the file ends,

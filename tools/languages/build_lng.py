@@ -62,6 +62,7 @@ LATER_LINES = [
     ("reading help: typed value preferred (value, series)", 2),
     ("reading help: typed value not preferred (value, series)", 2),
     ("unit lists: accessible name", 0),
+    ("reading help: SMD codes (codes)", 1),
 ]
 ABOUT_COUNT_LINE = 103
 MAX_TOPICS = 15
