@@ -18,61 +18,45 @@ constexpr double kRangeSlack = 1e-9;
 struct Found {
     Network r1, r2;
     double ratio = 0;
-    double error = 0; // comparableError
-    int parts = 0;
+    Rank rank; // by error, then fewer parts
     bool operator==(const Found &other) const { return r1 == other.r1 && r2 == other.r2; }
 };
-
-// By error, then fewer parts.
-bool rankBefore(const Found &a, const Found &b)
-{
-    if (a.error != b.error)
-        return a.error < b.error;
-    if (a.parts != b.parts)
-        return a.parts < b.parts;
-    if (!(a.r1 == b.r1))
-        return canonicallyBefore(a.r1, b.r1);
-    return canonicallyBefore(a.r2, b.r2);
-}
 
 // Every side a divider may have, ascending.
 struct Sides {
     struct Source {
-        const PairColumn *pairs; // none: a single part
-        std::uint32_t index;
+        std::uint32_t index; // in the parts or in the pair column
+        std::int32_t column; // kSingle, or the pair column
     };
+    static constexpr std::int32_t kSingle = -1;
     std::vector<double> values;
     std::vector<Source> sources;
 };
 
-Sides allSides(const std::vector<double> &parts, const std::vector<PairColumn> &pairs)
+// The single parts and the pairs of each column, merged in order.
+Sides allSides(const std::vector<double> &singles, const std::vector<PairColumn> &pairs)
 {
-    struct Entry {
-        double value;
-        Sides::Source source;
-    };
-    std::vector<Entry> entries;
-    for (std::size_t i = 0; i < parts.size(); ++i)
-        entries.push_back({parts[i], {nullptr, std::uint32_t(i)}});
+    std::vector<const std::vector<double> *> lists{&singles};
+    std::size_t size = singles.size();
     for (const PairColumn &column : pairs) {
-        std::vector<Entry> more;
-        more.reserve(entries.size() + column.values.size());
-        std::size_t k = 0;
-        for (const Entry &entry : entries) {
-            for (; k < column.values.size() && column.values[k] < entry.value; ++k)
-                more.push_back({column.values[k], {&column, std::uint32_t(k)}});
-            more.push_back(entry);
-        }
-        for (; k < column.values.size(); ++k)
-            more.push_back({column.values[k], {&column, std::uint32_t(k)}});
-        entries = std::move(more);
+        lists.push_back(&column.values);
+        size += column.values.size();
     }
     Sides sides;
-    for (const Entry &entry : entries) {
-        sides.values.push_back(entry.value);
-        sides.sources.push_back(entry.source);
+    sides.values.reserve(size);
+    sides.sources.reserve(size);
+    std::vector<std::size_t> next(lists.size(), 0);
+    for (;;) {
+        std::size_t pick = lists.size();
+        for (std::size_t l = 0; l < lists.size(); ++l)
+            if (next[l] < lists[l]->size() &&
+                (pick == lists.size() || (*lists[l])[next[l]] < (*lists[pick])[next[pick]]))
+                pick = l;
+        if (pick == lists.size())
+            return sides;
+        sides.values.push_back((*lists[pick])[next[pick]]);
+        sides.sources.push_back({std::uint32_t(next[pick]++), std::int32_t(pick) - 1});
     }
-    return sides;
 }
 
 class DividerSearch
@@ -87,39 +71,53 @@ public:
             m_pairs.push_back(pairColumn(parts, Join::Parallel, 0, m_total.high));
         }
         const auto end = std::upper_bound(m_parts.begin(), m_parts.end(), m_total.high);
-        m_singles.values.assign(m_parts.begin(), end);
-        for (std::size_t i = 0; i < m_singles.values.size(); ++i)
-            m_singles.sources.push_back({nullptr, std::uint32_t(i)});
-        m_sides = allSides(m_singles.values, m_pairs);
+        m_singles = allSides(std::vector<double>(m_parts.begin(), end), {});
+        if (m_perSide >= 2)
+            m_sides = allSides(m_singles.values, m_pairs);
     }
 
     std::vector<Found> run()
     {
-        // Single parts first, so that the limits are tight before the pairs come.
-        walk(m_singles);
+        // Single parts first, and lower sides that can give the ratio exactly before the
+        // others, so that the limits are tight early.
         if (m_perSide >= 2)
-            walk(m_sides);
+            walk(m_singles, middle(m_singles));
+        const Sides &sides = m_perSide >= 2 ? m_sides : m_singles;
+        const auto [from, to] = middle(sides);
+        walk(sides, {from, to});
+        walk(sides, {0, from});
+        walk(sides, {to, sides.values.size()});
         return m_best.result();
     }
 
 private:
-    double limit(int parts) const { return m_best.limit(parts) * (1 + 1e-9) + 2e-12; }
-    double errorOf(double r1, double r2) const
+    int partsOf(const Sides::Source &source) const
     {
-        return std::fabs(r2 / (r1 + r2) - m_ratio) / m_ratio;
+        return source.column == Sides::kSingle ? 1 : 2;
     }
-    int partsOf(const Sides::Source &source) const { return source.pairs ? 2 : 1; }
     Network side(const Sides::Source &source) const
     {
-        if (!source.pairs)
+        if (source.column == Sides::kSingle)
             return Network::part(m_parts[source.index]);
-        const PairColumn &column = *source.pairs;
+        const PairColumn &column = m_pairs[std::size_t(source.column)];
         return Network::join(column.join == Join::Series ? Kind::Series : Kind::Parallel,
                              {Network::part(m_parts[column.first[source.index]]),
                               Network::part(m_parts[column.second[source.index]])});
     }
 
-    void walk(const Sides &sides);
+    using Span = std::pair<std::size_t, std::size_t>;
+    // The lower sides that with an upper side in the total's range can give the ratio.
+    Span middle(const Sides &sides) const
+    {
+        const auto at = [&](double value) {
+            return std::size_t(std::lower_bound(sides.values.begin(), sides.values.end(), value) -
+                               sides.values.begin());
+        };
+        return {at(m_ratio * m_total.low * (1 - kRangeSlack)),
+                at(m_ratio * m_total.high * (1 + kRangeSlack))};
+    }
+    // Each lower side of the span with every upper side.
+    void walk(const Sides &sides, Span lower);
 
     double m_ratio;
     Range m_total;
@@ -131,19 +129,17 @@ private:
     Sides m_sides;   // parts and pairs up to the highest total
 };
 
-void DividerSearch::walk(const Sides &sides)
+void DividerSearch::walk(const Sides &sides, Span lower)
 {
     const std::vector<double> &values = sides.values;
     const double low = m_total.low * (1 - kRangeSlack);
     const double high = m_total.high * (1 + kRangeSlack);
     Cursor cursor(values);
-    for (std::size_t k = 0; k < values.size(); ++k) {
+    for (std::size_t k = lower.first; k < lower.second; ++k) {
         const double r2 = values[k];
         const int parts2 = partsOf(sides.sources[k]);
         if (r2 >= high)
             break;
-        // Any upper side of one part or two.
-        const double loosest = std::max(limit(parts2 + 1), m_perSide >= 2 ? limit(parts2 + 2) : 0);
         // R1 within the total's range, the nearest to the exact ratio first.
         const double lowR1 = low - r2;
         const double highR1 = high - r2;
@@ -153,19 +149,20 @@ void DividerSearch::walk(const Sides &sides)
             const double r1 = values[i];
             if (r1 < lowR1 || r1 > highR1)
                 return false;
-            const double error = errorOf(r1, r2);
-            if (error > loosest)
+            const double error = comparableError(r2 / (r1 + r2), m_ratio);
+            // Beyond, the error only grows, for an upper side of one part or two.
+            if (!m_best.wanted(Rank{error, parts2 + 1, 0}) &&
+                (m_perSide < 2 || !m_best.wanted(Rank{error, parts2 + 2, 0})))
                 return false;
             const int parts = parts2 + partsOf(sides.sources[i]);
-            if (error <= limit(parts)) {
+            if (m_best.wanted(Rank{error, parts, 0})) {
                 Found found;
                 found.r1 = side(sides.sources[i]);
                 found.r2 = side(sides.sources[k]);
                 const double t1 = found.r1.total();
                 const double t2 = found.r2.total();
                 found.ratio = t2 / (t1 + t2);
-                found.error = comparableError(found.ratio, m_ratio);
-                found.parts = parts;
+                found.rank = Rank{comparableError(found.ratio, m_ratio), parts, 0};
                 m_best.offer(std::move(found));
             }
             return true;

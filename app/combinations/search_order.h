@@ -26,36 +26,50 @@ inline double comparableError(double total, double target)
     return std::nearbyint(std::fabs(total - target) / target * 1e12) / 1e12;
 }
 
-// The best `count` distinct items, and the best item of each number of parts. Item has
-// `double error` (from comparableError), `int parts`, operator== and a free rankBefore().
+// Where an answer ranks: by error, then fewer parts, then the kind of its outer join (series
+// before parallel). Answers of the same rank keep the order they were found in.
+struct Rank {
+    double error = 0; // comparableError
+    int parts = 0;
+    int kind = 0;
+    auto operator<=>(const Rank &) const = default;
+};
+
+// The best `count` distinct items, and the best item of each number of parts. Item has a
+// `Rank rank` and an operator== that tells two answers apart.
 template <class Item>
 class BestList
 {
 public:
     explicit BestList(int count) : m_count(std::size_t(std::max(count, 1))) {}
 
-    // The largest error a candidate of so many parts may have and still be kept; infinite
-    // while the list has room or the number of parts has no item yet.
+    // Whether an item of this rank would be kept.
+    bool wanted(const Rank &rank) const
+    {
+        const auto &best = m_best[std::size_t(rank.parts)];
+        return !best || rank < best->rank || m_top.size() < m_count || rank < m_top.back().rank;
+    }
+    // The largest error a candidate of so many parts may have and still be kept: infinite while
+    // the list has room or the number of parts has no item yet.
     double limit(int parts) const
     {
         const auto &best = m_best[std::size_t(parts)];
         if (m_top.size() < m_count || !best)
             return std::numeric_limits<double>::infinity();
-        return std::max(m_top.back().error, best->error);
+        return std::max(m_top.back().rank.error, best->rank.error);
     }
 
     void offer(Item item)
     {
-        auto &best = m_best[std::size_t(item.parts)];
-        if (!best || rankBefore(item, *best))
+        auto &best = m_best[std::size_t(item.rank.parts)];
+        if (!best || item.rank < best->rank)
             best = item;
-        if (m_top.size() == m_count && !rankBefore(item, m_top.back()))
+        if (m_top.size() == m_count && !(item.rank < m_top.back().rank))
             return;
-        for (const Item &kept : m_top)
-            if (kept.error == item.error && kept == item)
-                return;
-        m_top.insert(std::upper_bound(m_top.begin(), m_top.end(), item, before),
-                     std::move(item));
+        const auto same = std::equal_range(m_top.begin(), m_top.end(), item, before);
+        if (std::find(same.first, same.second, item) != same.second)
+            return;
+        m_top.insert(same.second, std::move(item));
         if (m_top.size() > m_count)
             m_top.pop_back();
     }
@@ -67,21 +81,21 @@ public:
         for (const auto &best : m_best)
             if (best)
                 chosen.push_back(*best);
-        std::sort(chosen.begin(), chosen.end(), before);
+        std::stable_sort(chosen.begin(), chosen.end(), before);
         if (chosen.size() > m_count)
             chosen.resize(m_count);
         for (const Item &item : m_top)
             if (chosen.size() < m_count && std::find(chosen.begin(), chosen.end(), item) == chosen.end())
                 chosen.push_back(item);
-        std::sort(chosen.begin(), chosen.end(), before);
+        std::stable_sort(chosen.begin(), chosen.end(), before);
         return chosen;
     }
 
 private:
-    static bool before(const Item &a, const Item &b) { return rankBefore(a, b); }
+    static bool before(const Item &a, const Item &b) { return a.rank < b.rank; }
 
     std::size_t m_count;
-    std::vector<Item> m_top;              // best first
+    std::vector<Item> m_top;                   // best first
     std::array<std::optional<Item>, 5> m_best; // by number of parts
 };
 

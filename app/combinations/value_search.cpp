@@ -18,22 +18,9 @@ constexpr double kInfinite = std::numeric_limits<double>::infinity();
 struct Found {
     Network network;
     double total = 0;
-    double error = 0; // comparableError
-    int parts = 0;
+    Rank rank;
     bool operator==(const Found &other) const { return network == other.network; }
 };
-
-// By error, then fewer parts, then series before parallel.
-bool rankBefore(const Found &a, const Found &b)
-{
-    if (a.error != b.error)
-        return a.error < b.error;
-    if (a.parts != b.parts)
-        return a.parts < b.parts;
-    if (a.network.kind != b.network.kind)
-        return a.network.kind < b.network.kind;
-    return canonicallyBefore(a.network, b.network);
-}
 
 double parallel(double a, double b)
 {
@@ -58,19 +45,25 @@ public:
 
 private:
     // The largest relative error a total of so many parts may have and still be kept, with
-    // room for rounding.
+    // room for rounding: for the bounds of a walk.
     double limit(int parts) const { return m_best.limit(parts) * (1 + 1e-9) + 2e-12; }
-    bool hopeful(double total, int parts) const
+    // Whether a total of so many parts is too far off to be kept.
+    bool beyond(double total, int parts) const
     {
-        return std::fabs(total - m_target) / m_target <= limit(parts);
+        return std::fabs(total - m_target) / m_target > limit(parts);
+    }
+    // Whether a network of this total, so many parts and this outer join would be kept.
+    bool hopeful(double total, int parts, Kind kind) const
+    {
+        return m_best.wanted(Rank{comparableError(total, m_target), parts, int(kind)});
     }
 
     void offer(Network network)
     {
         Found found;
         found.total = network.total();
-        found.error = comparableError(found.total, m_target);
-        found.parts = network.partCount();
+        found.rank = Rank{comparableError(found.total, m_target), network.partCount(),
+                          int(network.kind)};
         found.network = std::move(network);
         m_best.offer(std::move(found));
     }
@@ -85,12 +78,13 @@ private:
     // Offers the entries of an ascending column from `start` outward, in each direction until
     // one gives a total that could not be kept: totalOf is monotone, so none beyond could.
     template <class TotalOf, class Make>
-    void around(const std::vector<double> &column, std::size_t start, int parts, TotalOf totalOf,
-                Make make)
+    void around(const std::vector<double> &column, std::size_t start, int parts, Kind kind,
+                TotalOf totalOf, Make make)
     {
-        for (std::size_t i = start; i < column.size() && hopeful(totalOf(column[i]), parts); ++i)
+        for (std::size_t i = start; i < column.size() && hopeful(totalOf(column[i]), parts, kind);
+             ++i)
             offer(make(i));
-        for (std::size_t i = start; i > 0 && hopeful(totalOf(column[i - 1]), parts); --i)
+        for (std::size_t i = start; i > 0 && hopeful(totalOf(column[i - 1]), parts, kind); --i)
             offer(make(i - 1));
     }
 
@@ -139,7 +133,7 @@ void ValueSearch::onePart()
 {
     const auto start = std::lower_bound(m_parts.begin(), m_parts.end(), m_target);
     around(
-        m_parts, std::size_t(start - m_parts.begin()), 1, [](double x) { return x; },
+        m_parts, std::size_t(start - m_parts.begin()), 1, Kind::Part, [](double x) { return x; },
         [&](std::size_t i) { return part(i); });
 }
 
@@ -153,10 +147,10 @@ void ValueSearch::twoParts()
             return [&, kind](std::size_t j) { return Network::join(kind, {part(i), part(j)}); };
         };
         around(
-            m_parts, sums.seek(m_target - a), 2, [a](double x) { return a + x; },
+            m_parts, sums.seek(m_target - a), 2, Kind::Series, [a](double x) { return a + x; },
             joined(Kind::Series));
         around(
-            m_parts, parallels.seek(parallelPartner(m_target, a)), 2,
+            m_parts, parallels.seek(parallelPartner(m_target, a)), 2, Kind::Parallel,
             [a](double x) { return parallel(a, x); }, joined(Kind::Parallel));
     }
 }
@@ -175,10 +169,11 @@ void ValueSearch::threeParts()
                 };
             };
             around(
-                column->values, sums.seek(m_target - a), 3, [a](double x) { return a + x; },
+                column->values, sums.seek(m_target - a), 3, Kind::Series,
+                [a](double x) { return a + x; },
                 joined(Kind::Series));
             around(
-                column->values, parallels.seek(parallelPartner(m_target, a)), 3,
+                column->values, parallels.seek(parallelPartner(m_target, a)), 3, Kind::Parallel,
                 [a](double x) { return parallel(a, x); }, joined(Kind::Parallel));
         }
     }
@@ -202,12 +197,12 @@ void ValueSearch::pairWithPair(const PairColumn &outer, const PairColumn &inner,
         for (std::size_t k = 0; k < xs.size(); ++k) {
             const double x = xs[k];
             // Adding to x only takes the total further up.
-            if (!hopeful(x + ys.front(), 4) && x + ys.front() > m_target)
+            if (beyond(x + ys.front(), 4) && x + ys.front() > m_target)
                 break;
             if (same && x > m_target * (1 + limit(4)) / 2)
                 break;
             around(
-                ys, cursor.seek(m_target - x), 4, [x](double y) { return x + y; }, make(k));
+                ys, cursor.seek(m_target - x), 4, kind, [x](double y) { return x + y; }, make(k));
         }
         return;
     }
@@ -219,7 +214,7 @@ void ValueSearch::pairWithPair(const PairColumn &outer, const PairColumn &inner,
         if (same && x > 2 * m_target * (1 + limit(4)))
             break;
         around(
-            ys, cursor.seek(parallelPartner(m_target, x)), 4,
+            ys, cursor.seek(parallelPartner(m_target, x)), 4, kind,
             [x](double y) { return parallel(x, y); }, make(k));
     }
 }
@@ -233,8 +228,8 @@ void ValueSearch::partAroundPartAndPair(const PairColumn &inner)
     for (std::size_t i = 0; i < m_parts.size(); ++i) {
         const double a = m_parts[i];
         // The smallest total a can be in: it only grows with a.
-        if (!hopeful(a + parallel(m_parts.front(), xs.front()), 4) &&
-            a + parallel(m_parts.front(), xs.front()) > m_target)
+        const double smallest = a + parallel(m_parts.front(), xs.front());
+        if (beyond(smallest, 4) && smallest > m_target)
             break;
         const double rest = m_target - a;
         // b || pair lies below b.
@@ -246,7 +241,8 @@ void ValueSearch::partAroundPartAndPair(const PairColumn &inner)
             const double b = m_parts[j];
             const double ideal = rest <= 0 ? 0 : parallelPartner(rest, b);
             around(
-                xs, cursor.seek(ideal), 4, [a, b](double x) { return a + parallel(b, x); },
+                xs, cursor.seek(ideal), 4, Kind::Series,
+                [a, b](double x) { return a + parallel(b, x); },
                 [&](std::size_t k) {
                     return Network::join(
                         Kind::Series,
@@ -274,10 +270,11 @@ void ValueSearch::partBesidePartAndPair(const PairColumn &inner)
             const double b = m_parts[j];
             // The smallest total b can be in: it only grows with b.
             const double smallest = parallel(a, b + xs.front());
-            if (!hopeful(smallest, 4) && smallest > m_target)
+            if (beyond(smallest, 4) && smallest > m_target)
                 break;
             around(
-                xs, cursor.seek(rest - b), 4, [a, b](double x) { return parallel(a, b + x); },
+                xs, cursor.seek(rest - b), 4, Kind::Parallel,
+                [a, b](double x) { return parallel(a, b + x); },
                 [&](std::size_t k) {
                     return Network::join(
                         Kind::Parallel,
