@@ -199,7 +199,9 @@ std::vector<DividerAnswer> findDividers(const DividerQuery &query)
     for (Found &found : DividerSearch(clamped, parts).run()) {
         DividerAnswer answer;
         answer.ratio = found.ratio;
-        answer.errorPercent = (found.ratio - query.ratio) / query.ratio * 100;
+        answer.errorPercent = found.rank.error == 0
+                                  ? 0
+                                  : (found.ratio - query.ratio) / query.ratio * 100;
         const double low1 = found.r1.lowest(tolerance), high1 = found.r1.highest(tolerance);
         const double low2 = found.r2.lowest(tolerance), high2 = found.r2.highest(tolerance);
         answer.ratioMinimum = low2 / (high1 + low2);

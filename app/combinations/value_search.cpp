@@ -297,7 +297,10 @@ std::vector<Answer> findCombinations(const ValueQuery &query)
     for (Found &found : search.run(std::clamp(query.maxParts, 1, 4))) {
         Answer answer;
         answer.total = found.total;
-        answer.errorPercent = (found.total - query.target) / query.target * 100;
+        // Exact but for rounding counts as exact.
+        answer.errorPercent = found.rank.error == 0
+                                  ? 0
+                                  : (found.total - query.target) / query.target * 100;
         answer.minimum = found.network.lowest(tolerance);
         answer.maximum = found.network.highest(tolerance);
         answer.network = std::move(found.network);
