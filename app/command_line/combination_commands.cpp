@@ -209,7 +209,8 @@ std::optional<Range> CombinationCommand::range(const QString &option, Range unle
             return Range{low.ohms, high.ohms};
     }
     fail(NotUnderstood,
-         say(QStringLiteral("--%1 «%2»: диапазон пишется от меньшего к большему, например 10k..100k"),
+         say(QStringLiteral(
+                 "--%1 «%2»: диапазон пишется от меньшего к большему, например 10k..100k"),
              QStringLiteral("--%1 '%2': write a range from low to high, as in 10k..100k"))
              .arg(option, value(option)));
     return std::nullopt;
@@ -317,8 +318,8 @@ QString CombinationCommand::choiceText(const PartChoice &choice) const
              shortValueText(choice.range.low, m_units), shortValueText(choice.range.high, m_units));
 }
 
-void CombinationCommand::print(QJsonObject json, const QJsonArray &answers,
-                               const QString &heading, const QStringList &lines)
+void CombinationCommand::print(QJsonObject json, const QJsonArray &answers, const QString &heading,
+                               const QStringList &lines)
 {
     if (m_flags.contains(QStringLiteral("json"))) {
         json.insert(QStringLiteral("answers"), answers);
@@ -483,11 +484,11 @@ int CombinationCommand::divider()
     query.count = *count;
     const std::vector<combinations::DividerAnswer> answers = combinations::findDividers(query);
     if (answers.empty())
-        return fail(Refused,
-                    say(QStringLiteral("ни один делитель не укладывается в R1 + R2 от %1 до %2"),
-                        QStringLiteral("no divider has R1 + R2 within %1 to %2"))
-                        .arg(shortValueText(total->low, m_units),
-                             shortValueText(total->high, m_units)));
+        return fail(
+            Refused,
+            say(QStringLiteral("ни один делитель не укладывается в R1 + R2 от %1 до %2"),
+                QStringLiteral("no divider has R1 + R2 within %1 to %2"))
+                .arg(shortValueText(total->low, m_units), shortValueText(total->high, m_units)));
     QJsonObject json = choiceJson(*choice, m_stockPath);
     json.insert(QStringLiteral("target_ratio"), *wanted);
     if (vin)
