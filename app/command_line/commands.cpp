@@ -1,12 +1,14 @@
 #include "command_line/commands.h"
 
+#include "colour_code/value_words.h"
 #include "command_line/batch.h"
 #include "command_line/colour_words.h"
+#include "command_line/combination_commands.h"
+#include "command_line/command_messages.h"
 #include "command_line/marking_report.h"
 #include "command_line/output_language.h"
 #include "command_line/smd_report.h"
 #include "command_line/value_encoding.h"
-#include "command_line/value_words.h"
 #include "common/failure.h"
 #include "common/program_folder.h"
 #include "common/text_file.h"
@@ -21,6 +23,9 @@ namespace
 {
 
 using colour_code::ColourTables;
+using colour_code::parseResistance;
+using colour_code::parseTolerance;
+using colour_code::ResistanceWord;
 
 const char *const kBandRoles[2][5] = {
     {"первая цифра", "вторая цифра", "третья цифра", "множитель", "допуск"},
@@ -167,13 +172,7 @@ int Command::fail(int status, const QString &message, bool hint)
         m_line->error = message;
         return status;
     }
-    m_err << "bandolin: " << message << '\n';
-    if (hint)
-        m_err << say(QStringLiteral("Подробнее: bandolin --help"),
-                     QStringLiteral("Try 'bandolin --help'."))
-              << '\n';
-    m_err.flush();
-    return status;
+    return reportFailure(m_err, m_language, status, message, hint);
 }
 
 QString Command::bandName(int position) const
@@ -224,7 +223,7 @@ int Command::run(const QStringList &arguments)
         return fail(NotUnderstood, say(QStringLiteral("--help и --version — не для строки"),
                                        QStringLiteral("--help and --version are not for a line")));
     if (m_parser.isSet(help)) {
-        m_out << helpText(m_language);
+        m_out << helpText(m_language) << combinationHelpText(m_language);
         return Done;
     }
     if (m_parser.isSet(version)) {
@@ -344,31 +343,8 @@ int Command::encode(const QStringList &words, const Files &files)
                         QStringLiteral("encode: no value given")),
                     true);
     const ResistanceWord read = parseResistance(value);
-    switch (read.problem) {
-    case ResistanceWord::Problem::None:
-        break;
-    case ResistanceWord::Problem::LowerCaseM:
-        return fail(
-            NotUnderstood,
-            say(QStringLiteral("«%1»: строчная m — это миллиом; мегаом пишется M (2.2M)"),
-                QStringLiteral("'%1': a lower-case m means milliohms; write M for megaohms (2.2M)"))
-                .arg(value));
-    case ResistanceWord::Problem::AmbiguousComma:
-        return fail(NotUnderstood,
-                    say(QStringLiteral("«%1»: запятая здесь может отделять и дробь, и тысячи; "
-                                       "напишите номинал с точкой или без запятой"),
-                        QStringLiteral("'%1': the comma may be a decimal comma or a thousands "
-                                       "separator; write the value with a point or without it"))
-                        .arg(value));
-    case ResistanceWord::Problem::NotAValue:
-        return fail(
-            NotUnderstood,
-            say(QStringLiteral("«%1» — не номинал; пишите, например, 4700, 4.7k, 4k7, 4R7 или "
-                               "\"4.7 kOhm\""),
-                QStringLiteral("'%1' is not a resistance; write it as, for example, 4700, 4.7k, "
-                               "4k7, 4R7 or \"4.7 kOhm\""))
-                .arg(value));
-    }
+    if (read.problem != ResistanceWord::Problem::None)
+        return fail(NotUnderstood, valueProblemText(m_language, value, read.problem));
 
     if (m_parser.isSet(m_smd)) {
         if (m_parser.isSet(m_tolerance) || m_parser.isSet(m_bands))
@@ -517,6 +493,8 @@ void Command::output(const QStringList &lines, const QJsonObject &json)
 
 int runCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
+    if (const std::optional<int> status = runCombinationCommand(arguments, out, err))
+        return *status;
     Command command(out, err);
     const int status = command.run(arguments);
     out.flush();
