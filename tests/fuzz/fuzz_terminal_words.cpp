@@ -3,9 +3,9 @@
 // that reads back from the way the terminal writes it, colours that exist, SMD readings whose
 // codes read back as the same value.
 #include "colour_code/smd_codes.h"
+#include "colour_code/value_words.h"
 #include "colour_code/written_numbers.h"
 #include "command_line/colour_words.h"
-#include "command_line/value_words.h"
 #include "fuzz_input.h"
 
 #include <algorithm>
@@ -16,8 +16,8 @@ namespace
 
 void values(const QString &text)
 {
-    const command_line::ResistanceWord read = command_line::parseResistance(text);
-    if (read.problem != command_line::ResistanceWord::Problem::None)
+    const colour_code::ResistanceWord read = colour_code::parseResistance(text);
+    if (read.problem != colour_code::ResistanceWord::Problem::None)
         return;
     if (!std::isfinite(read.ohms) || read.ohms < 0)
         abort();
@@ -27,8 +27,8 @@ void values(const QString &text)
     const QString written = colour_code::WrittenNumber(read.ohms);
     if (written.startsWith(u'.') || written.contains(u'e') || written.contains(u'E'))
         abort();
-    const command_line::ResistanceWord back = command_line::parseResistance(written);
-    if (back.problem != command_line::ResistanceWord::Problem::None ||
+    const colour_code::ResistanceWord back = colour_code::parseResistance(written);
+    if (back.problem != colour_code::ResistanceWord::Problem::None ||
         std::abs(back.ohms - read.ohms) > read.ohms * 1e-14)
         abort();
 }
@@ -37,7 +37,7 @@ void values(const QString &text)
 // the words.
 void tolerancesAndColours(const QString &text)
 {
-    const std::optional<double> tolerance = command_line::parseTolerance(text);
+    const std::optional<double> tolerance = colour_code::parseTolerance(text);
     if (tolerance && (!std::isfinite(*tolerance) || *tolerance < 0))
         abort();
     const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
