@@ -1,10 +1,10 @@
 #include "command_line/commands.h"
 
+#include "colour_code/value_words.h"
 #include "command_line/colour_words.h"
 #include "command_line/marking_report.h"
 #include "command_line/output_language.h"
 #include "command_line/value_encoding.h"
-#include "command_line/value_words.h"
 #include "common/failure.h"
 #include "common/program_folder.h"
 #include "common/text_file.h"
@@ -19,6 +19,9 @@ namespace
 {
 
 using colour_code::ColourTables;
+using colour_code::parseResistance;
+using colour_code::parseTolerance;
+using colour_code::ResistanceWord;
 
 const char *const kBandRoles[2][5] = {
     {"первая цифра", "вторая цифра", "третья цифра", "множитель", "допуск"},

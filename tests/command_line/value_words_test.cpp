@@ -1,12 +1,13 @@
 // Values and tolerances typed for encode, and the bands they get with the delivered table.
 
 #include "colour_code/colour_tables.h"
+#include "colour_code/value_words.h"
 #include "command_line/value_encoding.h"
-#include "command_line/value_words.h"
 #include "support/test_folder.h"
 
 #include <QTest>
 
+using namespace colour_code;
 using namespace command_line;
 using Problem = ResistanceWord::Problem;
 using Colours = QList<int>;
