@@ -38,11 +38,11 @@ QString ohmsText(double ohms, const UnitWords &words)
     int unit = 0;
     double value = ohms;
     // Rounding first: 999.96 Ohm is written 1 kOhm, not 1000 Ohm.
-    while (unit < int(words.ohms.size()) - 1 && significant(value, 4).toDouble() >= 1000) {
+    while (unit < words.ohms.size() - 1 && significant(value, 4).toDouble() >= 1000) {
         value /= 1000;
         ++unit;
     }
-    return significant(value, 4) + QLatin1Char(' ') + words.ohms[std::size_t(unit)];
+    return significant(value, 4) + QLatin1Char(' ') + words.ohms.value(unit);
 }
 
 QString errorText(double percent)
@@ -66,20 +66,6 @@ QString currentText(double amps, const UnitWords &words)
     return significant(amps * 1e6, 3) + QLatin1Char(' ') + words.microampere;
 }
 
-QString networkText(const Network &network, const UnitWords &words)
-{
-    if (network.kind == Network::Kind::Part)
-        return ohmsText(network.value, words);
-    const QString joint = network.kind == Network::Kind::Series ? QStringLiteral(" + ")
-                                                                : QStringLiteral(" || ");
-    QStringList pieces;
-    for (const Network &child : network.children) {
-        const QString text = networkText(child, words);
-        pieces << (child.kind == Network::Kind::Part ? text : QLatin1Char('(') + text + QLatin1Char(')'));
-    }
-    return pieces.join(joint);
-}
-
 QStringList valueHeaders(const config::CombinationTexts &t)
 {
     return {t.headerTotal, t.headerError, t.headerParts, t.headerEnvelope};
@@ -93,7 +79,8 @@ QStringList dividerHeaders(const config::CombinationTexts &t)
 
 QStringList valueCells(const combinations::Answer &a, const UnitWords &words)
 {
-    return {ohmsText(a.total, words), errorText(a.errorPercent), networkText(a.network, words),
+    return {ohmsText(a.total, words), errorText(a.errorPercent),
+            combinations::networkText(a.network, words.ohms),
             rangeText(ohmsText(a.minimum, words), ohmsText(a.maximum, words))};
 }
 
@@ -101,8 +88,8 @@ QStringList dividerCells(const combinations::DividerAnswer &a, const UnitWords &
 {
     return {ratioText(a.ratio),
             errorText(a.errorPercent),
-            networkText(a.r1, words),
-            networkText(a.r2, words),
+            combinations::networkText(a.r1, words.ohms),
+            combinations::networkText(a.r2, words.ohms),
             rangeText(ratioText(a.ratioMinimum), ratioText(a.ratioMaximum)),
             a.currentAmps ? currentText(*a.currentAmps, words) : QString()};
 }
@@ -110,7 +97,8 @@ QStringList dividerCells(const combinations::DividerAnswer &a, const UnitWords &
 QString copiedText(const combinations::Answer &a, const config::CombinationTexts &t,
                    const UnitWords &words)
 {
-    return t.copiedValue.arg(networkText(a.network, words), ohmsText(a.total, words),
+    return t.copiedValue.arg(combinations::networkText(a.network, words.ohms),
+                             ohmsText(a.total, words),
                              errorText(a.errorPercent), ohmsText(a.minimum, words),
                              ohmsText(a.maximum, words));
 }
@@ -118,7 +106,8 @@ QString copiedText(const combinations::Answer &a, const config::CombinationTexts
 QString copiedText(const combinations::DividerAnswer &a, const config::CombinationTexts &t,
                    const UnitWords &words)
 {
-    QString text = t.copiedDivider.arg(networkText(a.r1, words), networkText(a.r2, words),
+    QString text = t.copiedDivider.arg(combinations::networkText(a.r1, words.ohms),
+                                       combinations::networkText(a.r2, words.ohms),
                                        ratioText(a.ratio), errorText(a.errorPercent),
                                        ratioText(a.ratioMinimum), ratioText(a.ratioMaximum));
     if (a.currentAmps)
@@ -138,16 +127,6 @@ QString spokenCaption(const QString &caption)
     if (words.endsWith(QLatin1Char(':')))
         words.chop(1);
     return words.trimmed();
-}
-
-bool linkoraCanTake(const Network &network)
-{
-    if (network.kind == Network::Kind::Part)
-        return true;
-    for (const Network &child : network.children)
-        if (child.kind != Network::Kind::Part)
-            return false;
-    return true;
 }
 
 } // namespace combination_calc

@@ -8,14 +8,13 @@
 
 #include <QString>
 #include <QStringList>
-#include <array>
 
 namespace combination_calc
 {
 
 // The words of the language that values are written with.
 struct UnitWords {
-    std::array<QString, 5> ohms; // 1, 10^3, 10^6, 10^9 and 10^12 ohm
+    QStringList ohms; // 1, 10^3, 10^6, 10^9 and 10^12 ohm
     QString milliampere, microampere;
 };
 
@@ -29,9 +28,6 @@ QString errorText(double percent);
 QString ratioText(double ratio);
 // A current in milliamperes from 1 mA up, in microamperes below: "3.3 mA", "12 µA".
 QString currentText(double amps, const UnitWords &words);
-// The network as text, parts in their order, a series joined by " + ", a parallel by " || ",
-// and a group inside another in brackets: "4.7 kOhm + (10 kOhm || 10 kOhm)".
-QString networkText(const combinations::Network &network, const UnitWords &words);
 
 // The columns of the answers list, and one answer's cells in them.
 QStringList valueHeaders(const config::CombinationTexts &texts);
@@ -48,8 +44,5 @@ QString copiedText(const combinations::DividerAnswer &answer,
 // A caption's words as a name: without its access-key marks and its colon ("V&in:" gives "Vin",
 // "R&&D" gives "R&D").
 QString spokenCaption(const QString &caption);
-
-// Whether Linkora can take the answer: one part, or parts all in series or all in parallel.
-bool linkoraCanTake(const combinations::Network &network);
 
 } // namespace combination_calc

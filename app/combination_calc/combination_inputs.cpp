@@ -1,5 +1,6 @@
 #include "combination_calc/combination_inputs.h"
 
+#include "colour_code/value_words.h"
 #include "config/settings_file.h"
 
 #include <QRegularExpression>
@@ -12,9 +13,9 @@ namespace
 {
 
 // The parts' usual range, and how far it opens for a target beyond it.
-constexpr double kUsualLow = 1, kUsualHigh = 1e7;
-constexpr double kWidestLow = 0.1, kWidestHigh = 1e9;
-constexpr double kLowestRatio = 0.001, kHighestRatio = 0.999;
+constexpr double kUsualLow = combinations::Range().low, kUsualHigh = combinations::Range().high;
+constexpr double kWidestLow = combinations::kWidestRange.low;
+constexpr double kWidestHigh = combinations::kWidestRange.high;
 constexpr int kMaxParts = 4, kMaxPartsPerSide = 2;
 
 // A number typed with a point or a comma as its decimal mark.
@@ -63,11 +64,18 @@ double unitFactor(int unit)
 
 std::optional<double> typedOhms(const QString &text, double factor)
 {
-    if (const std::optional<double> number = positiveNumber(text)) {
-        const double ohms = *number * factor;
-        if (std::isfinite(ohms))
-            return ohms;
+    double ohms = 0;
+    if (const std::optional<double> plain = positiveNumber(text)) {
+        ohms = *plain * factor;
+    } else {
+        // A value with its own multiplier, as the terminal reads it.
+        const colour_code::ResistanceWord word = colour_code::parseResistance(text.trimmed());
+        if (word.problem != colour_code::ResistanceWord::Problem::None)
+            return std::nullopt;
+        ohms = word.ohms;
     }
+    if (std::isfinite(ohms) && ohms > 0)
+        return ohms;
     return std::nullopt;
 }
 
@@ -116,14 +124,15 @@ Search makeSearch(const SearchInputs &in)
             return notAValue(in.vin);
     }
     if (in.given == DividerGiven::Voltages) {
-        if (!vin)
-            return InputProblem{InputProblem::Kind::NoTarget, QString()};
-        if (in.vout.trimmed().isEmpty())
+        if (!vin || in.vout.trimmed().isEmpty())
             return InputProblem{InputProblem::Kind::NoTarget, QString()};
         const std::optional<double> vout = positiveNumber(in.vout);
         if (!vout)
             return notAValue(in.vout);
-        query.ratio = *vout / *vin;
+        const std::optional<double> ratio = combinations::dividerRatio(*vin, *vout);
+        if (!ratio)
+            return InputProblem{InputProblem::Kind::RatioOutOfRange, QString()};
+        query.ratio = *ratio;
     } else {
         if (in.ratio.trimmed().isEmpty())
             return InputProblem{InputProblem::Kind::NoTarget, QString()};
@@ -132,7 +141,7 @@ Search makeSearch(const SearchInputs &in)
             return notAValue(in.ratio);
         query.ratio = *ratio;
     }
-    if (!(query.ratio >= kLowestRatio && query.ratio <= kHighestRatio))
+    if (!(query.ratio >= combinations::kLowestRatio && query.ratio <= combinations::kHighestRatio))
         return InputProblem{InputProblem::Kind::RatioOutOfRange, QString()};
     query.vin = vin;
 

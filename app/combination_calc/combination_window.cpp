@@ -40,10 +40,6 @@ constexpr int kSlowSearch = 400; // ms before "Searching…" shows
 constexpr int kInputColumnWidth = 330;
 constexpr QSize kDesignSize(880, 500);
 
-const std::array<combinations::Series, 7> kSeries = {
-    combinations::Series::E3,  combinations::Series::E6,  combinations::Series::E12,
-    combinations::Series::E24, combinations::Series::E48, combinations::Series::E96,
-    combinations::Series::E192};
 QString percentText(double percent)
 {
     return QString::number(percent) + QLatin1Char('%');
@@ -59,7 +55,7 @@ CombinationsPreparation readCombinationsPreparation(const config::GlobalSettings
     const config::LinkoraTexts linkora = config::parseLinkoraTexts(path, lines);
     const config::VoltamoTexts voltamo = config::parseVoltamoTexts(path, lines);
     p.texts = config::combinationTexts(lines, settings.Lang);
-    p.words.ohms = linkora.unitNames;
+    p.words.ohms = QStringList(linkora.unitNames.begin(), linkora.unitNames.end());
     p.words.milliampere = p.texts.milliampere;
     p.words.microampere = p.texts.microampere;
     p.voltUnit = voltamo.voltageUnit;
@@ -115,7 +111,7 @@ void frmCombinations::createControls()
     parts->setVerticalSpacing(8);
     lblSeries = named(new QLabel(m_surface), "lblSeries", ui::ControlKind::Label);
     cmbSeries = named(new QComboBox(m_surface), "cmbSeries", ui::ControlKind::DropDownList);
-    for (combinations::Series series : kSeries)
+    for (combinations::Series series : combinations::kAllSeries)
         cmbSeries->addItem(combinations::seriesName(series));
     lblParts = named(new QLabel(m_surface), "lblParts", ui::ControlKind::Label);
     spnParts = named(new QSpinBox(m_surface), "spnParts", ui::ControlKind::TextBox);
@@ -356,7 +352,7 @@ void frmCombinations::fillUnitList(QComboBox *list, int selected)
     const QSignalBlocker quiet(list);
     list->clear();
     for (int unit = 0; unit < kUnitCount; ++unit)
-        list->addItem(m_prepared.words.ohms[std::size_t(unit)]);
+        list->addItem(m_prepared.words.ohms.value(unit));
     list->setCurrentIndex(keep);
 }
 

@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -123,7 +122,7 @@ void frmCombinations::inputChanged()
         if (stock.values.empty()) {
             m_runner->cancel();
             showAnswers({});
-            showStatus(QFileInfo::exists(path) ? t.emptyStock.arg(path) : t.noStockFile.arg(path));
+            showStatus(stock.opened ? t.emptyStock.arg(path) : t.noStockFile.arg(path));
             return;
         }
         in.stock = stock.values;
@@ -222,17 +221,18 @@ void frmCombinations::showSelected()
         });
         picSchematic->setAccessibleDescription(
             QStringLiteral("R1 = %1, R2 = %2")
-                .arg(networkText(answer.r1, words), networkText(answer.r2, words)));
+                .arg(combinations::networkText(answer.r1, words.ohms),
+                     combinations::networkText(answer.r2, words.ohms)));
     } else {
         const combinations::Network network = m_found.values[std::size_t(row)].network;
         picSchematic->setDrawing([network, partText](const TextWidth &width) {
             return networkSchematic(network, partText, width);
         });
-        picSchematic->setAccessibleDescription(networkText(network, words));
+        picSchematic->setAccessibleDescription(combinations::networkText(network, words.ohms));
     }
     cmdCopy->setEnabled(row >= 0);
     cmdToLinkora->setEnabled(row >= 0 && !m_found.divider &&
-                             linkoraCanTake(m_found.values[std::size_t(row)].network));
+                             m_found.values[std::size_t(row)].network.isFlat());
 }
 
 void frmCombinations::cmdToLinkora_Click()
@@ -241,7 +241,7 @@ void frmCombinations::cmdToLinkora_Click()
     if (row < 0 || m_found.divider)
         return;
     const combinations::Network &network = m_found.values[std::size_t(row)].network;
-    if (!linkoraCanTake(network))
+    if (!network.isFlat())
         return;
     Q_EMIT toLinkora(network.parts(), network.kind == combinations::Network::Kind::Parallel);
 }
