@@ -38,7 +38,7 @@ using common::twipsToPixels;
 constexpr int kTimerInterval = 200;
 constexpr int kSlowSearch = 400; // ms before "Searching…" shows
 constexpr int kInputColumnWidth = 330;
-constexpr QSize kDesignSize(880, 500);
+constexpr QSize kDesignSize(1000, 560);
 
 QString percentText(double percent)
 {
@@ -105,6 +105,7 @@ void frmCombinations::createControls()
     stkInputs->setObjectName(QStringLiteral("stkInputs"));
     stkInputs->addWidget(createValuePage());
     stkInputs->addWidget(createDividerPage());
+    fitInputPage();
 
     auto *parts = new QGridLayout;
     parts->setHorizontalSpacing(8);
@@ -143,6 +144,10 @@ void frmCombinations::createControls()
     inputs->setSpacing(10);
     inputs->addLayout(kinds);
     inputs->addWidget(stkInputs);
+    // A rule between what is sought and what it is made of.
+    auto *rule = named(new QFrame(m_surface), "shpRule", ui::ControlKind::Shape);
+    rule->setFrameStyle(QFrame::HLine | QFrame::Plain);
+    inputs->addWidget(rule);
     inputs->addLayout(parts);
     inputs->addStretch(1);
 
@@ -159,7 +164,6 @@ void frmCombinations::createControls()
     cmdCopy = named(new QPushButton(m_surface), "cmdCopy", ui::ControlKind::Button);
     lblStatus = named(new QLabel(m_surface), "lblStatus", ui::ControlKind::Label);
     lblStatus->setWordWrap(true);
-    lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(lblStatus, 1);
@@ -214,7 +218,6 @@ QWidget *frmCombinations::createValuePage()
     grid->addWidget(txtTarget, 0, 1);
     grid->addWidget(cmbTargetUnit, 0, 2);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(1, 1);
     return page;
 }
 
@@ -274,6 +277,17 @@ QWidget *frmCombinations::createDividerPage()
     return page;
 }
 
+void frmCombinations::fitInputPage()
+{
+    // The stack takes the height of the page shown, so that what follows it moves up under a
+    // short page rather than leaving a gap.
+    for (int i = 0; i < stkInputs->count(); ++i)
+        stkInputs->widget(i)->setSizePolicy(QSizePolicy::Preferred, i == stkInputs->currentIndex()
+                                                                       ? QSizePolicy::Preferred
+                                                                       : QSizePolicy::Ignored);
+    stkInputs->updateGeometry();
+}
+
 void frmCombinations::setKeyboardOrder()
 {
     // The radio buttons of a group take one stop; the arrows move between them. The controls of
@@ -331,6 +345,8 @@ void frmCombinations::prepare(const CombinationsPreparation &p)
         const int series = cmbSeries->findText(s.CombSeries);
         cmbSeries->setCurrentIndex(series >= 0 ? series : 3);
         spnParts->setValue(s.CombParts);
+        // The window opens ready for the value.
+        txtTarget->setFocus(Qt::OtherFocusReason);
     }
     applyTexts();
 
@@ -407,10 +423,16 @@ void frmCombinations::applyTexts()
     // button by the button.
     txtVout->setAccessibleName(spokenCaption(t.optVout));
     txtRatio->setAccessibleName(spokenCaption(t.optRatio));
-    const QString unit = QStringLiteral(", ") + t.unitName;
-    cmbTargetUnit->setAccessibleName(spokenCaption(t.lblTarget) + unit);
-    cmbTotalLowUnit->setAccessibleName(spokenCaption(t.lblTotalFrom) + unit);
-    cmbTotalHighUnit->setAccessibleName(spokenCaption(t.lblTotalTo) + unit);
+    // Linux names a list by its text and a label that has it as buddy; a unit list has none,
+    // so its description says what it is.
+    const std::pair<QComboBox *, QString> units[] = {{cmbTargetUnit, t.lblTarget},
+                                                     {cmbTotalLowUnit, t.lblTotalFrom},
+                                                     {cmbTotalHighUnit, t.lblTotalTo}};
+    for (const auto &[list, caption] : units) {
+        const QString name = spokenCaption(caption) + QStringLiteral(", ") + t.unitName;
+        list->setAccessibleName(name);
+        list->setAccessibleDescription(name);
+    }
     lstAnswers->setAccessibleName(t.answersName);
     picSchematic->setAccessibleName(t.schematicName);
     lblStatus->setAccessibleName(QString());

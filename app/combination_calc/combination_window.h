@@ -127,6 +127,7 @@ private:
     void createControls();
     QWidget *createValuePage();
     QWidget *createDividerPage();
+    void fitInputPage();
     void setKeyboardOrder();
     void connectInputs();
     void applyTexts();

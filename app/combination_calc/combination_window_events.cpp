@@ -158,6 +158,7 @@ void frmCombinations::optKind_Click()
 {
     const bool divider = optDivider->isChecked();
     stkInputs->setCurrentIndex(divider ? 1 : 0);
+    fitInputPage();
     // The same box counts the parts of each side of a divider, which holds at most a pair.
     spnParts->setMaximum(divider ? kMaxPartsPerSide : kMaxParts);
     lblParts->setText(divider ? m_prepared.texts.lblPartsPerSide : m_prepared.texts.lblParts);

@@ -9,7 +9,7 @@ namespace combination_calc
 namespace
 {
 
-constexpr double kMaxScale = 1.5;
+constexpr double kMaxScale = 1.25;
 constexpr double kTerminalRadius = 3.5;
 constexpr double kJunctionRadius = 3;
 
