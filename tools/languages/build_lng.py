@@ -39,6 +39,7 @@ PICTURES = {
     r"\Data\ManualLaw.png",
     r"\Data\ManualPlacement.png",
     r"\Data\ManualReadingHelp.png",
+    r"\Data\ManualCombinations.png",
     r"\Data\ManualWindowRu.png",
     r"\Data\ManualWindowEn.png",
     r"\Data\ManualPaletteRu.png",
