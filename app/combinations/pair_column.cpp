@@ -1,15 +1,22 @@
 #include "combinations/search_order.h"
 
 #include <bit>
+#include <mutex>
+#include <new>
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace combinations
+{
+namespace
 {
 
 // The pairs are sorted by a bucket sort: a positive double's bits grow with its value, so their
 // top bits put each pair into a bucket of a narrow band of values, and a bucket holds a handful
 // of pairs to sort by insertion. A comparison sort of the million pairs of E192 would take most
 // of the search's time.
-PairColumn pairColumn(const std::vector<double> &parts, Join join, double low, double high)
+PairColumn madeColumn(const std::vector<double> &parts, Join join, double low, double high)
 {
     const std::size_t n = parts.size();
     // Pairs in an order in which their values move slowly upward, so that the buckets written
@@ -45,23 +52,23 @@ PairColumn pairColumn(const std::vector<double> &parts, Join join, double low, d
     });
     if (count == 0)
         return column;
-    // About two pairs a bucket.
+    // About eight pairs a bucket: the bucket array is scratch memory, which costs to map.
     int shift = 0;
-    while (((highest - lowest) >> shift) >= count / 2 + 1)
+    while (((highest - lowest) >> shift) >= count / 8 + 1)
         ++shift;
     const auto bucketOf = [&](double value) {
         return std::size_t((std::bit_cast<std::uint64_t>(value) - lowest) >> shift);
     };
-    std::vector<std::uint32_t> starts(((highest - lowest) >> shift) + 2, 0);
-    each([&](double value, std::size_t, std::size_t) { ++starts[bucketOf(value) + 1]; });
-    for (std::size_t b = 1; b < starts.size(); ++b)
-        starts[b] += starts[b - 1];
+    // Each bucket's start; once the pairs are placed, each bucket's end.
+    std::vector<std::uint32_t> edges(((highest - lowest) >> shift) + 2, 0);
+    each([&](double value, std::size_t, std::size_t) { ++edges[bucketOf(value) + 1]; });
+    for (std::size_t b = 1; b < edges.size(); ++b)
+        edges[b] += edges[b - 1];
     column.values.resize(count);
     column.first.resize(count);
     column.second.resize(count);
-    std::vector<std::uint32_t> next(starts.begin(), starts.end() - 1);
     each([&](double value, std::size_t i, std::size_t j) {
-        const std::uint32_t at = next[bucketOf(value)]++;
+        const std::uint32_t at = edges[bucketOf(value)]++;
         column.values[at] = value;
         column.first[at] = std::uint16_t(i);
         column.second[at] = std::uint16_t(j);
@@ -71,10 +78,10 @@ PairColumn pairColumn(const std::vector<double> &parts, Join join, double low, d
         std::uint16_t first, second;
     };
     std::vector<Entry> crowd; // a bucket of a part list bunched into a narrow band
-    for (std::size_t b = 0; b + 1 < starts.size(); ++b) {
-        const std::size_t begin = starts[b];
-        const std::size_t end = starts[b + 1];
-        if (end - begin > 16) {
+    for (std::size_t b = 0; b + 1 < edges.size(); ++b) {
+        const std::size_t begin = b == 0 ? 0 : edges[b - 1];
+        const std::size_t end = edges[b];
+        if (end - begin > 64) {
             crowd.clear();
             for (std::size_t k = begin; k < end; ++k)
                 crowd.push_back({column.values[k], column.first[k], column.second[k]});
@@ -95,6 +102,63 @@ PairColumn pairColumn(const std::vector<double> &parts, Join join, double low, d
             }
     }
     return column;
+}
+
+struct Kept {
+    std::vector<double> parts;
+    Join join;
+    double low, high;
+    std::shared_ptr<const PairColumn> column;
+};
+
+std::mutex keptMutex;
+std::vector<Kept> kept; // the last used last
+
+} // namespace
+
+void forgetKeptColumns()
+{
+    const std::lock_guard lock(keptMutex);
+    kept.clear();
+}
+
+std::shared_ptr<const PairColumn> pairColumn(const std::vector<double> &parts, Join join,
+                                             double low, double high)
+{
+    // A column of E192 is some ten megabytes: four of them at the most.
+    constexpr std::size_t kMostKept = 4;
+    const std::lock_guard lock(keptMutex);
+    const auto same = std::find_if(kept.begin(), kept.end(), [&](const Kept &k) {
+        return k.join == join && k.low == low && k.high == high && k.parts == parts;
+    });
+    if (same != kept.end()) {
+        std::rotate(same, same + 1, kept.end());
+        return kept.back().column;
+    }
+    if (kept.size() == kMostKept)
+        kept.erase(kept.begin());
+    kept.push_back({parts, join, low, high,
+                    std::make_shared<const PairColumn>(madeColumn(parts, join, low, high))});
+    return kept.back().column;
+}
+
+void *allocateLarge(std::size_t bytes)
+{
+    void *memory = nullptr;
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    constexpr std::size_t kHugePage = std::size_t(2) << 20;
+    if (bytes >= kHugePage / 2) {
+        const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+        memory = std::aligned_alloc(kHugePage, rounded);
+        if (memory)
+            madvise(memory, rounded, MADV_HUGEPAGE); // only advice: small pages do as well
+    }
+#endif
+    if (!memory)
+        memory = std::malloc(bytes);
+    if (!memory)
+        throw std::bad_alloc();
+    return memory;
 }
 
 std::size_t Cursor::seek(double value)

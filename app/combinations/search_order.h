@@ -9,8 +9,11 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
+#include <memory>
 #include <optional>
+#include <span>
 
 namespace combinations
 {
@@ -99,29 +102,54 @@ private:
     std::array<std::optional<Item>, 5> m_best; // by number of parts
 };
 
+// Large arrays ask for huge pages where the system gives them: mapping the few thousand small
+// pages of E192's pairs one by one costs more than the whole search on a virtual machine.
+void *allocateLarge(std::size_t bytes);
+template <class T>
+struct LargeAllocator {
+    using value_type = T;
+    LargeAllocator() = default;
+    template <class U>
+    LargeAllocator(const LargeAllocator<U> &)
+    {
+    }
+    T *allocate(std::size_t n) { return static_cast<T *>(allocateLarge(n * sizeof(T))); }
+    void deallocate(T *p, std::size_t) { std::free(p); }
+    bool operator==(const LargeAllocator &) const = default;
+};
+template <class T>
+using LargeArray = std::vector<T, LargeAllocator<T>>;
+
+// An ascending column of values that a search looks values up in.
+using Column = std::span<const double>;
+
 // The values of two parts joined one way, ascending, each with the indices of its parts in
 // the list of parts (first <= second).
 enum class Join { Series, Parallel };
 struct PairColumn {
     Join join = Join::Series;
-    std::vector<double> values;
-    std::vector<std::uint16_t> first;
-    std::vector<std::uint16_t> second;
+    LargeArray<double> values;
+    LargeArray<std::uint16_t> first;
+    LargeArray<std::uint16_t> second;
 };
-// Every pair of the ascending parts whose joined value lies within low..high.
-PairColumn pairColumn(const std::vector<double> &parts, Join join, double low, double high);
+// Every pair of the ascending parts whose joined value lies within low..high. The last few
+// columns made are kept and given again: the window searches the same parts at every key typed.
+std::shared_ptr<const PairColumn> pairColumn(const std::vector<double> &parts, Join join,
+                                             double low, double high);
+// Lets go of the kept columns, so that the next search makes its own (for the benchmark).
+void forgetKeptColumns();
 
 // A position in an ascending column that follows a looked-up value as it moves: a gallop from
 // the last position, so a sweep costs little more than its steps.
 class Cursor
 {
 public:
-    explicit Cursor(const std::vector<double> &column) : m_column(column) {}
+    explicit Cursor(Column column) : m_column(column) {}
     // The first position whose value is not below the value looked up.
     std::size_t seek(double value);
 
 private:
-    const std::vector<double> &m_column;
+    Column m_column;
     std::size_t m_at = 0;
 };
 

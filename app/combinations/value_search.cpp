@@ -55,7 +55,8 @@ private:
     // Whether a network of this total, so many parts and this outer join would be kept.
     bool hopeful(double total, int parts, Kind kind) const
     {
-        return m_best.wanted(Rank{comparableError(total, m_target), parts, int(kind)});
+        return !beyond(total, parts) &&
+               m_best.wanted(Rank{comparableError(total, m_target), parts, int(kind)});
     }
 
     void offer(Network network)
@@ -78,7 +79,7 @@ private:
     // Offers the entries of an ascending column from `start` outward, in each direction until
     // one gives a total that could not be kept: totalOf is monotone, so none beyond could.
     template <class TotalOf, class Make>
-    void around(const std::vector<double> &column, std::size_t start, int parts, Kind kind,
+    void around(Column column, std::size_t start, int parts, Kind kind,
                 TotalOf totalOf, Make make)
     {
         for (std::size_t i = start; i < column.size() && hopeful(totalOf(column[i]), parts, kind);
@@ -98,8 +99,8 @@ private:
     double m_target;
     const std::vector<double> &m_parts;
     BestList<Found> m_best;
-    PairColumn m_sums;      // a + b
-    PairColumn m_parallels; // a || b
+    std::shared_ptr<const PairColumn> m_sums;      // a + b
+    std::shared_ptr<const PairColumn> m_parallels; // a || b
 };
 
 std::vector<Found> ValueSearch::run(int maxParts)
@@ -115,13 +116,15 @@ std::vector<Found> ValueSearch::run(int maxParts)
         threeParts();
     }
     if (maxParts >= 4) {
-        pairWithPair(m_sums, m_sums, Kind::Series);
-        pairWithPair(m_sums, m_parallels, Kind::Series);
-        pairWithPair(m_parallels, m_parallels, Kind::Series);
-        pairWithPair(m_parallels, m_parallels, Kind::Parallel);
-        pairWithPair(m_parallels, m_sums, Kind::Parallel);
-        pairWithPair(m_sums, m_sums, Kind::Parallel);
-        for (const PairColumn *inner : {&m_parallels, &m_sums}) {
+        const PairColumn &sums = *m_sums;
+        const PairColumn &parallels = *m_parallels;
+        pairWithPair(sums, sums, Kind::Series);
+        pairWithPair(sums, parallels, Kind::Series);
+        pairWithPair(parallels, parallels, Kind::Series);
+        pairWithPair(parallels, parallels, Kind::Parallel);
+        pairWithPair(parallels, sums, Kind::Parallel);
+        pairWithPair(sums, sums, Kind::Parallel);
+        for (const PairColumn *inner : {&parallels, &sums}) {
             partAroundPartAndPair(*inner);
             partBesidePartAndPair(*inner);
         }
@@ -158,7 +161,7 @@ void ValueSearch::twoParts()
 // a + (b + c), a + (b || c), a || (b || c), a || (b + c).
 void ValueSearch::threeParts()
 {
-    for (const PairColumn *column : {&m_sums, &m_parallels}) {
+    for (const PairColumn *column : {m_sums.get(), m_parallels.get()}) {
         Cursor sums(column->values);
         Cursor parallels(column->values);
         for (std::size_t i = 0; i < m_parts.size(); ++i) {
@@ -185,8 +188,8 @@ void ValueSearch::threeParts()
 void ValueSearch::pairWithPair(const PairColumn &outer, const PairColumn &inner, Kind kind)
 {
     const bool same = &outer == &inner;
-    const std::vector<double> &xs = outer.values;
-    const std::vector<double> &ys = inner.values;
+    const Column xs = outer.values;
+    const Column ys = inner.values;
     if (xs.empty() || ys.empty())
         return;
     Cursor cursor(ys);
@@ -222,7 +225,7 @@ void ValueSearch::pairWithPair(const PairColumn &outer, const PairColumn &inner,
 // a + (b || pair): a below the target, b || pair making up the rest.
 void ValueSearch::partAroundPartAndPair(const PairColumn &inner)
 {
-    const std::vector<double> &xs = inner.values;
+    const Column xs = inner.values;
     if (xs.empty())
         return;
     for (std::size_t i = 0; i < m_parts.size(); ++i) {
@@ -234,10 +237,15 @@ void ValueSearch::partAroundPartAndPair(const PairColumn &inner)
         const double rest = m_target - a;
         // b || pair lies below b.
         const double lowestB = rest - m_target * std::min(limit(4), 1.0);
+        // b || c || d: b may be taken as the smallest of the three, which is at most three
+        // times their total.
+        const double highestB = inner.join == Join::Parallel
+                                    ? 3 * (rest + m_target * limit(4))
+                                    : kInfinite;
         Cursor cursor(xs);
         for (std::size_t j = std::size_t(std::lower_bound(m_parts.begin(), m_parts.end(), lowestB) -
                                          m_parts.begin());
-             j < m_parts.size(); ++j) {
+             j < m_parts.size() && m_parts[j] <= highestB; ++j) {
             const double b = m_parts[j];
             const double ideal = rest <= 0 ? 0 : parallelPartner(rest, b);
             around(
@@ -255,7 +263,7 @@ void ValueSearch::partAroundPartAndPair(const PairColumn &inner)
 // a || (b + pair): a above the target, b + pair in parallel with it.
 void ValueSearch::partBesidePartAndPair(const PairColumn &inner)
 {
-    const std::vector<double> &xs = inner.values;
+    const Column xs = inner.values;
     if (xs.empty())
         return;
     // The total lies below a.
@@ -265,8 +273,14 @@ void ValueSearch::partBesidePartAndPair(const PairColumn &inner)
          i < m_parts.size(); ++i) {
         const double a = m_parts[i];
         const double rest = parallelPartner(m_target, a);
+        // b + c + d: b may be taken as the smallest of the three, at most a third of their
+        // total, which lies below what gives the highest total that could still be kept.
+        const double highestB =
+            inner.join == Join::Series
+                ? parallelPartner(m_target * (1 + limit(4)), a) / 3
+                : kInfinite;
         Cursor cursor(xs);
-        for (std::size_t j = 0; j < m_parts.size(); ++j) {
+        for (std::size_t j = 0; j < m_parts.size() && m_parts[j] <= highestB; ++j) {
             const double b = m_parts[j];
             // The smallest total b can be in: it only grows with b.
             const double smallest = parallel(a, b + xs.front());
@@ -297,7 +311,10 @@ std::vector<Answer> findCombinations(const ValueQuery &query)
     for (Found &found : search.run(std::clamp(query.maxParts, 1, 4))) {
         Answer answer;
         answer.total = found.total;
-        answer.errorPercent = (found.total - query.target) / query.target * 100;
+        // Exact but for rounding counts as exact.
+        answer.errorPercent = found.rank.error == 0
+                                  ? 0
+                                  : (found.total - query.target) / query.target * 100;
         answer.minimum = found.network.lowest(tolerance);
         answer.maximum = found.network.highest(tolerance);
         answer.network = std::move(found.network);

@@ -2,6 +2,8 @@
 
 #include "colour_code/value_words.h"
 #include "command_line/colour_words.h"
+#include "command_line/combination_commands.h"
+#include "command_line/command_messages.h"
 #include "command_line/marking_report.h"
 #include "command_line/output_language.h"
 #include "command_line/value_encoding.h"
@@ -126,13 +128,7 @@ private:
 
 int Command::fail(int status, const QString &message, bool hint)
 {
-    m_err << "bandolin: " << message << '\n';
-    if (hint)
-        m_err << say(QStringLiteral("Подробнее: bandolin --help"),
-                     QStringLiteral("Try 'bandolin --help'."))
-              << '\n';
-    m_err.flush();
-    return status;
+    return reportFailure(m_err, m_language, status, message, hint);
 }
 
 QString Command::bandName(int position) const
@@ -176,7 +172,7 @@ int Command::run(const QStringList &arguments)
         return fail(NotUnderstood, m_parser.errorText(), true);
     }
     if (m_parser.isSet(help)) {
-        m_out << helpText(m_language);
+        m_out << helpText(m_language) << combinationHelpText(m_language);
         return Done;
     }
     if (m_parser.isSet(version)) {
@@ -277,31 +273,8 @@ int Command::encode(const QStringList &words, const Files &files)
                         QStringLiteral("encode: no value given")),
                     true);
     const ResistanceWord read = parseResistance(value);
-    switch (read.problem) {
-    case ResistanceWord::Problem::None:
-        break;
-    case ResistanceWord::Problem::LowerCaseM:
-        return fail(
-            NotUnderstood,
-            say(QStringLiteral("«%1»: строчная m — это миллиом; мегаом пишется M (2.2M)"),
-                QStringLiteral("'%1': a lower-case m means milliohms; write M for megaohms (2.2M)"))
-                .arg(value));
-    case ResistanceWord::Problem::AmbiguousComma:
-        return fail(NotUnderstood,
-                    say(QStringLiteral("«%1»: запятая здесь может отделять и дробь, и тысячи; "
-                                       "напишите номинал с точкой или без запятой"),
-                        QStringLiteral("'%1': the comma may be a decimal comma or a thousands "
-                                       "separator; write the value with a point or without it"))
-                        .arg(value));
-    case ResistanceWord::Problem::NotAValue:
-        return fail(
-            NotUnderstood,
-            say(QStringLiteral("«%1» — не номинал; пишите, например, 4700, 4.7k, 4k7, 4R7 или "
-                               "\"4.7 kOhm\""),
-                QStringLiteral("'%1' is not a resistance; write it as, for example, 4700, 4.7k, "
-                               "4k7, 4R7 or \"4.7 kOhm\""))
-                .arg(value));
-    }
+    if (read.problem != ResistanceWord::Problem::None)
+        return fail(NotUnderstood, valueProblemText(m_language, value, read.problem));
 
     std::optional<double> tolerance;
     if (m_parser.isSet(m_tolerance)) {
@@ -393,6 +366,8 @@ void Command::print(const MarkingReport &report, const Files &files, const QStri
 
 int runCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
+    if (const std::optional<int> status = runCombinationCommand(arguments, out, err))
+        return *status;
     Command command(out, err);
     const int status = command.run(arguments);
     out.flush();

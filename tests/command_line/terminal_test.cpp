@@ -105,6 +105,35 @@ private Q_SLOTS:
         row("colour in the wrong band", "decode gold red red", 2,
             "band 1 (first digit) cannot be gold");
         row("unknown command", "paint", 2, "'paint'");
+        row("combine", "combine 5k --series E12 --parts 2", 0,
+            "5 kOhm from parts of E12 10%, 1 Ohm to 10 MOhm, up to 2 in a network:\n"
+            "10 kOhm || 10 kOhm    0%        5 kOhm         4.5 kOhm to 5.5 kOhm\n"
+            "47 kOhm || 5.6 kOhm   +0.076%   5.0038 kOhm    4.50342 kOhm to 5.50418 kOhm\n");
+        row("combine in Russian", "combine 4k7 --parts 1 --count 1", 0,
+            "4.7 кОм из резисторов E24 5%, от 1 Ом до 10 МОм, до 1 в цепи:\n"
+            "4.7 кОм   0%   4.7 кОм   от 4.465 кОм до 4.935 кОм\n",
+            "ru_RU.UTF-8");
+        row("divider", "divider --vin 12 --vout 3.3 --parts 1 --count 1", 0,
+            "Ratio 0.275 from parts of E24 5%, 1 Ohm to 10 MOhm, R1 + R2 1 kOhm to 1 MOhm, up to "
+            "1 a side:\nR1 = 2.4 kOhm   R2 = 910 Ohm   0.274924   -0.0275%   0.255429 to 0.295318   "
+            "3.62538 mA\n");
+        row("combine: not a value", "combine 4x7", 2, "'4x7' is not a resistance");
+        row("combine: unknown series", "combine 5k --series E7", 2, "--series 'E7': the series are");
+        row("combine: five parts", "combine 5k --parts 5", 2, "--parts: 1 to 4, not '5'");
+        row("combine: a divider's option", "combine 5k --ratio 0.5", 2, "--ratio goes with divider");
+        row("combine: parts beyond the widest range", "combine 5k --range 0.01..1k", 2,
+            "--range: parts go from 0.1 Ohm to 1 GOhm");
+        row("combine: option without its value", "combine 5k --count", 2, "--count needs a value");
+        row("combine: no stock file", "combine 5k --stock /nonexistent/Stock.txt", 1,
+            "cannot read the stock file /nonexistent/Stock.txt");
+        row("divider: ratio above 0.999", "divider --ratio 1.5", 2,
+            "the ratio Vout/Vin goes from 0.001 to 0.999, not 1.5");
+        row("divider: Vout above Vin", "divider --vin 3.3 --vout 12", 2, "not 3.63636");
+        row("divider: ratio and Vout", "divider --ratio 0.5 --vout 3", 2,
+            "give --ratio, or --vin and --vout");
+        row("divider: total backwards", "divider --ratio 0.5 --total 10k..1k", 2,
+            "--total '10k..1k': write a range from low to high");
+        row("divider: a value", "divider 5k", 2, "divider takes no value: '5k'");
     }
     void commands()
     {
@@ -137,6 +166,59 @@ private Q_SLOTS:
                  QJsonArray({"yellow", "violet", "black", "brown", "brown"}));
         QCOMPARE(json.value("preferred_series").toArray(), QJsonArray({"E24"}));
         QCOMPARE(json.value("hints").toArray(), QJsonArray({"4.7 kOhm 1%: an E24 value"}));
+    }
+
+    void combinationJson()
+    {
+        Run result = run({"combine", "5k", "--series", "E12", "--parts", "2", "--json"});
+        QCOMPARE(result.status, 0);
+        QJsonObject json = QJsonDocument::fromJson(result.out.toUtf8()).object();
+        QCOMPARE(json.value("target").toDouble(), 5000.0);
+        QJsonArray answers = json.value("answers").toArray();
+        QCOMPARE(answers.size(), 10);
+        QCOMPARE(answers.first().toObject(),
+                 QJsonObject({{"total", 5000}, {"error_percent", 0}, {"parts", QJsonArray{1e4, 1e4}},
+                              {"network", "10 kOhm || 10 kOhm"}, {"minimum", 4500},
+                              {"maximum", 5500}}));
+
+        result = run({"divider", "--vin", "12", "--vout", "3.3", "--series", "E96", "--json"});
+        QCOMPARE(result.status, 0);
+        json = QJsonDocument::fromJson(result.out.toUtf8()).object();
+        answers = json.value("answers").toArray();
+        QCOMPARE(answers.size(), 10);
+        for (const QJsonValue &value : answers) {
+            const QJsonObject answer = value.toObject();
+            const double r1 = answer.value("r1").toDouble();
+            const double r2 = answer.value("r2").toDouble();
+            QCOMPARE(answer.value("total").toDouble(), r1 + r2);
+            QCOMPARE(answer.value("ratio").toDouble(), r2 / (r1 + r2));
+            QCOMPARE(answer.value("current_amps").toDouble(), 12 / (r1 + r2));
+            QVERIFY(answer.value("minimum").toDouble() < answer.value("ratio").toDouble());
+            QVERIFY(answer.value("maximum").toDouble() > answer.value("ratio").toDouble());
+            QCOMPARE(answer.value("network").toString(),
+                     "R1 = " + answer.value("r1_network").toString() +
+                         "; R2 = " + answer.value("r2_network").toString());
+        }
+        QCOMPARE(answers.first().toObject().value("error_percent").toDouble(), 0.0);
+    }
+
+    // A bad line is reported with its file and line, and the rest is used.
+    void stockFile()
+    {
+        const QString path = dataHome.filePath(QStringLiteral("shelf.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("4k7\nx12\n1k\n");
+        file.close();
+        Run result = run({"combine", "5k7", "--stock", path, "--count", "3"});
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.err, "bandolin: " + path + ":2: x12: not a value; the line is left out\n");
+        const QString best = result.out.section(QLatin1Char('\n'), 1, 1);
+        QVERIFY2(best.startsWith("4.7 kOhm + 1 kOhm ") && best.contains(" 0% "), qPrintable(best));
+        result = run({"combine", "5k", "--stock", path, "--exclude", "4k7,1k"});
+        QFile::remove(path);
+        QCOMPARE(result.status, 1);
+        QVERIFY2(result.err.contains("no parts to choose from"), qPrintable(result.err));
     }
 
     void missingLanguageFile()
