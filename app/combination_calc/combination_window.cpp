@@ -456,7 +456,7 @@ void frmCombinations::keepSettingsCurrent()
     m_settings.CombFormW = float(pixelsToTwips(width()));
     m_settings.CombFormH = float(pixelsToTwips(height()));
     m_settings.CombSeries = cmbSeries->currentText();
-    m_settings.CombParts = spnParts->value();
+    m_settings.CombParts = optDivider->isChecked() ? m_valueParts : spnParts->value();
 }
 
 void frmCombinations::Timer1_Timer()

@@ -151,6 +151,7 @@ private:
     Found m_found;
     QString m_stockNote; // what the stock file's reading found wrong, shown with the answers
     bool m_loaded = false;
+    int m_valueParts = 3; // the value search's number of parts while the divider shows
 };
 
 } // namespace combination_calc

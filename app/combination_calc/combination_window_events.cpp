@@ -159,8 +159,15 @@ void frmCombinations::optKind_Click()
     const bool divider = optDivider->isChecked();
     stkInputs->setCurrentIndex(divider ? 1 : 0);
     fitInputPage();
-    // The same box counts the parts of each side of a divider, which holds at most a pair.
-    spnParts->setMaximum(divider ? kMaxPartsPerSide : kMaxParts);
+    // The same box counts the parts of each side of a divider, which holds at most a pair; the
+    // value search gets its own number back.
+    if (divider) {
+        m_valueParts = spnParts->value();
+        spnParts->setMaximum(kMaxPartsPerSide);
+    } else {
+        spnParts->setMaximum(kMaxParts);
+        spnParts->setValue(m_valueParts);
+    }
     lblParts->setText(divider ? m_prepared.texts.lblPartsPerSide : m_prepared.texts.lblParts);
     lstAnswers->setHeaderLabels(divider ? dividerHeaders(m_prepared.texts)
                                         : valueHeaders(m_prepared.texts));

@@ -154,6 +154,13 @@ private Q_SLOTS:
         QCOMPARE(f.window->lstAnswers->topLevelItemCount(), 0);
         QCOMPARE(f.window->lblStatus->text(),
                  QStringLiteral("The ratio must lie between 0.001 and 0.999."));
+        // Back to a value: its own number of parts, not the divider's.
+        f.window->optValue->click();
+        QCOMPARE(f.window->spnParts->value(), 2);
+        f.window->spnParts->setValue(4);
+        f.window->optDivider->click();
+        f.window->keepSettingsCurrent();
+        QCOMPARE(f.settings.CombParts, 4);
     }
 
     void onlyMyStock()
