@@ -16,11 +16,10 @@ namespace combinations
 // ---- Parts ---------------------------------------------------------------------------------
 
 enum class Series { E3, E6, E12, E24, E48, E96, E192 };
-inline constexpr std::array<Series, 7> kAllSeries = {Series::E3,  Series::E6,  Series::E12,
-                                                     Series::E24, Series::E48, Series::E96,
-                                                     Series::E192};
+inline constexpr std::array<Series, 7> kAllSeries = {
+    Series::E3, Series::E6, Series::E12, Series::E24, Series::E48, Series::E96, Series::E192};
 
-QString seriesName(Series series);                          // "E24"
+QString seriesName(Series series);                         // "E24"
 std::optional<Series> seriesFromName(const QString &name); // "E24", "e24"; none for others
 // The tolerance a series is made in: E3 and E6 20, E12 10, E24 5, E48 2, E96 1, E192 0.5.
 double seriesTolerancePercent(Series series);
@@ -54,7 +53,8 @@ struct PartChoice {
 // range of E192 holds 1921).
 inline constexpr int kMostParts = 2000;
 
-// The parts a choice allows, ascending, each once, none of them excluded or not above 0.
+// The parts a choice allows, ascending, each once, none of them excluded; a stock's values
+// below 1 mOhm or above 1 TOhm are left out.
 std::vector<double> availableParts(const PartChoice &choice);
 // The tolerance of the parts: the chosen one, or the series' own.
 double partTolerancePercent(const PartChoice &choice);
@@ -128,17 +128,17 @@ struct DividerQuery {
     double ratio = 0.5;        // Vout/Vin, kLowestRatio to kHighestRatio
     std::optional<double> vin; // volts, for the current
     PartChoice parts;
-    Range total{1e3, 1e6}; // R1 + R2
+    Range total{1e3, 1e6};   // R1 + R2
     int maxPartsPerSide = 2; // 1 or 2
     int count = 10;
 };
 
 struct DividerAnswer {
-    Network r1, r2; // upper (Vin to Vout) and lower (Vout to ground)
-    double ratio = 0;        // R2 / (R1 + R2)
-    double errorPercent = 0; // signed: (ratio - target) / target * 100
-    double ratioMinimum = 0; // R2 low, R1 high
-    double ratioMaximum = 0; // R2 high, R1 low
+    Network r1, r2;                    // upper (Vin to Vout) and lower (Vout to ground)
+    double ratio = 0;                  // R2 / (R1 + R2)
+    double errorPercent = 0;           // signed: (ratio - target) / target * 100
+    double ratioMinimum = 0;           // R2 low, R1 high
+    double ratioMaximum = 0;           // R2 high, R1 low
     std::optional<double> currentAmps; // Vin / (R1 + R2), when Vin is given
     double total() const { return r1.total() + r2.total(); }
 };
@@ -157,10 +157,10 @@ std::vector<DividerAnswer> findDividers(const DividerQuery &query);
 // A stock file: one value per line, as people write them (4k7, 4.7k, 4700, 4R7, "4.7 kOhm");
 // blank lines and lines beginning with # are passed over.
 struct StockFile {
-    bool opened = false;      // false: the file could not be read at all
+    bool opened = false;        // false: the file could not be read at all
     std::vector<double> values; // in file order, each once
-    QStringList problems;     // "file:line: text" of each line that is not a value
-    bool tooMany = false;     // more than kMostParts distinct values: the rest left out
+    QStringList problems;       // "file:line: text" of each line that is not a value
+    bool tooMany = false;       // more than kMostParts distinct values: the rest left out
 };
 StockFile readStock(const QString &path);
 

@@ -136,8 +136,8 @@ void DividerSearch::walk(const Sides &lower, const Sides &upper, Part part)
             tryR2(k - 1);
         break;
     case Part::Above:
-        for (std::size_t k = to; k < r2s.size() && r2s[k] < high && !hopeless(r2s[k] / m_total.high);
-             ++k)
+        for (std::size_t k = to;
+             k < r2s.size() && r2s[k] < high && !hopeless(r2s[k] / m_total.high); ++k)
             tryR2(k);
         break;
     }
@@ -166,9 +166,8 @@ std::vector<DividerAnswer> findDividers(const DividerQuery &query)
     for (Found &found : DividerSearch(query, parts).run()) {
         DividerAnswer answer;
         answer.ratio = found.ratio;
-        answer.errorPercent = found.rank.error == 0
-                                  ? 0
-                                  : (found.ratio - query.ratio) / query.ratio * 100;
+        answer.errorPercent =
+            found.rank.error == 0 ? 0 : (found.ratio - query.ratio) / query.ratio * 100;
         const double low1 = found.r1.lowest(tolerance), high1 = found.r1.highest(tolerance);
         const double low2 = found.r2.lowest(tolerance), high2 = found.r2.highest(tolerance);
         answer.ratioMinimum = low2 / (high1 + low2);

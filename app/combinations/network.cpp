@@ -1,7 +1,7 @@
 #include "combinations/combinations.h"
 
-#include "combinations/search_order.h"
 #include "colour_code/marking_text.h"
+#include "combinations/search_order.h"
 
 #include <algorithm>
 #include <numeric>
@@ -22,8 +22,7 @@ double parallelTotal(const std::vector<double> &values)
     return 1 / conductance;
 }
 
-template <class PartValue>
-double totalWith(const Network &network, PartValue partValue)
+template <class PartValue> double totalWith(const Network &network, PartValue partValue)
 {
     if (network.kind == Network::Kind::Part)
         return partValue(network.value);
@@ -59,8 +58,8 @@ bool canonicallyBefore(const Network &a, const Network &b)
         return aTotal > bTotal;
     if (a.kind != b.kind)
         return a.kind == Network::Kind::Series;
-    return std::lexicographical_compare(a.children.begin(), a.children.end(),
-                                        b.children.begin(), b.children.end(), canonicallyBefore);
+    return std::lexicographical_compare(a.children.begin(), a.children.end(), b.children.begin(),
+                                        b.children.end(), canonicallyBefore);
 }
 
 Network Network::part(double ohms)
@@ -145,10 +144,11 @@ QString networkText(const Network &network, const QStringList &unitNames)
     QStringList texts;
     for (const Network &child : network.children) {
         const QString text = networkText(child, unitNames);
-        texts << (child.kind == Network::Kind::Part ? text : QLatin1Char('(') + text + QLatin1Char(')'));
+        texts << (child.kind == Network::Kind::Part ? text
+                                                    : QLatin1Char('(') + text + QLatin1Char(')'));
     }
     return texts.join(network.kind == Network::Kind::Series ? QStringLiteral(" + ")
-                                                           : QStringLiteral(" || "));
+                                                            : QStringLiteral(" || "));
 }
 
 } // namespace combinations

@@ -18,6 +18,10 @@ constexpr int kLowestScale = -3;
 constexpr int kHighestScale = 7;
 // Typed values and computed ones differ in the last bits.
 constexpr double kRelativeSlack = 1e-6;
+// A stock may hold anything written as a value; beyond these, products of two parts would
+// leave the double's range.
+constexpr double kSmallestPart = 1e-3;
+constexpr double kLargestPart = 1e12;
 
 std::span<const int> mantissas(Series series)
 {
@@ -113,7 +117,7 @@ std::vector<double> availableParts(const PartChoice &choice)
     std::vector<double> values =
         choice.stock ? *choice.stock : seriesValues(choice.series, choice.range);
     std::erase_if(values, [&](double value) {
-        return !(value > 0) || !std::isfinite(value) ||
+        return !(value >= kSmallestPart && value <= kLargestPart) ||
                std::any_of(choice.excluded.begin(), choice.excluded.end(),
                            [value](double left) { return sameValue(value, left); });
     });
@@ -126,7 +130,8 @@ std::vector<double> availableParts(const PartChoice &choice)
 
 double partTolerancePercent(const PartChoice &choice)
 {
-    const double tolerance = choice.tolerancePercent.value_or(seriesTolerancePercent(choice.series));
+    const double tolerance =
+        choice.tolerancePercent.value_or(seriesTolerancePercent(choice.series));
     return std::clamp(tolerance, 0.0, 100.0);
 }
 

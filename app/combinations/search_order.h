@@ -40,8 +40,7 @@ struct Rank {
 
 // The best `count` distinct items, and the best item of each number of parts. Item has a
 // `Rank rank` and an operator== that tells two answers apart.
-template <class Item>
-class BestList
+template <class Item> class BestList
 {
 public:
     explicit BestList(int count) : m_count(std::size_t(std::max(count, 1))) {}
@@ -88,7 +87,8 @@ public:
         if (chosen.size() > m_count)
             chosen.resize(m_count);
         for (const Item &item : m_top)
-            if (chosen.size() < m_count && std::find(chosen.begin(), chosen.end(), item) == chosen.end())
+            if (chosen.size() < m_count &&
+                std::find(chosen.begin(), chosen.end(), item) == chosen.end())
                 chosen.push_back(item);
         std::stable_sort(chosen.begin(), chosen.end(), before);
         return chosen;
@@ -105,20 +105,15 @@ private:
 // Large arrays ask for huge pages where the system gives them: mapping the few thousand small
 // pages of E192's pairs one by one costs more than the whole search on a virtual machine.
 void *allocateLarge(std::size_t bytes);
-template <class T>
-struct LargeAllocator {
+template <class T> struct LargeAllocator {
     using value_type = T;
     LargeAllocator() = default;
-    template <class U>
-    LargeAllocator(const LargeAllocator<U> &)
-    {
-    }
+    template <class U> LargeAllocator(const LargeAllocator<U> &) {}
     T *allocate(std::size_t n) { return static_cast<T *>(allocateLarge(n * sizeof(T))); }
     void deallocate(T *p, std::size_t) { std::free(p); }
     bool operator==(const LargeAllocator &) const = default;
 };
-template <class T>
-using LargeArray = std::vector<T, LargeAllocator<T>>;
+template <class T> using LargeArray = std::vector<T, LargeAllocator<T>>;
 
 // An ascending column of values that a search looks values up in.
 using Column = std::span<const double>;

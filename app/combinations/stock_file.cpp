@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStringDecoder>
 #include <cmath>
 
@@ -38,10 +37,14 @@ StockFile readStock(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return stock;
     stock.opened = true;
-    const QByteArray bytes = file.read(kMostBytes);
+    // A device tells no size.
+    const QByteArray bytes =
+        file.read(file.size() > 0 ? std::min(file.size(), kMostBytes) : kMostBytes);
     stock.tooMany = !file.atEnd();
-    const QStringList lines =
-        decodedText(bytes).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    QString text = decodedText(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QStringList lines = text.split(QLatin1Char('\n'));
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QString line = lines[i].trimmed();
         if (line.startsWith(QChar(0xFEFF)))

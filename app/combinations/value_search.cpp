@@ -63,8 +63,8 @@ private:
     {
         Found found;
         found.total = network.total();
-        found.rank = Rank{comparableError(found.total, m_target), network.partCount(),
-                          int(network.kind)};
+        found.rank =
+            Rank{comparableError(found.total, m_target), network.partCount(), int(network.kind)};
         found.network = std::move(network);
         m_best.offer(std::move(found));
     }
@@ -79,8 +79,7 @@ private:
     // Offers the entries of an ascending column from `start` outward, in each direction until
     // one gives a total that could not be kept: totalOf is monotone, so none beyond could.
     template <class TotalOf, class Make>
-    void around(Column column, std::size_t start, int parts, Kind kind,
-                TotalOf totalOf, Make make)
+    void around(Column column, std::size_t start, int parts, Kind kind, TotalOf totalOf, Make make)
     {
         for (std::size_t i = start; i < column.size() && hopeful(totalOf(column[i]), parts, kind);
              ++i)
@@ -173,8 +172,7 @@ void ValueSearch::threeParts()
             };
             around(
                 column->values, sums.seek(m_target - a), 3, Kind::Series,
-                [a](double x) { return a + x; },
-                joined(Kind::Series));
+                [a](double x) { return a + x; }, joined(Kind::Series));
             around(
                 column->values, parallels.seek(parallelPartner(m_target, a)), 3, Kind::Parallel,
                 [a](double x) { return parallel(a, x); }, joined(Kind::Parallel));
@@ -194,7 +192,9 @@ void ValueSearch::pairWithPair(const PairColumn &outer, const PairColumn &inner,
         return;
     Cursor cursor(ys);
     const auto make = [&](std::size_t k) {
-        return [&, k](std::size_t m) { return Network::join(kind, {pair(outer, k), pair(inner, m)}); };
+        return [&, k](std::size_t m) {
+            return Network::join(kind, {pair(outer, k), pair(inner, m)});
+        };
     };
     if (kind == Kind::Series) {
         for (std::size_t k = 0; k < xs.size(); ++k) {
@@ -239,9 +239,8 @@ void ValueSearch::partAroundPartAndPair(const PairColumn &inner)
         const double lowestB = rest - m_target * std::min(limit(4), 1.0);
         // b || c || d: b may be taken as the smallest of the three, which is at most three
         // times their total.
-        const double highestB = inner.join == Join::Parallel
-                                    ? 3 * (rest + m_target * limit(4))
-                                    : kInfinite;
+        const double highestB =
+            inner.join == Join::Parallel ? 3 * (rest + m_target * limit(4)) : kInfinite;
         Cursor cursor(xs);
         for (std::size_t j = std::size_t(std::lower_bound(m_parts.begin(), m_parts.end(), lowestB) -
                                          m_parts.begin());
@@ -275,10 +274,9 @@ void ValueSearch::partBesidePartAndPair(const PairColumn &inner)
         const double rest = parallelPartner(m_target, a);
         // b + c + d: b may be taken as the smallest of the three, at most a third of their
         // total, which lies below what gives the highest total that could still be kept.
-        const double highestB =
-            inner.join == Join::Series
-                ? parallelPartner(m_target * (1 + limit(4)), a) / 3
-                : kInfinite;
+        const double highestB = inner.join == Join::Series
+                                    ? parallelPartner(m_target * (1 + limit(4)), a) / 3
+                                    : kInfinite;
         Cursor cursor(xs);
         for (std::size_t j = 0; j < m_parts.size() && m_parts[j] <= highestB; ++j) {
             const double b = m_parts[j];
@@ -312,9 +310,8 @@ std::vector<Answer> findCombinations(const ValueQuery &query)
         Answer answer;
         answer.total = found.total;
         // Exact but for rounding counts as exact.
-        answer.errorPercent = found.rank.error == 0
-                                  ? 0
-                                  : (found.total - query.target) / query.target * 100;
+        answer.errorPercent =
+            found.rank.error == 0 ? 0 : (found.total - query.target) / query.target * 100;
         answer.minimum = found.network.lowest(tolerance);
         answer.maximum = found.network.highest(tolerance);
         answer.network = std::move(found.network);

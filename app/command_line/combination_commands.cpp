@@ -94,6 +94,13 @@ private:
     int combine();
     int divider();
     // Each reader reports its problem and leaves the status in m_status when it gives none.
+    struct Shared {
+        int parts = 0;
+        int count = 0;
+        PartChoice choice;
+    };
+    // --parts (up to mostParts, that unless given), --count and the choice of parts.
+    std::optional<Shared> sharedOptions(int mostParts);
     std::optional<PartChoice> partChoice();
     std::optional<Range> range(const QString &option, Range unless);
     std::optional<int> number(const QString &option, int unless, int most);
@@ -195,6 +202,18 @@ std::optional<int> CombinationCommand::number(const QString &option, int unless,
     return std::nullopt;
 }
 
+std::optional<CombinationCommand::Shared> CombinationCommand::sharedOptions(int mostParts)
+{
+    Shared shared;
+    const std::optional<int> parts = number(QStringLiteral("parts"), mostParts, mostParts);
+    const std::optional<int> count =
+        parts ? number(QStringLiteral("count"), 10, 1000) : std::optional<int>();
+    const std::optional<PartChoice> choice = count ? partChoice() : std::nullopt;
+    if (!choice)
+        return std::nullopt;
+    return Shared{*parts, *count, *choice};
+}
+
 std::optional<Range> CombinationCommand::range(const QString &option, Range unless)
 {
     if (!isSet(option))
@@ -209,7 +228,8 @@ std::optional<Range> CombinationCommand::range(const QString &option, Range unle
             return Range{low.ohms, high.ohms};
     }
     fail(NotUnderstood,
-         say(QStringLiteral("--%1 «%2»: диапазон пишется от меньшего к большему, например 10k..100k"),
+         say(QStringLiteral(
+                 "--%1 «%2»: диапазон пишется от меньшего к большему, например 10k..100k"),
              QStringLiteral("--%1 '%2': write a range from low to high, as in 10k..100k"))
              .arg(option, value(option)));
     return std::nullopt;
@@ -317,8 +337,8 @@ QString CombinationCommand::choiceText(const PartChoice &choice) const
              shortValueText(choice.range.low, m_units), shortValueText(choice.range.high, m_units));
 }
 
-void CombinationCommand::print(QJsonObject json, const QJsonArray &answers,
-                               const QString &heading, const QStringList &lines)
+void CombinationCommand::print(QJsonObject json, const QJsonArray &answers, const QString &heading,
+                               const QStringList &lines)
 {
     if (m_flags.contains(QStringLiteral("json"))) {
         json.insert(QStringLiteral("answers"), answers);
@@ -359,34 +379,30 @@ int CombinationCommand::combine()
     if (!(read.ohms > 0) || !std::isfinite(read.ohms))
         return fail(NotUnderstood, say(QStringLiteral("номинал должен быть больше 0"),
                                        QStringLiteral("the value must be above 0")));
-    const std::optional<int> parts = number(QStringLiteral("parts"), 4, 4);
-    if (!parts)
+    const std::optional<Shared> shared = sharedOptions(4);
+    if (!shared)
         return m_status;
-    const std::optional<int> count = number(QStringLiteral("count"), 10, 1000);
-    if (!count)
-        return m_status;
-    const std::optional<PartChoice> choice = partChoice();
-    if (!choice)
-        return m_status;
+    const PartChoice &choice = shared->choice;
+    const int parts = shared->parts;
 
     combinations::ValueQuery query;
     query.target = read.ohms;
-    query.parts = *choice;
-    query.maxParts = *parts;
-    query.count = *count;
+    query.parts = choice;
+    query.maxParts = parts;
+    query.count = shared->count;
     const std::vector<combinations::Answer> answers = combinations::findCombinations(query);
     if (answers.empty())
         return fail(Refused, say(QStringLiteral("не из чего выбирать: все номиналы исключены"),
                                  QStringLiteral("no parts to choose from: every value is left "
                                                 "out")));
-    QJsonObject json = choiceJson(*choice, m_stockPath);
+    QJsonObject json = choiceJson(choice, m_stockPath);
     json.insert(QStringLiteral("target"), read.ohms);
-    json.insert(QStringLiteral("max_parts"), *parts);
+    json.insert(QStringLiteral("max_parts"), parts);
     print(json, combineJson(answers),
           say(QStringLiteral("%1 из резисторов %2, до %3 в цепи:"),
               QStringLiteral("%1 from parts of %2, up to %3 in a network:"))
-              .arg(shortValueText(read.ohms, m_units), choiceText(*choice))
-              .arg(*parts),
+              .arg(shortValueText(read.ohms, m_units), choiceText(choice))
+              .arg(parts),
           combineLines(answers, m_units, m_language));
     return Done;
 }
@@ -464,44 +480,40 @@ int CombinationCommand::divider()
     const std::optional<Range> total = range(QStringLiteral("total"), Range{1e3, 1e6});
     if (!total)
         return m_status;
-    const std::optional<int> perSide = number(QStringLiteral("parts"), 2, 2);
-    if (!perSide)
+    const std::optional<Shared> shared = sharedOptions(2);
+    if (!shared)
         return m_status;
-    const std::optional<int> count = number(QStringLiteral("count"), 10, 1000);
-    if (!count)
-        return m_status;
-    const std::optional<PartChoice> choice = partChoice();
-    if (!choice)
-        return m_status;
+    const PartChoice &choice = shared->choice;
+    const int perSide = shared->parts;
 
     combinations::DividerQuery query;
     query.ratio = *wanted;
     query.vin = vin;
-    query.parts = *choice;
+    query.parts = choice;
     query.total = *total;
-    query.maxPartsPerSide = *perSide;
-    query.count = *count;
+    query.maxPartsPerSide = perSide;
+    query.count = shared->count;
     const std::vector<combinations::DividerAnswer> answers = combinations::findDividers(query);
     if (answers.empty())
-        return fail(Refused,
-                    say(QStringLiteral("ни один делитель не укладывается в R1 + R2 от %1 до %2"),
-                        QStringLiteral("no divider has R1 + R2 within %1 to %2"))
-                        .arg(shortValueText(total->low, m_units),
-                             shortValueText(total->high, m_units)));
-    QJsonObject json = choiceJson(*choice, m_stockPath);
+        return fail(
+            Refused,
+            say(QStringLiteral("ни один делитель не укладывается в R1 + R2 от %1 до %2"),
+                QStringLiteral("no divider has R1 + R2 within %1 to %2"))
+                .arg(shortValueText(total->low, m_units), shortValueText(total->high, m_units)));
+    QJsonObject json = choiceJson(choice, m_stockPath);
     json.insert(QStringLiteral("target_ratio"), *wanted);
     if (vin)
         json.insert(QStringLiteral("vin"), *vin);
     json.insert(QStringLiteral("total_low"), total->low);
     json.insert(QStringLiteral("total_high"), total->high);
-    json.insert(QStringLiteral("max_parts_per_side"), *perSide);
+    json.insert(QStringLiteral("max_parts_per_side"), perSide);
     print(json, dividerJson(answers),
           say(QStringLiteral("Коэффициент %1 из резисторов %2, R1 + R2 от %3 до %4, до %5 в "
                              "плече:"),
               QStringLiteral("Ratio %1 from parts of %2, R1 + R2 %3 to %4, up to %5 a side:"))
-              .arg(QString::number(*wanted, 'g', 6), choiceText(*choice),
+              .arg(QString::number(*wanted, 'g', 6), choiceText(choice),
                    shortValueText(total->low, m_units), shortValueText(total->high, m_units))
-              .arg(*perSide),
+              .arg(perSide),
           dividerLines(answers, m_units, m_language));
     return Done;
 }
@@ -518,70 +530,6 @@ std::optional<int> runCombinationCommand(const QStringList &arguments, QTextStre
     const int status = run.run(arguments);
     out.flush();
     return status;
-}
-
-QString combinationHelpText(Language language)
-{
-    return say(language, QStringLiteral(R"(
-Наборы из резисторов:
-  bandolin combine НОМИНАЛ [--series E24] [--parts 4] [--tolerance ДОПУСК]
-                   [--range 1..10M] [--exclude 4k7,5k1] [--stock ФАЙЛ | --my-stock]
-                   [--count 10] [--json]
-  bandolin divider (--ratio 0.25 | --vin 12 --vout 3.3) [--total 1k..1M]
-                   [--series E24] [--parts 2] [те же параметры резисторов] [--json]
-
-combine  какими номиналами ряда набрать номинал: один резистор, или два, три,
-         четыре последовательно и параллельно; лучшие ответы по отклонению,
-         среди них лучший для каждого числа резисторов, с диапазоном по допуску.
-divider  делитель напряжения R1 (от Vin к Vout) и R2 (от Vout к общему): в
-         каждом плече резистор или пара; лучшие по отклонению коэффициента
-         R2 / (R1 + R2), с его диапазоном по допуску и током при Vin.
-
-  --series РЯД        E3, E6, E12, E24, E48, E96 или E192; по умолчанию E24.
-  --parts N           combine: до N резисторов (1-4, по умолчанию 4);
-                      divider: до N в плече (1 или 2, по умолчанию 2).
-  --tolerance ДОПУСК  допуск резисторов; по умолчанию — допуск ряда.
-  --range ОТ..ДО      номиналы ряда от и до; по умолчанию 1..10M, шире всего
-                      0.1..1G.
-  --exclude СПИСОК    номиналы, которых нет, через запятую.
-  --stock ФАЙЛ        только номиналы из файла, по одному в строке.
-  --my-stock          только номиналы из Data/Stock.txt рядом с настройками.
-  --count N           сколько ответов; по умолчанию 10.
-  --total ОТ..ДО      divider: R1 + R2 от и до; по умолчанию 1k..1M.
-
-Коды выхода те же; 1 — ещё и когда не из чего выбирать.
-)"),
-               QStringLiteral(R"(
-Combinations:
-  bandolin combine VALUE [--series E24] [--parts 4] [--tolerance T]
-                   [--range 1..10M] [--exclude 4k7,5k1] [--stock FILE | --my-stock]
-                   [--count 10] [--json]
-  bandolin divider (--ratio 0.25 | --vin 12 --vout 3.3) [--total 1k..1M]
-                   [--series E24] [--parts 2] [the same part options] [--json]
-
-combine  which values of a series make a value: one part, or two, three or
-         four in series and in parallel; the best answers by error, the best of
-         each number of parts among them, each with its range from the
-         tolerances.
-divider  a voltage divider of R1 (Vin to Vout) and R2 (Vout to ground), each
-         side one part or a pair; the best by the error of the ratio
-         R2 / (R1 + R2), with its range from the tolerances and the current at
-         Vin.
-
-  --series S     E3, E6, E12, E24, E48, E96 or E192; E24 unless told.
-  --parts N      combine: up to N parts (1-4, 4 unless told); divider: up to N
-                 a side (1 or 2, 2 unless told).
-  --tolerance T  the parts' tolerance; the series' own unless told.
-  --range A..B   the series' values from A to B; 1..10M unless told, 0.1..1G
-                 at the widest.
-  --exclude L    values not to use, parted by commas.
-  --stock FILE   only the values of the file, one a line.
-  --my-stock     only the values of Data/Stock.txt beside the settings.
-  --count N      how many answers; 10 unless told.
-  --total A..B   divider: R1 + R2 from A to B; 1k..1M unless told.
-
-The same exit statuses; 1 also when no part is left to choose from.
-)"));
 }
 
 } // namespace command_line

@@ -85,8 +85,7 @@ QStringList combineLines(const std::vector<Answer> &answers, const QStringList &
     QList<QStringList> rows;
     for (const Answer &answer : answers)
         rows << QStringList{combinations::networkText(answer.network, unitNames),
-                            errorText(answer.errorPercent),
-                            shortValueText(answer.total, unitNames),
+                            errorText(answer.errorPercent), shortValueText(answer.total, unitNames),
                             rangeText(shortValueText(answer.minimum, unitNames),
                                       shortValueText(answer.maximum, unitNames), language)};
     return columns(rows);

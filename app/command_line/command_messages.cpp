@@ -21,8 +21,7 @@ QString valueProblemText(Language language, const QString &value,
     using Problem = colour_code::ResistanceWord::Problem;
     switch (problem) {
     case Problem::LowerCaseM:
-        return say(
-                   language,
+        return say(language,
                    QStringLiteral("«%1»: строчная m — это миллиом; мегаом пишется M (2.2M)"),
                    QStringLiteral(
                        "'%1': a lower-case m means milliohms; write M for megaohms (2.2M)"))

@@ -64,7 +64,8 @@ private Q_SLOTS:
         QFETCH(double, high);
         const Range parts{100, 1e5};
         const std::vector<Side> sides = everySide(seriesValues(Series::E12, parts));
-        for (const double ratio : {0.001, 0.0123, 0.05, 0.1, 0.25, 1 / 3.0, 0.5, 0.618, 0.9, 0.999}) {
+        for (const double ratio :
+             {0.001, 0.0123, 0.05, 0.1, 0.25, 1 / 3.0, 0.5, 0.618, 0.9, 0.999}) {
             std::array<double, 5> best;
             best.fill(std::numeric_limits<double>::infinity());
             for (const Side &r1 : sides)
@@ -148,8 +149,9 @@ private Q_SLOTS:
     void stockFile()
     {
         const QString path = m_dir.filePath(QStringLiteral("Stock.txt"));
-        writeFile(path, QStringLiteral("# shelf 3\n4k7\r\n4.7k\n\n  10 kOhm \nx12\n2,2 кОм\n0R47\n-5\n")
-                            .toUtf8());
+        writeFile(path,
+                  QStringLiteral("# shelf 3\n4k7\r\n4.7k\n\n  10 kOhm \nx12\n2,2 кОм\n0R47\n-5\n")
+                      .toUtf8());
         StockFile stock = readStock(path);
         QVERIFY(stock.opened);
         QCOMPARE(stock.values, (std::vector<double>{4700, 10000, 2200, 0.47}));

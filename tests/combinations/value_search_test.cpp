@@ -129,9 +129,9 @@ private Q_SLOTS:
                 findCombinations(query(target, series, Range{low, high}));
             QCOMPARE(answers.size(), std::size_t(10));
             for (int parts = 1; parts <= 4; ++parts) {
-                const auto best = std::find_if(answers.begin(), answers.end(), [&](const Answer &a) {
-                    return a.network.partCount() == parts;
-                });
+                const auto best =
+                    std::find_if(answers.begin(), answers.end(),
+                                 [&](const Answer &a) { return a.network.partCount() == parts; });
                 QVERIFY2(best != answers.end(), qPrintable(QString::number(target)));
                 const double error = std::fabs(best->errorPercent) / 100;
                 QVERIFY2(std::fabs(error - bestError(totals[parts], target)) < 1e-11,
@@ -225,8 +225,9 @@ private Q_SLOTS:
             for (const double part : answer.network.parts())
                 QVERIFY2(part != 4700 && part != 2200 && part != 10000,
                          qPrintable(networkText(answer.network)));
-        q.parts.stock = std::vector<double>{1000, 3300, 470, 330};
+        q.parts.stock = std::vector<double>{1000, 3300, 470, 330, 1e300}; // 1e300 from 300 digits
         q.parts.excluded = {470};
+        QCOMPARE(availableParts(q.parts), (std::vector<double>{330, 1000, 3300}));
         const std::vector<Answer> answers = findCombinations(q);
         QCOMPARE(answers.size(), std::size_t(10));
         for (const Answer &answer : answers)
@@ -270,10 +271,10 @@ private Q_SLOTS:
                            Network::part(4700)});
         QCOMPARE(networkText(network), QStringLiteral("4.7 kOhm + (10 kOhm || 10 kOhm)"));
         const QStringList russian = {"Ом", "кОм", "МОм", "ГОм", "ТОм"};
-        QCOMPARE(networkText(Network::join(Kind::Parallel,
-                                           {Network::part(0.47), Network::part(2.2e6)}),
-                             russian),
-                 QStringLiteral("2.2 МОм || 0.47 Ом"));
+        QCOMPARE(
+            networkText(Network::join(Kind::Parallel, {Network::part(0.47), Network::part(2.2e6)}),
+                        russian),
+            QStringLiteral("2.2 МОм || 0.47 Ом"));
     }
 
     void nothingToFind()

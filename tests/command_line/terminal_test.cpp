@@ -134,6 +134,8 @@ private Q_SLOTS:
         row("divider: total backwards", "divider --ratio 0.5 --total 10k..1k", 2,
             "--total '10k..1k': write a range from low to high");
         row("divider: a value", "divider 5k", 2, "divider takes no value: '5k'");
+        row("combine: not a value to leave out", "combine 5k --exclude 4k7,2.2m", 2,
+            "--exclude: '2.2m': a lower-case m means milliohms");
     }
     void commands()
     {
@@ -219,6 +221,17 @@ private Q_SLOTS:
         QFile::remove(path);
         QCOMPARE(result.status, 1);
         QVERIFY2(result.err.contains("no parts to choose from"), qPrintable(result.err));
+
+        // --my-stock: Data/Stock.txt of the program folder when the user has none.
+        const QString mine = folder.file(QStringLiteral("\\Data\\Stock.txt"));
+        QFile shelf(mine);
+        QVERIFY(shelf.open(QIODevice::WriteOnly));
+        shelf.write("2k2\n");
+        shelf.close();
+        result = run({"combine", "4k4", "--my-stock", "--parts", "2", "--count", "1"});
+        QFile::remove(mine);
+        QCOMPARE(result.status, 0);
+        QVERIFY2(result.out.contains("\n2.2 kOhm + 2.2 kOhm "), qPrintable(result.out));
     }
 
     void missingLanguageFile()
