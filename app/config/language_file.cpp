@@ -4,6 +4,7 @@
 #include "common/numbers.h"
 #include "common/program_folder.h"
 #include "common/text_file.h"
+#include "config/combination_texts.h"
 #include "config/reading_help_texts.h"
 
 #include <QFileInfo>
@@ -78,6 +79,20 @@ std::optional<QString> laterLine(const QStringList &lines, int number)
     if (!start || number < 0 || *start + number >= lines.size())
         return std::nullopt;
     return lines.at(*start + number);
+}
+
+QString laterText(const QStringList &lines, int number, int marks, const QString &lang,
+                  const char *russian, const char *english)
+{
+    if (const std::optional<QString> read = laterLine(lines, number)) {
+        bool marked = true;
+        for (int i = 1; i <= marks; ++i)
+            marked = marked && read->contains(QLatin1Char('%') + QString::number(i));
+        if (marked)
+            return *read;
+    }
+    return inLanguage(lang, QString::fromUtf8(russian), QString::fromUtf8(english),
+                      QStringLiteral(" / "));
 }
 
 QString inLanguage(const QString &lang, const QString &russian, const QString &english,
@@ -168,6 +183,9 @@ OptionsTexts parseOptionsTexts(const QString &path, const QStringList &lines)
     t.LangPos1 = reader.readLine();
     skipTo(reader, 65);
     readInto(reader, t.Captions);
+    const CombinationTexts combination = combinationTexts(lines, QFileInfo(path).completeBaseName());
+    t.CombinationsFrame = combination.optionsFrame;
+    t.CombinationsPlacement = combination.optionsPlacement;
     return t;
 }
 

@@ -97,6 +97,9 @@ struct OptionsTexts {
     std::array<QString, 15> Captions;
     // 8: the menu item that opens the dialog, whose caption is the dialog's title.
     QString PreferencesCaption;
+    // The frame and the caption of the Combinations window's placement, from the later lines
+    // (CombinationTexts) or built in.
+    QString CombinationsFrame, CombinationsPlacement;
 
     bool operator==(const OptionsTexts &) const = default;
 };
@@ -121,6 +124,7 @@ enum LaterLine : int {
     ReadingHintLinesEnd = 10, // the first line after them
     UnitListNameLine = 10,    // the accessible name of the unit lists
     SmdLine = 11,             // the reading help's line of SMD codes ("SMD: %1")
+    FirstCombinationLine = 18, // the Combinations window's texts, from here on
 };
 
 // Index (0-based) into lines of the first line after the help block; none when the file ends,
@@ -128,6 +132,11 @@ enum LaterLine : int {
 std::optional<qsizetype> laterLinesStart(const QStringList &lines);
 // The later line of that number; none when the file does not have it.
 std::optional<QString> laterLine(const QStringList &lines, int number);
+
+// The later line of that number when the file has it with each of the marks %1 to %marks, and
+// otherwise the built-in text of the language lang (inLanguage, both joined by " / ").
+QString laterText(const QStringList &lines, int number, int marks, const QString &lang,
+                  const char *russian, const char *english);
 
 // A built-in text for the language in use (the language file's name, as the settings keep
 // it): Russian, English, or for any other language both, Russian first, with the joint.

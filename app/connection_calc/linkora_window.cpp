@@ -1,5 +1,6 @@
 #include "connection_calc/linkora_window.h"
 
+#include "colour_code/decoding.h"
 #include "common/sharp_picture.h"
 #include "common/failure.h"
 #include "common/numbers.h"
@@ -476,6 +477,22 @@ void frmLinkor::closeEvent(QCloseEvent *event)
 }
 
 // ----- contents -----
+
+void frmLinkor::takeParts(const std::vector<double> &ohms, ConnectionMode mode)
+{
+    cmdClear_Click();
+    m_listByProgram = true;
+    for (double value : ohms) {
+        const colour_code::UnitValue inUnit = colour_code::ChooseUnit(value);
+        lstResistors->addItem(entryText(colour_code::NominalInputText(inUnit.value),
+                                        cmbEdinIz->itemText(inUnit.unitIndex)));
+    }
+    m_listByProgram = false;
+    selectMode(mode);
+    Timer1_Timer(); // the buttons follow the new list at once
+    if (cmdCalc->isEnabled())
+        cmdCalc_Click();
+}
 
 QStringList frmLinkor::entries() const
 {

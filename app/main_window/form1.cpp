@@ -80,6 +80,7 @@ void Form1::createMenus()
     mnuUtils->setObjectName(QStringLiteral("mnuUtils"));
     mnuLinkora = addItem(mnuUtils, "mnuLinkora", QStringLiteral("&Linkora"));
     mnuVoltamo = addItem(mnuUtils, "mnuVoltamo", QStringLiteral("&Voltamo"));
+    mnuCombinations = addItem(mnuUtils, "mnuCombinations", QStringLiteral("&Комбинации"));
 
     mnuHelp = bar->addMenu(QStringLiteral("&Справка"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -93,6 +94,8 @@ void Form1::createMenus()
     connectMarkingFileItems();
     connect(mnuLinkora, &QAction::triggered, this, [this] { guarded([this] { mnuLinkora_Click(); }); });
     connect(mnuVoltamo, &QAction::triggered, this, [this] { mnuVoltamo_Click(); });
+    connect(mnuCombinations, &QAction::triggered, this,
+            [this] { guarded([this] { mnuCombinations_Click(); }); });
 }
 
 void Form1::createControls()
