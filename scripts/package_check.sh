@@ -1,5 +1,9 @@
 #!/usr/bin/env bash
-# Installs the built program into a temporary prefix and checks it as a desktop program: the
+# First the README's own steps, in its order, on a fresh copy of the sources: the run command
+# (without a display it builds and says how to start the window), the installation into a
+# prefix, whose launcher must answer --version and which must hold the manual page and the
+# changelog, and the release archive.
+# Then installs the test build into a temporary prefix and checks it as a desktop program: the
 # program folder and launcher are there, the desktop entry and the AppStream metadata pass
 # their validators, and the release archive unpacks into a program that has everything. Then
 # the Debian package: its files and dependencies, and the program unpacked from it, started under
@@ -53,7 +57,7 @@ check_terminal_commands() {
     local out
     out=$("${bandolin[@]}" decode yellow violet black brown brown)
     grep -qx "Nominal: 4.7 kOhm" <<<"$out" || { echo "package: decode printed: $out"; exit 1; }
-    [ "$("${bandolin[@]}" --version)" = "Bandolin 1.0" ] || { echo "package: --version failed"; exit 1; }
+    [ "$("${bandolin[@]}" --version)" = "Bandolin $(version_of "$dir")" ] || { echo "package: --version failed"; exit 1; }
     local own="$home/.local/share/bandolin/Languages"
     mkdir -p "$own"
     sed 's/^Nominal:\r$/Value:\r/' "$tree/usr/lib/bandolin/Languages/English.lng" >"$own/English.lng"
@@ -65,8 +69,53 @@ check_terminal_commands() {
     echo "package: decode and --version run from the package without a display, writing nothing"
 }
 
+# The version a build was configured with.
+version_of() {
+    sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$1/CMakeCache.txt"
+}
+
+# ---- The README's steps on a fresh copy of the sources ----
+# The copy holds what a clone holds: the files git tracks, as they are in the working tree (and
+# new ones not yet added), no build. ccache takes paths below the copy as relative ones, so the
+# build finds the compilations of an earlier check or of the developer's own build/release.
+check_readme_steps() {
+    local clone="$work/clone" prefix="$work/readme-prefix" said status=0
+    mkdir -p "$clone"
+    if git -C "$ROOT" rev-parse --git-dir >/dev/null 2>&1; then
+        git -C "$ROOT" ls-files -z --cached --others --exclude-standard \
+            | while IFS= read -r -d '' f; do if [ -e "$ROOT/$f" ]; then printf '%s\0' "$f"; fi; done \
+            | tar -C "$ROOT" --null -T - -cf - | tar -C "$clone" -xf -
+    else
+        tar -C "$ROOT" --exclude=./build -cf - . | tar -C "$clone" -xf -
+    fi
+    # "bash scripts/run.sh", where no display can show the window: it builds and says so.
+    said=$(cd "$clone" && env -u DISPLAY -u WAYLAND_DISPLAY CCACHE_BASEDIR="$clone" \
+               bash scripts/run.sh 2>&1 >/dev/null) || status=$?
+    if [ "$status" -ne 1 ] || ! grep -q "there is no display" <<<"$said"; then
+        echo "package: the run command ended with $status without a display:"; echo "$said"; exit 1
+    fi
+    # "cmake --install build/release --prefix ~/.local", into a prefix of its own.
+    (cd "$clone" && cmake --install build/release --prefix "$prefix" >/dev/null) \
+        || { echo "package: cmake --install failed after the run command"; exit 1; }
+    local version home="$work/home-readme"
+    mkdir -p "$home"
+    version=$(env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 "$prefix/bin/bandolin" --version)
+    [ "$version" = "Bandolin $(version_of "$clone/build/release")" ] \
+        || { echo "package: the installed launcher's --version printed '$version'"; exit 1; }
+    for f in share/man/man1/bandolin.1.gz share/doc/bandolin/changelog.gz; do
+        gzip -t "$prefix/$f" 2>/dev/null || { echo "package: no $f in the installation"; exit 1; }
+    done
+    # "cd build/release && cpack -G TGZ"
+    (cd "$clone/build/release" && cpack -G TGZ >/dev/null) \
+        || { echo "package: cpack -G TGZ failed after the run command"; exit 1; }
+    tar -tzf "$clone"/build/release/bandolin-*-Linux.tar.gz | grep -q '/bin/bandolin$' \
+        || { echo "package: the release archive holds no launcher"; exit 1; }
+    echo "package: the README's run, install and archive steps work on a fresh copy ($version)"
+}
+
 work="$(mktemp -d)"
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+check_readme_steps
 
 cmake --install "$dir" --prefix "$work/prefix" >/dev/null
 for f in bin/bandolin lib/bandolin/Bandolin lib/bandolin/Help lib/bandolin/Data/ResTable.tab \

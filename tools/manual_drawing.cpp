@@ -131,6 +131,20 @@ QList<QPointF> bandAnchors(const QList<BandPlace> &bands, double k, QPointF orig
     return anchors;
 }
 
+void drawTerminal(QPainter &p, QPointF at)
+{
+    p.setPen(QPen(kWire, 1.8));
+    p.setBrush(Qt::white);
+    p.drawEllipse(at, 5, 5);
+}
+
+void drawJunction(QPainter &p, QPointF at)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(kWire);
+    p.drawEllipse(at, 3.6, 3.6);
+}
+
 void drawArrow(QPainter &p, QPointF from, QPointF to, const QColor &colour, double width)
 {
     p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -57,6 +57,10 @@ void drawBandLabels(QPainter &p, const QList<QPointF> &anchors, const QStringLis
 // A point a little inside the top of a band: bands on the caps start higher than the others.
 QList<QPointF> bandAnchors(const QList<BandPlace> &bands, double k, QPointF origin);
 
+// The open circle of a terminal, and the dot where three wires meet.
+void drawTerminal(QPainter &p, QPointF at);
+void drawJunction(QPainter &p, QPointF at);
+
 void drawArrow(QPainter &p, QPointF from, QPointF to, const QColor &colour, double width);
 void drawNumber(QPainter &p, QPointF centre, int number);
 // A colour swatch as the band labels of the window show a chosen colour.

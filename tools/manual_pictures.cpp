@@ -1,5 +1,6 @@
 #include "manual_pictures.h"
 
+#include "manual_combinations.h"
 #include "manual_drawing.h"
 #include "resistor_render.h"
 
@@ -181,20 +182,6 @@ QImage markingFileName()
 }
 
 // ----- the two connections -----
-
-void drawTerminal(QPainter &p, QPointF at)
-{
-    p.setPen(QPen(kWire, 1.8));
-    p.setBrush(Qt::white);
-    p.drawEllipse(at, 5, 5);
-}
-
-void drawJunction(QPainter &p, QPointF at)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(kWire);
-    p.drawEllipse(at, 3.6, 3.6);
-}
 
 QImage connections()
 {
@@ -476,6 +463,7 @@ std::vector<ManualPicture> manualPictures()
         {QStringLiteral("ManualLaw.png"), ohmsLaw()},
         {QStringLiteral("ManualPlacement.png"), placement()},
         {QStringLiteral("ManualReadingHelp.png"), readingHelp()},
+        {QStringLiteral("ManualCombinations.png"), combinationsExample()},
     };
 }
 

@@ -235,7 +235,7 @@ std::span<const int> BandPositionsUsed(int bandCount)
     }
 }
 
-int SignificantDigits(int bandCount)
+int SignificantDigitCount(int bandCount)
 {
     return bandCount >= 5 ? 3 : 2;
 }

@@ -103,7 +103,7 @@ int BandCountFromIndex(int bandCountIndex);
 std::span<const int> BandPositionsUsed(int bandCount);
 
 // Significant digits a band count carries: 3 for five and six bands, otherwise 2.
-int SignificantDigits(int bandCount);
+int SignificantDigitCount(int bandCount);
 
 // Drawing place (0..5) at which a whole marking paints a band position; -1 when that position
 // is not painted for this band count.

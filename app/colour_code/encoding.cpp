@@ -60,7 +60,7 @@ EncodedMarking EncodeNominal(int bandCountIndex, int unitIndex, float nominal, c
 
     // In milli-ohms a nominal of up to four characters is a whole number of up to six digits.
     const QString digits = withoutLeadingBlank(common::plainNumberText(float(nominal * 1000.0f)));
-    const int significant = SignificantDigits(bandCount);
+    const int significant = SignificantDigitCount(bandCount);
 
     std::array<double, kBandPositionCount> targets{};
     for (int position = 0; position < significant; ++position)

@@ -1,5 +1,7 @@
 #include "colour_code/preferred_values.h"
 
+#include "colour_code/written_numbers.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -43,20 +45,6 @@ constexpr int kLowestScale = -3;
 // Values read from bands or typed in single precision are a few ulps off their decimal form.
 constexpr double kRelativeSlack = 1e-6;
 
-double powerOfTen(int exponent)
-{
-    double p = 1;
-    for (int i = 0; i < std::abs(exponent); ++i)
-        p *= 10;
-    return p;
-}
-
-// mantissa x 10^scale, formed so that 4.7 kOhm is exactly 4700 and 0.47 ohm the double of 0.47.
-double valueOf(int mantissa, int scale)
-{
-    return scale >= 0 ? mantissa * powerOfTen(scale) : mantissa / powerOfTen(-scale);
-}
-
 struct Decade {
     double mantissa; // 100 <= mantissa < 1000, not yet rounded
     int scale;
@@ -66,7 +54,7 @@ Decade decadeOf(double ohms)
 {
     int scale = int(std::floor(std::log10(ohms))) - 2;
     auto mantissa = [&] {
-        return scale >= 0 ? ohms / powerOfTen(scale) : ohms * powerOfTen(-scale);
+        return scale >= 0 ? ohms / PowerOfTen(scale) : ohms * PowerOfTen(-scale);
     };
     double m = mantissa();
     // log10 may land one decade off next to a power of ten.
@@ -177,14 +165,14 @@ std::optional<double> NextPreferred(double ohms, double tolerance, Direction dir
         const int first = std::max(d.scale, kLowestScale);
         for (int scale = first; scale <= first + 1; ++scale)
             for (const int m : mantissas)
-                if (valueOf(m, scale) > beyond)
-                    return valueOf(m, scale);
+                if (DecimalValue(m, scale) > beyond)
+                    return DecimalValue(m, scale);
     } else {
         const double beyond = ohms * (1 - kRelativeSlack);
         for (int scale = d.scale; scale >= std::max(d.scale - 1, kLowestScale); --scale)
             for (auto m = mantissas.rbegin(); m != mantissas.rend(); ++m)
-                if (valueOf(*m, scale) < beyond)
-                    return valueOf(*m, scale);
+                if (DecimalValue(*m, scale) < beyond)
+                    return DecimalValue(*m, scale);
     }
     return std::nullopt;
 }

@@ -3,6 +3,8 @@
 #include "colour_code/decoding.h"
 #include "colour_code/encoding.h"
 #include "colour_code/nominal_input.h"
+#include "colour_code/smd_codes.h"
+#include "colour_code/written_numbers.h"
 #include "common/numbers.h"
 
 #include <algorithm>
@@ -81,23 +83,11 @@ std::optional<NeighbourChoice> choiceOf(double ohms, int bandCount, double toler
     return NeighbourChoice{ohms, text, inUnit.unitIndex};
 }
 
-// The nearest preferred value in that direction that the band count can carry, looked for
-// within two decades.
-std::optional<NeighbourChoice> nearestChoice(double ohms, int bandCount, double tolerance,
-                                             Direction direction, const ColourTables &tables)
+QString valueText(double ohms, double tolerance, const QStringList &unitNames, HintNumbers numbers)
 {
-    std::optional<double> next = ohms;
-    while ((next = NextPreferred(*next, tolerance, direction))) {
-        if (*next > ohms * 100 || *next < ohms / 100)
-            break;
-        if (auto choice = choiceOf(*next, bandCount, tolerance, tables))
-            return choice;
-    }
-    return std::nullopt;
-}
-
-QString valueText(double ohms, double tolerance, const QStringList &unitNames)
-{
+    if (numbers == HintNumbers::Written)
+        return WrittenValue(ohms, {unitNames.constData(), std::size_t(unitNames.size())}) + u' ' +
+               WrittenNumber(tolerance) + u'%';
     return NominalValueText(ohms, unitNames).trimmed() + u' ' +
            common::regionalNumberText(common::toSingle(tolerance)) + u'%';
 }
@@ -114,7 +104,7 @@ std::optional<MarkingValue> ValueOfMarking(const BandMarking &marking, const Col
     if (marking.bandCount == 6 && tableValue(tables, code(TcrBand), TcrBand) == kNotAllowed)
         return std::nullopt;
     double digits = 0;
-    const int digitCount = SignificantDigits(marking.bandCount);
+    const int digitCount = SignificantDigitCount(marking.bandCount);
     for (int position = 0; position < digitCount; ++position) {
         const double digit = tableValue(tables, code(position), position);
         if (digit < 0)
@@ -227,6 +217,26 @@ std::optional<ReadingHint> DecodedReadingHint(const BandMarking &marking,
     return hint;
 }
 
+std::optional<NeighbourChoice> NearestChoice(double ohms, int bandCount, double tolerance,
+                                             Direction direction, const ColourTables &tables,
+                                             NextValue next)
+{
+    // Two decades hold no more preferred values than E192 and E24 together.
+    constexpr int kMostSteps = 2 * (192 + 24);
+    double at = ohms;
+    for (int step = 0; step < kMostSteps; ++step) {
+        const std::optional<double> value = next(at, tolerance, direction);
+        // A step that does not move on would repeat itself for ever.
+        if (!value || (direction == Direction::Below ? !(*value < at) : !(*value > at)) ||
+            *value > ohms * 100 || *value < ohms / 100)
+            break;
+        if (auto choice = choiceOf(*value, bandCount, tolerance, tables))
+            return choice;
+        at = *value;
+    }
+    return std::nullopt;
+}
+
 std::optional<ReadingHint> EncodedReadingHint(int bandCount, double ohms, double tolerance,
                                               const ColourTables &tables)
 {
@@ -243,8 +253,8 @@ std::optional<ReadingHint> EncodedReadingHint(int bandCount, double ohms, double
     hint.expected = *expected;
     hint.preferred = PreferredSeries(ohms, tolerance);
     if (!hint.preferred) {
-        hint.below = nearestChoice(ohms, bandCount, tolerance, Direction::Below, tables);
-        hint.above = nearestChoice(ohms, bandCount, tolerance, Direction::Above, tables);
+        hint.below = NearestChoice(ohms, bandCount, tolerance, Direction::Below, tables);
+        hint.above = NearestChoice(ohms, bandCount, tolerance, Direction::Above, tables);
     }
     return hint;
 }
@@ -265,14 +275,14 @@ std::optional<ReadingHint> ComputeReadingHint(const ReadingHintRequest &request,
 
 ReadingHintText ComposeReadingHint(const ReadingHint &hint, const ReadingHintTexts &texts,
                                    const QStringList &unitNames,
-                                   const std::array<QString, 12> &colourNames)
+                                   const std::array<QString, 12> &colourNames, HintNumbers numbers)
 {
     ReadingHintText text;
     text.warning = !hint.preferred;
-    const QString typed = valueText(hint.ohms, hint.tolerance, unitNames);
+    const QString typed = valueText(hint.ohms, hint.tolerance, unitNames, numbers);
     const QString expected = SeriesName(hint.expected);
     const auto of = [&](const HintCandidate &c) {
-        return valueText(c.ohms, c.tolerance, unitNames);
+        return valueText(c.ohms, c.tolerance, unitNames, numbers);
     };
 
     if (hint.kind == ReadingHint::Kind::Encoded) {
@@ -282,9 +292,9 @@ ReadingHintText ComposeReadingHint(const ReadingHint &hint, const ReadingHintTex
         }
         text.lines << texts.typedNotPreferred.arg(typed, expected);
         if (hint.below)
-            text.below = valueText(hint.below->ohms, hint.tolerance, unitNames);
+            text.below = valueText(hint.below->ohms, hint.tolerance, unitNames, numbers);
         if (hint.above)
-            text.above = valueText(hint.above->ohms, hint.tolerance, unitNames);
+            text.above = valueText(hint.above->ohms, hint.tolerance, unitNames, numbers);
         return text;
     }
 
@@ -305,6 +315,12 @@ ReadingHintText ComposeReadingHint(const ReadingHint &hint, const ReadingHintTex
                                           colourNames[change.to], colourNames[change.from]);
     }
     return text;
+}
+
+QString SmdCodesLine(double ohms, const ReadingHintTexts &texts)
+{
+    const QString codes = SmdCodeList(EncodeSmdCodes(ohms));
+    return texts.smdCodes.arg(codes.isEmpty() ? QStringLiteral("—") : codes);
 }
 
 } // namespace colour_code

@@ -101,6 +101,14 @@ struct ReadingHint {
     std::optional<NeighbourChoice> below, above;
 };
 
+// The nearest preferred value in that direction that the band count can carry, within two
+// decades, stepping from value to value with next. A step that does not move on ends the walk,
+// and so does a number of steps that two decades never need.
+using NextValue = std::optional<double> (*)(double ohms, double tolerance, Direction direction);
+std::optional<NeighbourChoice> NearestChoice(double ohms, int bandCount, double tolerance,
+                                             Direction direction, const ColourTables &tables,
+                                             NextValue next = NextPreferred);
+
 // The hint after decoding a marking; none for a marking without a value.
 std::optional<ReadingHint> DecodedReadingHint(const BandMarking &marking,
                                               const ColourTables &tables);
@@ -134,6 +142,7 @@ struct ReadingHintTexts {
     QString typedPreferred;    // %1 typed value, %2 series
     QString typedNotPreferred; // %1 typed value, %2 expected series
     std::array<QString, 5> bandNames; // by place in band order: "Second band"
+    QString smdCodes;                 // %1 the value's SMD codes: "SMD: 472, 4701"
     bool operator==(const ReadingHintTexts &) const = default;
 };
 
@@ -143,10 +152,19 @@ struct ReadingHintText {
     bool warning = false; // the value is not preferred
 };
 
-// The hint in plain text. Values are written as the display writes a nominal, with the unit
-// names (LangTexts 0..4), followed by the tolerance: "3 kOhm 5%".
+// How the hint writes its numbers: as the window's display does (" .47", a regional tolerance),
+// or as people write them (written_numbers.h), as the terminal does.
+enum class HintNumbers { Display, Written };
+
+// The hint in plain text. Values are written with the unit names (LangTexts 0..4), followed by
+// the tolerance: "3 kOhm 5%".
 ReadingHintText ComposeReadingHint(const ReadingHint &hint, const ReadingHintTexts &texts,
                                    const QStringList &unitNames,
-                                   const std::array<QString, 12> &colourNames);
+                                   const std::array<QString, 12> &colourNames,
+                                   HintNumbers numbers = HintNumbers::Display);
+
+// The line that names the SMD codes of a value: "SMD: 472, 4701", "SMD: 4992, EIA-96 68C";
+// a dash for a value no code writes.
+QString SmdCodesLine(double ohms, const ReadingHintTexts &texts);
 
 } // namespace colour_code

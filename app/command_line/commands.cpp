@@ -1,10 +1,14 @@
 #include "command_line/commands.h"
 
+#include "colour_code/value_words.h"
+#include "command_line/batch.h"
 #include "command_line/colour_words.h"
+#include "command_line/combination_commands.h"
+#include "command_line/command_messages.h"
 #include "command_line/marking_report.h"
 #include "command_line/output_language.h"
+#include "command_line/smd_report.h"
 #include "command_line/value_encoding.h"
-#include "command_line/value_words.h"
 #include "common/failure.h"
 #include "common/program_folder.h"
 #include "common/text_file.h"
@@ -20,6 +24,10 @@ namespace
 {
 
 using colour_code::ColourTables;
+using colour_code::parseResistance;
+using colour_code::parseTcr;
+using colour_code::parseTolerance;
+using colour_code::ResistanceWord;
 
 const char *const kBandRoles[2][colour_code::kBandPositionCount] = {
     {"первая цифра", "вторая цифра", "третья цифра", "множитель", "допуск", "ТКС"},
@@ -32,6 +40,9 @@ QString helpText(Language language)
   bandolin                             открыть окно Bandolin
   bandolin decode ЦВЕТ ЦВЕТ ЦВЕТ [ЦВЕТ [ЦВЕТ [ЦВЕТ]]] [--json]
   bandolin encode НОМИНАЛ [--tolerance ДОПУСК] [--bands N] [--tcr ТКС] [--json]
+  bandolin decode КОД_SMD [--json]
+  bandolin encode НОМИНАЛ --smd [--json]
+  bandolin decode - | encode - [ПАРАМЕТРЫ]
 
 decode   номинал, допуск, отклонение и диапазон резистора с тремя, четырьмя,
          пятью или шестью полосами (шестая — ТКС); цвета по порядку полос,
@@ -39,6 +50,11 @@ decode   номинал, допуск, отклонение и диапазон 
          регистре.
 encode   цвета полос номинала: 4700, 4.7k, 4k7, 4R7, 0R47, "4.7 kOhm", 2.2M, 1G
          (в коде IEC 60062 буквы R, K, M, G заменяют десятичную точку).
+КОД_SMD  код на корпусе SMD-резистора: 472, 4701, 4R7, R47, 10R0, 0 или 000
+         (перемычка), EIA-96 68C; код, читаемый двояко (10R), даёт оба чтения.
+-        читать стандартный ввод: по маркировке, коду или номиналу (с их
+         параметрами) в строке; по строке результата на каждую, сразу же;
+         ошибка строки — в её строке вывода, в конце код 1, если ошибки были.
 
 Параметры:
   --tolerance ДОПУСК  10%, 5%, 2%, 1%, 0.5%, 0.25%, 0.1%, 0.05%, или 20%
@@ -47,7 +63,10 @@ encode   цвета полос номинала: 4700, 4.7k, 4k7, 4R7, 0R47, "4.
                       точнее — 5.
   --tcr ТКС           шесть полос с ТКС в ppm/K: 250, 100, 50, 25, 20, 15, 10,
                       5 или 1; при шести полосах по умолчанию 50.
-  --json              один объект JSON вместо текста.
+  --smd               коды SMD номинала вместо цветов полос.
+  --json              один объект JSON вместо текста (с «-» — JSON Lines);
+                      colours — английские названия цветов, colour_names —
+                      названия на языке вывода.
   -h, --help          эта справка.
   -v, --version       версия.
 
@@ -58,6 +77,9 @@ encode   цвета полос номинала: 4700, 4.7k, 4k7, 4R7, 0R47, "4.
   bandolin                             open the Bandolin window
   bandolin decode COLOUR COLOUR COLOUR [COLOUR [COLOUR [COLOUR]]] [--json]
   bandolin encode VALUE [--tolerance T] [--bands N] [--tcr TCR] [--json]
+  bandolin decode SMD_CODE [--json]
+  bandolin encode VALUE --smd [--json]
+  bandolin decode - | encode - [OPTIONS]
 
 decode   the nominal, tolerance, deviation and range of a resistor of three, four,
          five or six bands (the sixth is the TCR); the colours in band order, in
@@ -66,6 +88,12 @@ decode   the nominal, tolerance, deviation and range of a resistor of three, fou
 encode   the band colours of a value: 4700, 4.7k, 4k7, 4R7, 0R47, "4.7 kOhm",
          2.2M, 1G (in the IEC 60062 code the letters R, K, M, G stand for the
          decimal point).
+SMD_CODE the code on a surface-mount resistor: 472, 4701, 4R7, R47, 10R0, 0 or
+         000 (a jumper), EIA-96 68C; a code that reads two ways (10R) gives
+         both readings.
+-        read standard input: a marking, code or value (with its options) per
+         line; a result line for each, at once; a line's error in its place,
+         and status 1 at the end if any line failed.
 
 Options:
   --tolerance T  10%, 5%, 2%, 1%, 0.5%, 0.25%, 0.1%, 0.05%, or 20% for three
@@ -74,7 +102,10 @@ Options:
                  tighter.
   --tcr TCR      six bands with this TCR in ppm/K: 250, 100, 50, 25, 20, 15,
                  10, 5 or 1; 50 for six bands unless told.
-  --json         one JSON object instead of text.
+  --smd          the value's SMD codes instead of band colours.
+  --json         one JSON object instead of text (JSON Lines with -); colours
+                 are the English colour names, colour_names those of the
+                 output language.
   -h, --help     this help.
   -v, --version  the version.
 
@@ -100,13 +131,23 @@ Files readFiles(Language language)
 class Command
 {
 public:
-    Command(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
+    // A line of a batch gives its result to line and reads the batch's files.
+    Command(QTextStream &out, QTextStream &err, LineResult *line = nullptr,
+            const Files *files = nullptr)
+        : m_out(out), m_err(err), m_line(line), m_files(files)
+    {
+    }
 
     int run(const QStringList &arguments);
 
 private:
     int decode(const QStringList &words, const Files &files);
     int encode(const QStringList &words, const Files &files);
+    int decodeSmd(const QString &code, const Files &files);
+    int encodeSmd(double ohms);
+    int batch(QStringList arguments);
+    // The text lines or the JSON object, as --json asks.
+    void output(const QStringList &lines, const QJsonObject &json);
     // A message on standard error and the status to end with.
     int fail(int status, const QString &message, bool hint = false);
     // The text lines, then the reading help's unless withHint is false; or the JSON object.
@@ -121,11 +162,16 @@ private:
 
     QTextStream &m_out;
     QTextStream &m_err;
+    LineResult *m_line;
+    const Files *m_files;
+    Files m_ownFiles;
     Language m_language = outputLanguageOfEnvironment();
     QCommandLineParser m_parser;
+    bool m_parserReady = false;
     QCommandLineOption m_json{QStringLiteral("json")};
     QCommandLineOption m_tolerance{QStringLiteral("tolerance"), QString(), QStringLiteral("T")};
     QCommandLineOption m_bands{QStringLiteral("bands"), QString(), QStringLiteral("N")};
+    QCommandLineOption m_smd{QStringLiteral("smd")};
     QCommandLineOption m_tcr{QStringLiteral("tcr"), QString(), QStringLiteral("TCR")};
     // --tcr: its value, or a refusal (the exit status) when it is none the tables have.
     std::variant<std::optional<double>, int> tcrOption(const Files &files);
@@ -133,13 +179,11 @@ private:
 
 int Command::fail(int status, const QString &message, bool hint)
 {
-    m_err << "bandolin: " << message << '\n';
-    if (hint)
-        m_err << say(QStringLiteral("Подробнее: bandolin --help"),
-                     QStringLiteral("Try 'bandolin --help'."))
-              << '\n';
-    m_err.flush();
-    return status;
+    if (m_line) {
+        m_line->error = message;
+        return status;
+    }
+    return reportFailure(m_err, m_language, status, message, hint);
 }
 
 QString Command::bandName(int position) const
@@ -159,10 +203,14 @@ int Command::run(const QStringList &arguments)
 {
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    m_parser.addOptions({help, version, m_json, m_tolerance, m_bands, m_tcr});
-    // "-json" as well as "--json", as Qt's own options are written.
-    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    m_parser.addPositionalArgument(QStringLiteral("command"), QString());
+    // A batch runs one Command for all its lines.
+    if (!m_parserReady) {
+        m_parser.addOptions({help, version, m_json, m_tolerance, m_bands, m_smd, m_tcr});
+        // "-json" as well as "--json", as Qt's own options are written.
+        m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        m_parser.addPositionalArgument(QStringLiteral("command"), QString());
+        m_parserReady = true;
+    }
     if (!m_parser.parse(QStringList{QStringLiteral("bandolin")} + arguments)) {
         const QStringList unknown = m_parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
@@ -182,8 +230,11 @@ int Command::run(const QStringList &arguments)
         }
         return fail(NotUnderstood, m_parser.errorText(), true);
     }
+    if (m_line && (m_parser.isSet(help) || m_parser.isSet(version)))
+        return fail(NotUnderstood, say(QStringLiteral("--help и --version — не для строки"),
+                                       QStringLiteral("--help and --version are not for a line")));
     if (m_parser.isSet(help)) {
-        m_out << helpText(m_language);
+        m_out << helpText(m_language) << combinationHelpText(m_language);
         return Done;
     }
     if (m_parser.isSet(version)) {
@@ -212,19 +263,38 @@ int Command::run(const QStringList &arguments)
                 QStringLiteral("--tolerance, --bands and --tcr go with encode: decode takes "
                                "them from the colours")),
             true);
+    if (command == QStringLiteral("decode") && m_parser.isSet(m_smd))
+        return fail(NotUnderstood,
+                    say(QStringLiteral("--smd относится к encode; decode читает код, данный "
+                                       "словом (decode 68C)"),
+                        QStringLiteral("--smd goes with encode; decode reads a code given as its "
+                                       "word (decode 68C)")),
+                    true);
 
-    Files files;
-    try {
-        files = readFiles(m_language);
-    } catch (const common::Failure &failure) {
-        return fail(Refused, failure.message());
+    if (!m_files) {
+        try {
+            m_ownFiles = readFiles(m_language);
+        } catch (const common::Failure &failure) {
+            return fail(Refused, failure.message());
+        }
+        m_files = &m_ownFiles;
     }
-    return command == QStringLiteral("decode") ? decode(words, files) : encode(words, files);
+    if (words.contains(QStringLiteral("-"))) {
+        if (m_line || words.size() > 1)
+            return fail(NotUnderstood,
+                        say(QStringLiteral("«-» (читать стандартный ввод) стоит в команде один"),
+                            QStringLiteral("'-' (read standard input) stands alone in a command")));
+        return batch(arguments);
+    }
+    return command == QStringLiteral("decode") ? decode(words, *m_files) : encode(words, *m_files);
 }
 
 int Command::decode(const QStringList &words, const Files &files)
 {
     const ColourWords read = colourWords(words, files.texts.ColourNames);
+    // One word that is not a colour, with a digit in it, is a code printed on a part.
+    if (words.size() == 1 && !read.unknownWord.isEmpty() && meantAsSmdCode(words[0]))
+        return decodeSmd(words[0], files);
     if (!read.unknownWord.isEmpty()) {
         std::vector<quint8> all;
         for (int code = 0; code < colour_code::kColourCount; ++code)
@@ -283,30 +353,17 @@ int Command::encode(const QStringList &words, const Files &files)
                         QStringLiteral("encode: no value given")),
                     true);
     const ResistanceWord read = parseResistance(value);
-    switch (read.problem) {
-    case ResistanceWord::Problem::None:
-        break;
-    case ResistanceWord::Problem::LowerCaseM:
-        return fail(
-            NotUnderstood,
-            say(QStringLiteral("«%1»: строчная m — это миллиом; мегаом пишется M (2.2M)"),
-                QStringLiteral("'%1': a lower-case m means milliohms; write M for megaohms (2.2M)"))
-                .arg(value));
-    case ResistanceWord::Problem::AmbiguousComma:
-        return fail(NotUnderstood,
-                    say(QStringLiteral("«%1»: запятая здесь может отделять и дробь, и тысячи; "
-                                       "напишите номинал с точкой или без запятой"),
-                        QStringLiteral("'%1': the comma may be a decimal comma or a thousands "
-                                       "separator; write the value with a point or without it"))
-                        .arg(value));
-    case ResistanceWord::Problem::NotAValue:
-        return fail(
-            NotUnderstood,
-            say(QStringLiteral("«%1» — не номинал; пишите, например, 4700, 4.7k, 4k7, 4R7 или "
-                               "\"4.7 kOhm\""),
-                QStringLiteral("'%1' is not a resistance; write it as, for example, 4700, 4.7k, "
-                               "4k7, 4R7 or \"4.7 kOhm\""))
-                .arg(value));
+    if (read.problem != ResistanceWord::Problem::None)
+        return fail(NotUnderstood, valueProblemText(m_language, value, read.problem));
+
+    if (m_parser.isSet(m_smd)) {
+        if (m_parser.isSet(m_tolerance) || m_parser.isSet(m_bands) || m_parser.isSet(m_tcr))
+            return fail(NotUnderstood,
+                        say(QStringLiteral("--smd даёт коды, а не полосы: --tolerance, --bands "
+                                           "и --tcr к нему не относятся"),
+                            QStringLiteral("--smd gives codes, not bands: --tolerance, --bands "
+                                           "and --tcr do not go with it")));
+        return encodeSmd(read.ohms);
     }
 
     std::optional<double> tolerance;
@@ -392,6 +449,42 @@ int Command::encode(const QStringList &words, const Files &files)
     return Done;
 }
 
+int Command::decodeSmd(const QString &code, const Files &files)
+{
+    const colour_code::SmdDecoding read = colour_code::DecodeSmdCode(code);
+    if (read.problem != colour_code::SmdProblem::None)
+        return fail(NotUnderstood, smdProblemMessage(code, read.problem, m_language));
+    const SmdReport report = reportSmdCode(code, read, files.texts, m_language);
+    output(report.lines, report.json);
+    return Done;
+}
+
+int Command::encodeSmd(double ohms)
+{
+    const SmdReport report = reportSmdCodes(ohms);
+    if (report.lines.isEmpty())
+        return fail(Refused, say(QStringLiteral("%1: ни один код SMD не пишет этот номинал"),
+                                 QStringLiteral("%1: no SMD code writes this value"))
+                                 .arg(valueWithUnit(ohms, m_files->texts)));
+    output(report.lines, report.json);
+    return Done;
+}
+
+int Command::batch(QStringList arguments)
+{
+    // The command line's options hold for every line; a line's own come after them and win.
+    arguments.removeOne(QStringLiteral("-"));
+    QTextStream in(stdin);
+    LineResult result;
+    Command line(m_out, m_err, &result, m_files);
+    return runBatch(in, m_out, m_err, m_parser.isSet(m_json), m_language,
+                    [&](const QStringList &words) {
+                        result = {};
+                        result.status = line.run(arguments + words);
+                        return result;
+                    });
+}
+
 std::variant<std::optional<double>, int> Command::tcrOption(const Files &files)
 {
     if (!m_parser.isSet(m_tcr))
@@ -411,18 +504,31 @@ std::variant<std::optional<double>, int> Command::tcrOption(const Files &files)
 void Command::print(const MarkingReport &report, const Files &files, const QStringList &textLines,
                     bool withHint)
 {
-    if (m_parser.isSet(m_json)) {
-        m_out << QJsonDocument(reportJson(report, files.texts)).toJson(QJsonDocument::Indented);
-        return;
+    if (m_parser.isSet(m_json))
+        output({}, reportJson(report, files.texts));
+    else
+        output(withHint ? textLines + report.hint.lines : textLines, {});
+}
+
+void Command::output(const QStringList &lines, const QJsonObject &json)
+{
+    if (m_line) {
+        m_line->lines = lines;
+        m_line->json = json;
+    } else if (m_parser.isSet(m_json)) {
+        m_out << QJsonDocument(json).toJson(QJsonDocument::Indented);
+    } else {
+        for (const QString &line : lines)
+            m_out << line << '\n';
     }
-    for (const QString &line : withHint ? textLines + report.hint.lines : textLines)
-        m_out << line << '\n';
 }
 
 } // namespace
 
 int runCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
+    if (const std::optional<int> status = runCombinationCommand(arguments, out, err))
+        return *status;
     Command command(out, err);
     const int status = command.run(arguments);
     out.flush();

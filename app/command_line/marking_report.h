@@ -21,7 +21,7 @@ struct MarkingReport {
     colour_code::BandCodeArray codes{};
     QStringList displayLines; // nominal; tolerance and deviation, as the display writes them
     QString rangeLine;        // from the minimum to the maximum
-    QString colourList;       // "yellow, violet, black, brown, brown" in the output language
+    QString colourList; // encoded: "yellow, violet, black, brown, brown" in the output language
     double ohms = 0;
     double tolerance = 0; // percent
     double deviation = 0; // ohms

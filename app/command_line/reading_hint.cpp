@@ -1,7 +1,5 @@
 #include "command_line/reading_hint.h"
 
-#include "colour_code/reading_help.h"
-
 namespace command_line
 {
 
@@ -23,8 +21,8 @@ ReadingHint readingHint(const HintRequest &request, const colour_code::ColourTab
     QStringList unitNames;
     for (int i = 0; i < 5; ++i)
         unitNames << texts.LangTexts[std::size_t(i)];
-    const colour_code::ReadingHintText text =
-        colour_code::ComposeReadingHint(*hint, texts.ReadingHint, unitNames, texts.ColourNames);
+    const colour_code::ReadingHintText text = colour_code::ComposeReadingHint(
+        *hint, texts.ReadingHint, unitNames, texts.ColourNames, colour_code::HintNumbers::Written);
 
     ReadingHint result;
     result.lines = text.lines;
@@ -37,6 +35,11 @@ ReadingHint readingHint(const HintRequest &request, const colour_code::ColourTab
             nearest << choice;
     if (!nearest.isEmpty() && !result.lines.isEmpty())
         result.lines.back() += QLatin1Char(' ') + nearest.join(QStringLiteral(", "));
+    if (!request.encoded)
+        result.lines << colour_code::SmdCodesLine(request.ohms, texts.ReadingHint);
+    result.candidates = hint->candidates;
+    if (hint->otherEnd)
+        result.candidates.insert(result.candidates.begin(), *hint->otherEnd);
     if (hint->below)
         result.below = hint->below->ohms;
     if (hint->above)

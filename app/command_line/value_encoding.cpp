@@ -2,7 +2,7 @@
 
 #include "colour_code/encoding.h"
 #include "colour_code/marking_text.h"
-#include "command_line/value_words.h"
+#include "colour_code/value_words.h"
 #include "common/numbers.h"
 
 #include <QtMath>
@@ -15,10 +15,11 @@ namespace
 {
 
 using colour_code::kNotAllowed;
+using colour_code::significantDigits;
 
 int digitCount(int bandCount)
 {
-    return colour_code::SignificantDigits(bandCount);
+    return colour_code::SignificantDigitCount(bandCount);
 }
 
 // The smallest or largest entry of a table column that a colour has in that role.

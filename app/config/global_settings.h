@@ -16,6 +16,12 @@ struct GlobalSettings
     float ConnectFormX = 0, ConnectFormY = 0, ConnectFormW = 0, ConnectFormH = 0;
     QString OmFormCentring;
     float OmFormX = 0, OmFormY = 0, OmFormW = 0, OmFormH = 0;
+    // The Combinations window: its placement and size, and the series and number of parts last
+    // chosen in it.
+    QString CombFormCentring;
+    float CombFormX = 0, CombFormY = 0, CombFormW = 0, CombFormH = 0;
+    QString CombSeries;
+    int CombParts = 3;
     QString LastResistInCon;
     QString LastConnect;
     quint8 ConRound = 0;

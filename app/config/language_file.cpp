@@ -4,6 +4,7 @@
 #include "common/numbers.h"
 #include "common/program_folder.h"
 #include "common/text_file.h"
+#include "config/combination_texts.h"
 #include "config/reading_help_texts.h"
 
 #include <QFileInfo>
@@ -26,16 +27,17 @@ template <std::size_t N> void readInto(common::LineReader &reader, std::array<QS
 
 constexpr int kAboutCountLine = 103;
 
-// A later line, or the built-in text where the file lacks it (or a line that must hold %1
-// does not).
-QString laterText(const QStringList &lines, const QString &lang, int number, const char *russian,
-                  const char *english, bool withNumber = false)
+// A language file is named after its language, as the settings keep it.
+QString languageOf(const QString &path)
 {
-    const std::optional<QString> read = laterLine(lines, number);
-    if (read && (!withNumber || read->contains(QStringLiteral("%1"))))
-        return *read;
-    return inLanguage(lang, QString::fromUtf8(russian), QString::fromUtf8(english),
-                      QStringLiteral(" / "));
+    return QFileInfo(path).completeBaseName();
+}
+
+QString unitListName(const QString &path, const QStringList &lines)
+{
+    return laterLine(lines, UnitListNameLine)
+        .value_or(inLanguage(languageOf(path), QStringLiteral("Единица"), QStringLiteral("Unit"),
+                             QStringLiteral(" / ")));
 }
 
 } // namespace
@@ -79,6 +81,20 @@ std::optional<QString> laterLine(const QStringList &lines, int number)
     return lines.at(*start + number);
 }
 
+QString laterText(const QStringList &lines, int number, int marks, const QString &lang,
+                  const char *russian, const char *english)
+{
+    if (const std::optional<QString> read = laterLine(lines, number)) {
+        bool marked = true;
+        for (int i = 1; i <= marks; ++i)
+            marked = marked && read->contains(QLatin1Char('%') + QString::number(i));
+        if (marked)
+            return *read;
+    }
+    return inLanguage(lang, QString::fromUtf8(russian), QString::fromUtf8(english),
+                      QStringLiteral(" / "));
+}
+
 QString inLanguage(const QString &lang, const QString &russian, const QString &english,
                    const QString &joint)
 {
@@ -114,23 +130,23 @@ MainWindowTexts parseMainWindowTexts(const QString &path, const QStringList &lin
     for (int i = 5; i < 16; ++i)
         t.LangTexts[i] = reader.readLine();
     t.CopyCaption = laterLine(lines, CopyCaptionLine);
-    // A language file is named after its language, as the settings keep it.
-    const QString lang = QFileInfo(path).completeBaseName();
-    t.BandCountNames[3] = laterText(lines, lang, SixBandsLine, "Шесть", "Six");
+    const QString lang = languageOf(path);
+    t.BandCountNames[3] = laterText(lines, SixBandsLine, 0, lang, "Шесть", "Six");
     t.SixBands.bandTitle =
-        laterText(lines, lang, SixthBandTitleLine, "Шестая полоса:", "Sixth band:");
-    t.SixBands.tcrCaption = laterText(lines, lang, TcrCaptionLine, "ТКС:", "TCR:");
+        laterText(lines, SixthBandTitleLine, 0, lang, "Шестая полоса:", "Sixth band:");
+    t.SixBands.tcrCaption = laterText(lines, TcrCaptionLine, 0, lang, "ТКС:", "TCR:");
     t.SixBands.tcrToolTip =
-        laterText(lines, lang, TcrToolTipLine, "Температурный коэффициент сопротивления, ppm/K",
+        laterText(lines, TcrToolTipLine, 0, lang, "Температурный коэффициент сопротивления, ppm/K",
                   "Temperature coefficient of resistance, ppm/K");
     t.SixBands.tcrLine =
-        laterText(lines, lang, TcrDisplayLine, "ТКС: %1 ppm/K", "TCR: %1 ppm/K", true);
+        laterText(lines, TcrDisplayLine, 1, lang, "ТКС: %1 ppm/K", "TCR: %1 ppm/K");
     t.SixBands.paletteName =
-        laterText(lines, lang, TcrPaletteNameLine, "Цвета шестой полосы", "Sixth band colours");
+        laterText(lines, TcrPaletteNameLine, 0, lang, "Цвета шестой полосы", "Sixth band colours");
     t.ReadingHint =
         readingHintTexts(lines, lang,
                          {t.ControlCaptions[2], t.ControlCaptions[3], t.ControlCaptions[4],
                           t.ControlCaptions[5], t.ControlCaptions[6]});
+    t.UnitListName = unitListName(path, lines);
     return t;
 }
 
@@ -161,6 +177,7 @@ LinkoraTexts parseLinkoraTexts(const QString &path, const QStringList &lines)
           &t.txtNominalToolTip, &t.cmbEdinIzToolTip, &t.lstResistorsToolTip, &t.cmdAddToolTip,
           &t.cmdRemoveToolTip, &t.cmdClearToolTip, &t.cmdCalcToolTip})
         *text = reader.readLine();
+    t.cmbEdinIzName = unitListName(path, lines);
     return t;
 }
 
@@ -179,6 +196,9 @@ OptionsTexts parseOptionsTexts(const QString &path, const QStringList &lines)
     t.LangPos1 = reader.readLine();
     skipTo(reader, 65);
     readInto(reader, t.Captions);
+    const CombinationTexts combination = combinationTexts(lines, QFileInfo(path).completeBaseName());
+    t.CombinationsFrame = combination.optionsFrame;
+    t.CombinationsPlacement = combination.optionsPlacement;
     return t;
 }
 

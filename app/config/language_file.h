@@ -49,6 +49,8 @@ struct MainWindowTexts {
     // The later lines from FirstReadingHintLine on, or the built-in texts of the language the
     // file is named after (reading_help_texts.h).
     colour_code::ReadingHintTexts ReadingHint;
+    // Later line UnitListNameLine: cmbEdinIzmereniya's accessible name, or the built-in text.
+    QString UnitListName;
     SixBandTexts SixBands;
 
     bool operator==(const MainWindowTexts &) const = default;
@@ -91,6 +93,7 @@ struct LinkoraTexts {
     QString cmdRemoveToolTip;         // 62
     QString cmdClearToolTip;          // 63
     QString cmdCalcToolTip;           // 64
+    QString cmbEdinIzName;            // later line UnitListNameLine, or the built-in text
 
     bool operator==(const LinkoraTexts &) const = default;
 };
@@ -107,6 +110,9 @@ struct OptionsTexts {
     std::array<QString, 15> Captions;
     // 8: the menu item that opens the dialog, whose caption is the dialog's title.
     QString PreferencesCaption;
+    // The frame and the caption of the Combinations window's placement, from the later lines
+    // (CombinationTexts) or built in.
+    QString CombinationsFrame, CombinationsPlacement;
 
     bool operator==(const OptionsTexts &) const = default;
 };
@@ -129,6 +135,8 @@ enum LaterLine : int {
     CopyCaptionLine = 0,      // File > Copy
     FirstReadingHintLine = 1, // the reading help's texts, from here on
     ReadingHintLinesEnd = 10, // the first line after them
+    UnitListNameLine = 10,    // the accessible name of the unit lists
+    SmdLine = 11,             // the reading help's line of SMD codes ("SMD: %1")
     // Six bands, in the order of their texts.
     SixBandsLine = 12,        // the fourth band-count word
     SixthBandTitleLine = 13,  // SixBandTexts::bandTitle
@@ -136,6 +144,7 @@ enum LaterLine : int {
     TcrToolTipLine = 15,
     TcrDisplayLine = 16,      // must hold %1
     TcrPaletteNameLine = 17,
+    FirstCombinationLine = 18, // the Combinations window's texts, from here on
 };
 
 // Index (0-based) into lines of the first line after the help block; none when the file ends,
@@ -143,6 +152,11 @@ enum LaterLine : int {
 std::optional<qsizetype> laterLinesStart(const QStringList &lines);
 // The later line of that number; none when the file does not have it.
 std::optional<QString> laterLine(const QStringList &lines, int number);
+
+// The later line of that number when the file has it with each of the marks %1 to %marks, and
+// otherwise the built-in text of the language lang (inLanguage, both joined by " / ").
+QString laterText(const QStringList &lines, int number, int marks, const QString &lang,
+                  const char *russian, const char *english);
 
 // A built-in text for the language in use (the language file's name, as the settings keep
 // it): Russian, English, or for any other language both, Russian first, with the joint.

@@ -32,14 +32,6 @@ const std::array<HintLine, kReadingHintLineCount> kHintLines = {{
      "%1: not an %2 value. Nearest preferred values:"},
 }};
 
-bool hasMarks(const QString &text, int marks)
-{
-    for (int i = 1; i <= marks; ++i)
-        if (!text.contains(QLatin1Char('%') + QString::number(i)))
-            return false;
-    return true;
-}
-
 } // namespace
 
 colour_code::ReadingHintTexts readingHintTexts(const QStringList &lines, const QString &lang,
@@ -48,13 +40,12 @@ colour_code::ReadingHintTexts readingHintTexts(const QStringList &lines, const Q
     Texts texts;
     for (int i = 0; i < kReadingHintLineCount; ++i) {
         const HintLine &line = kHintLines[std::size_t(i)];
-        const std::optional<QString> read = laterLine(lines, FirstReadingHintLine + i);
-        texts.*line.member =
-            read && hasMarks(*read, line.marks)
-                ? *read
-                : inLanguage(lang, QString::fromUtf8(line.russian), QString::fromUtf8(line.english),
-                             QStringLiteral(" / "));
+        texts.*line.member = laterText(lines, FirstReadingHintLine + i, line.marks, lang,
+                                       line.russian, line.english);
     }
+    // The same in both built-in languages: the codes are not translated.
+    const std::optional<QString> smd = laterLine(lines, SmdLine);
+    texts.smdCodes = smd && smd->contains(QStringLiteral("%1")) ? *smd : QStringLiteral("SMD: %1");
     for (std::size_t i = 0; i < bandTitles.size(); ++i) {
         QString name = bandTitles[i].trimmed();
         if (name.endsWith(QLatin1Char(':')))

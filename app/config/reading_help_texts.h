@@ -13,7 +13,7 @@ namespace config
 {
 
 // Lines FirstReadingHintLine to FirstReadingHintLine + kReadingHintLineCount - 1, in the order
-// of the members of colour_code::ReadingHintTexts.
+// of the members of colour_code::ReadingHintTexts, and SmdLine for its smdCodes.
 constexpr int kReadingHintLineCount = ReadingHintLinesEnd - FirstReadingHintLine;
 
 // The texts of a language file's lines (the whole file). A line the file does not have, or one

@@ -233,6 +233,8 @@ SettingsFile readSettingsFile(const QString &path)
     file.path = path;
     for (int line = 1; line <= kSettingsLineCount; ++line)
         file.lines.append(reader.readLine());
+    while (!reader.atEnd())
+        file.laterLines.append(reader.readLine());
     return file;
 }
 

@@ -73,6 +73,7 @@ QString normalisedPlacementWord(const QString &word, const QString &langPos1,
 struct SettingsFile {
     QString path;
     QStringList lines; // index = line number - 1; exactly 35
+    QStringList laterLines = {}; // the lines after line 35, which tool windows added later
 
     const QString &line(int number) const { return lines.at(number - 1); }
     const QString &SkinName() const { return line(3); }
@@ -80,7 +81,7 @@ struct SettingsFile {
 };
 
 // Throws common::Failure naming the file and the first missing line when the file is shorter
-// than 35 lines (or naming the file when it cannot be read). Later lines are ignored.
+// than 35 lines (or naming the file when it cannot be read). Later lines go to laterLines.
 SettingsFile readSettingsFile(const QString &path);
 
 // What interpreting the values needs from the language just loaded.

@@ -1,11 +1,13 @@
 #include "connection_calc/linkora_window.h"
 
+#include "colour_code/decoding.h"
 #include "common/sharp_picture.h"
 #include "common/failure.h"
 #include "common/numbers.h"
 #include "common/units.h"
 #include "ui/click_label.h"
 #include "ui/fixed_texts.h"
+#include "ui/list_accessibility.h"
 #include "ui/placement.h"
 #include "ui/seams.h"
 #include "ui/window_surface.h"
@@ -65,6 +67,7 @@ frmLinkor::frmLinkor(config::GlobalSettings &settings, const ui::SkinScheme &mai
     setObjectName(QStringLiteral("frmLinkor"));
     setWindowTitle(kWindowTitle);
     setAttribute(Qt::WA_DeleteOnClose);
+    ui::installListAccessibility();
     createControls();
 }
 
@@ -310,7 +313,7 @@ void frmLinkor::applyTexts(const config::LinkoraTexts &t)
     picParal->setAccessibleName(t.picParalToolTip);
     picPosled->setAccessibleName(t.picPosledToolTip);
     txtNominal->setAccessibleName(ui::nameFromCaption(t.Label1Caption));
-    cmbEdinIz->setAccessibleName(ui::nameFromCaption(t.Label1Caption));
+    cmbEdinIz->setAccessibleName(t.cmbEdinIzName);
     lstResistors->setAccessibleName(t.lstResistorsToolTip);
     txtResult->setAccessibleName(ui::nameFromCaption(t.lblResultCaption));
     txtNominal->setToolTip(t.txtNominalToolTip);
@@ -474,6 +477,22 @@ void frmLinkor::closeEvent(QCloseEvent *event)
 }
 
 // ----- contents -----
+
+void frmLinkor::takeParts(const std::vector<double> &ohms, ConnectionMode mode)
+{
+    cmdClear_Click();
+    m_listByProgram = true;
+    for (double value : ohms) {
+        const colour_code::UnitValue inUnit = colour_code::ChooseUnit(value);
+        lstResistors->addItem(entryText(colour_code::NominalInputText(inUnit.value),
+                                        cmbEdinIz->itemText(inUnit.unitIndex)));
+    }
+    m_listByProgram = false;
+    selectMode(mode);
+    Timer1_Timer(); // the buttons follow the new list at once
+    if (cmdCalc->isEnabled())
+        cmdCalc_Click();
+}
 
 QStringList frmLinkor::entries() const
 {

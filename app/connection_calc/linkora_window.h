@@ -101,6 +101,10 @@ public:
     void cmdCalc_Click();
     void Timer1_Timer();
 
+    // Replaces the list with these values (ohms), each written in the largest unit that keeps it
+    // at 1 or more, selects the connection and, from two entries on, calculates the total.
+    void takeParts(const std::vector<double> &ohms, ConnectionMode mode);
+
     // The entries of the list, in order, and the five unit names of the unit list.
     QStringList entries() const;
     UnitNames unitNames() const;

@@ -6,6 +6,7 @@
 #include "main_window/band_widgets.h"
 #include "main_window/resistor_display.h"
 #include "ui/click_label.h"
+#include "ui/list_accessibility.h"
 #include "ui/placement.h"
 #include "ui/seams.h"
 #include "ui/window_surface.h"
@@ -43,6 +44,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Bandolin"));
+    ui::installListAccessibility();
     createMenus();
     createControls();
     resize(kDesignWidth, kDesignHeight);
@@ -80,6 +82,7 @@ void Form1::createMenus()
     mnuUtils->setObjectName(QStringLiteral("mnuUtils"));
     mnuLinkora = addItem(mnuUtils, "mnuLinkora", QStringLiteral("&Linkora"));
     mnuVoltamo = addItem(mnuUtils, "mnuVoltamo", QStringLiteral("&Voltamo"));
+    mnuCombinations = addItem(mnuUtils, "mnuCombinations", QStringLiteral("&Комбинации"));
 
     mnuHelp = bar->addMenu(QStringLiteral("&Справка"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -93,6 +96,8 @@ void Form1::createMenus()
     connectMarkingFileItems();
     connect(mnuLinkora, &QAction::triggered, this, [this] { guarded([this] { mnuLinkora_Click(); }); });
     connect(mnuVoltamo, &QAction::triggered, this, [this] { mnuVoltamo_Click(); });
+    connect(mnuCombinations, &QAction::triggered, this,
+            [this] { guarded([this] { mnuCombinations_Click(); }); });
 }
 
 void Form1::createControls()

@@ -44,6 +44,14 @@ namespace connection_calc {
 class frmLinkor;
 } // namespace connection_calc
 
+namespace combination_calc {
+class frmCombinations;
+} // namespace combination_calc
+
+namespace config {
+struct CombinationSettings;
+} // namespace config
+
 namespace options {
 class frmOptions;
 struct OptionsContext;
@@ -88,7 +96,7 @@ public:
     QAction *mnuNew = nullptr, *mnuOpen = nullptr, *mnuSaveAs = nullptr, *mnuCopy = nullptr,
             *mnuPreferences = nullptr, *mnuLine = nullptr, *mnuExit = nullptr;
     QMenu *mnuUtils = nullptr;
-    QAction *mnuLinkora = nullptr, *mnuVoltamo = nullptr;
+    QAction *mnuLinkora = nullptr, *mnuVoltamo = nullptr, *mnuCombinations = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuManual = nullptr, *mnuAbout = nullptr;
 
@@ -195,6 +203,12 @@ public:
     // entries), or prepares it hidden when it is not loaded.
     void ReInLinkora();
 
+    // In form1_combinations.cpp: the Combinations window while it is open, otherwise null; its
+    // menu item; its answer handed to Linkora (opened when it is not), in series or parallel.
+    combination_calc::frmCombinations *CombinationsWindow() const;
+    void mnuCombinations_Click();
+    void combinationsToLinkora(const std::vector<double> &parts, bool parallel);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -292,6 +306,11 @@ private:
     ui::WindowSurface *m_surface = nullptr;
     std::vector<std::pair<QWidget *, ui::ControlKind>> m_controlOrder;
     std::unique_ptr<QLockFile> m_lock;
+    QPointer<combination_calc::frmCombinations> m_combinations; // deleted when it closes
+    // The Combinations window's settings as read (the defaults for lines the file lacks), and
+    // the lines SaveSettings writes after line 35.
+    void applyCombinationSettings(const config::CombinationSettings &read);
+    QStringList combinationSettingsLines() const;
     QPointer<connection_calc::frmLinkor> m_linkora; // deleted when it closes
     bool m_inNominalChange = false;
     colour_code::ReadingHintRequest m_hintRequest;

@@ -87,7 +87,6 @@ void Form1::nameControls()
 {
     cmbPolosok->setAccessibleName(ui::nameFromCaption(Label3->text()));
     txtNominal->setAccessibleName(ui::nameFromCaption(Label4->text()));
-    cmbEdinIzmereniya->setAccessibleName(ui::nameFromCaption(Label4->text()));
     cmbDopusk->setAccessibleName(ui::nameFromCaption(Label5->text()));
     cmbTcr->setAccessibleName(ui::nameFromCaption(lblTcr->text()));
     for (int i = 0; i < colour_code::kBandPositionCount; ++i)

@@ -1,5 +1,6 @@
 // The main window's load and shutdown: settings, language, skin, tables, the last resistor.
 
+#include "combination_calc/combination_window.h"
 #include "common/sharp_picture.h"
 #include "common/failure.h"
 #include "common/numbers.h"
@@ -160,6 +161,8 @@ void Form1::applyWindowSettings(const MainWindowFiles &files)
     settings.ConRound = read.ConRound;
     settings.OmRound = read.OmRound;
     settings.VoltamLastUIR = read.VoltamLastUIR;
+    mnuCombinations->setText(files.combinationTexts.menuCaption);
+    applyCombinationSettings(files.combinationSettings);
 }
 
 void Form1::LoadLanguage(const QString &name, const MainWindowTexts &t)
@@ -184,6 +187,7 @@ void Form1::LoadLanguage(const QString &name, const MainWindowTexts &t)
         texts.LangTexts[i] = t.LangTexts[i];
     for (int i = 0; i < 4; ++i)
         cmbEdinIzmereniya->addItem(t.LangTexts[i]);
+    cmbEdinIzmereniya->setAccessibleName(t.UnitListName);
 
     cmbPolosok->clear();
     for (int i = 0; i < colour_code::kBandCountWords; ++i) {
@@ -360,6 +364,9 @@ void Form1::WriteDefaultSettings()
 
 void Form1::SaveSettings()
 {
+    // What the Combinations window keeps, as it stands now rather than at its last tick.
+    if (m_combinations)
+        m_combinations->keepSettingsCurrent();
     try {
         // Writing replaces the file, so a file deleted while the program ran is made afresh.
         common::writeTextLines(settingsFilePath(), liveSettingsLines());
@@ -395,7 +402,7 @@ QStringList Form1::liveSettingsLines() const
     s.lastResistorCode = m_lastWholeMarking;
     s.LangPos1 = settings.LangPos1;
     s.LangPos2 = settings.LangPos2;
-    return saveSettingsLines(s);
+    return saveSettingsLines(s) + combinationSettingsLines();
 }
 
 bool Form1::restoreLastResistor()

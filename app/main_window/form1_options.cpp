@@ -1,5 +1,6 @@
 // The options dialog behind File > Preferences, and the re-initialisation that follows its OK.
 
+#include "combination_calc/combination_window.h"
 #include "common/failure.h"
 #include "common/text_file.h"
 #include "connection_calc/linkora_window.h"
@@ -48,7 +49,8 @@ options::OptionsContext Form1::optionsContext(const QStringList &liveLines) cons
     for (int i = 0; i < 5; ++i)
         context.unitNames[i] = texts.LangTexts.value(i);
     context.check = [this](const QStringList &lines) {
-        readWindowFiles({config::settingsFilePath(), lines});
+        readWindowFiles({config::settingsFilePath(), lines.mid(0, config::kSettingsLineCount),
+                         lines.mid(config::kSettingsLineCount)});
     };
     return context;
 }
@@ -89,6 +91,8 @@ void Form1::mnuPreferences_Click()
             m_linkora->keepSettingsCurrent();
         if (voltamoWindow)
             voltamoWindow->keepSettingsCurrent();
+        if (m_combinations)
+            m_combinations->keepSettingsCurrent();
         return liveSettingsLines();
     };
     options::OptionsContext context = optionsContext(live());
@@ -141,6 +145,9 @@ void Form1::reInitWindows()
     if (!m_linkora)
         m_linkora = new connection_calc::frmLinkor(settings, SkinColours, this);
     m_linkora->prepare(files.linkora);
+    // Combinations is prepared again only while it is open; it reads the files Linkora has read.
+    if (m_combinations)
+        m_combinations->ReIn();
 }
 
 void Form1::reapplyMainWindowFiles(const MainWindowFiles &files)

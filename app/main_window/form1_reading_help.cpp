@@ -25,6 +25,21 @@ namespace
 
 // Room kept under the hint, in pixels, when a skin leaves the window too short for it.
 constexpr int kHintMargin = 6;
+// Room between the neighbour choices and the line of SMD codes below them.
+constexpr int kChoiceGap = 2;
+
+// How far the line of SMD codes moves down so that it comes below the neighbour choices shown
+// over the hint (under its first line), after linesAbove lines of text.
+int smdLineGap(const QLabel *hint, int linesAbove,
+               std::initializer_list<std::pair<const QWidget *, QString>> choices)
+{
+    int bottom = 0;
+    for (const auto &[choice, caption] : choices)
+        if (!caption.isEmpty() && choice->geometry().intersects(hint->geometry()))
+            bottom = std::max(bottom, choice->geometry().bottom() + 1 + kChoiceGap);
+    const int textBottom = hint->y() + hint->fontMetrics().lineSpacing() * linesAbove;
+    return std::max(0, bottom - textBottom);
+}
 
 } // namespace
 
@@ -113,9 +128,12 @@ void Form1::ShowReadingHint()
 {
     m_hint = colour_code::ComputeReadingHint(m_hintRequest, tables);
     colour_code::ReadingHintText text;
-    if (m_hint)
+    QString smd;
+    if (m_hint) {
         text = colour_code::ComposeReadingHint(*m_hint, texts.ReadingHint, texts.LangTexts,
                                                texts.ColourNames);
+        smd = colour_code::SmdCodesLine(m_hint->ohms, texts.ReadingHint);
+    }
 
     // The first line says what the value is; a value that no maker sells carries a warning sign.
     QStringList shown;
@@ -125,9 +143,23 @@ void Form1::ShowReadingHint()
                         : QStringLiteral("<b>%1%2</b>")
                               .arg(text.warning ? QStringLiteral("⚠ ") : QString(), line));
     }
-    lblHint->setText(shown.join(QStringLiteral("<br>")));
+    QString html = shown.join(QStringLiteral("<br>"));
+    if (!smd.isEmpty())
+        html += QStringLiteral("<div style=\"margin-top:%1px\">%2</div>")
+                    .arg(smdLineGap(lblHint, int(shown.size()),
+                                    {{lblHintBelow, text.below}, {lblHintAbove, text.above}}))
+                    .arg(smd.toHtmlEscaped());
+    lblHint->setText(html);
+    // A decoding with three readings to offer and its codes may need more room than the skin
+    // gives the hint: it grows down, within the window.
+    ui::placeRect(lblHint, skin.lblHint.rect);
+    const int needed = lblHint->heightForWidth(lblHint->width());
+    // The window's own height: the surface takes its size only when the window shows.
+    const int room = height() - menuBar()->sizeHint().height() - lblHint->y();
+    if (needed > lblHint->height())
+        lblHint->resize(lblHint->width(), std::max(lblHint->height(), std::min(needed, room)));
     const QString title = texts.ReadingHint.title;
-    const QString spoken = text.lines.join(u'\n');
+    const QString spoken = (smd.isEmpty() ? text.lines : text.lines + QStringList{smd}).join(u'\n');
     // The name carries the text, so a screen reader hears each new hint as a name change.
     lblHint->setAccessibleName(spoken.isEmpty() ? title : title + QStringLiteral(": ") + spoken);
 

@@ -133,6 +133,8 @@ MainWindowFiles readMainWindowFiles(const config::SettingsFile &file,
     for (int i = 0; i < 4; ++i) // the unit list offers all but the 10^12 unit
         words.unitItems << f.texts.LangTexts[i];
     f.settings = config::interpretSettings(file, words);
+    f.combinationTexts = config::combinationTexts(languageLines, file.Lang());
+    f.combinationSettings = config::readCombinationSettings(file.laterLines, words.LangPos1);
 
     const QString skinPath = config::skinFilePath(file.SkinName());
     f.skin = config::readMainWindowSkin(skinPath);

@@ -6,6 +6,8 @@
 // before it writes new settings, so a choice that the load would refuse never reaches the file.
 
 #include "colour_code/colour_tables.h"
+#include "config/combination_settings.h"
+#include "config/combination_texts.h"
 #include "config/global_settings.h"
 #include "config/language_file.h"
 #include "config/settings_file.h"
@@ -23,6 +25,8 @@ struct MainWindowFiles {
     config::MainWindowTexts texts;
     config::OptionsTexts optionsTexts; // from the same language file, for the options dialog
     config::Settings settings;
+    config::CombinationTexts combinationTexts;       // its menu item comes from here
+    config::CombinationSettings combinationSettings; // the lines after line 35
     config::MainWindowSkin skin;
     colour_code::ColourTables tables;
     QPixmap background;        // the window's background picture; null for "Nothing"

@@ -4,6 +4,7 @@
 #include "common/program_folder.h"
 #include "common/sharp_picture.h"
 #include "common/text_file.h"
+#include "config/combination_settings.h"
 #include "config/settings_file.h"
 #include "config/skin_file.h"
 #include "option_values.h"
@@ -182,6 +183,10 @@ void frmOptions::createControls()
     Label6 = makeLabel("Label6", QStringLiteral("Расположение  Voltamo на экране:"), Frame4);
     cmbVoltamPos = makeCombo("cmbVoltamPos", Frame4);
     placementFrame(Frame4, Label6, cmbVoltamPos);
+    Frame6 = makeFrame("Frame6", QStringLiteral("Параметры Комбинаций"));
+    Label9 = makeLabel("Label9", QStringLiteral("Расположение окна Комбинаций на экране:"), Frame6);
+    cmbCombinationsPos = makeCombo("cmbCombinationsPos", Frame6);
+    placementFrame(Frame6, Label9, cmbCombinationsPos);
 
     // The rounding of both tools.
     Frame5 = makeFrame("Frame5", QStringLiteral("Округление результата:"));
@@ -225,7 +230,7 @@ void frmOptions::createControls()
     top->addLayout(pictureColumn);
     top->addWidget(Frame1, 1);
     auto *windows = new QHBoxLayout;
-    for (QGroupBox *frame : {Frame2, Frame3, Frame4})
+    for (QGroupBox *frame : {Frame2, Frame3, Frame4, Frame6})
         windows->addWidget(frame, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdDefault);
@@ -323,6 +328,8 @@ void frmOptions::Form_Load()
     // A word that is neither placement word shows as free, and OK stores the free word.
     for (int i = 0; i < 3; ++i)
         selectPlacement(i, shown.placementItems[i]);
+    cmbCombinationsPos->setCurrentIndex(placementItem(
+        m_context.liveLines.value(config::kCombinationPlacementLine - 1), langPos1));
     // A rounding outside the scroll bars' range shows at the nearest limit.
     VSCon->setValue(shown.ConRound);
     VSCon_Change();
@@ -344,7 +351,8 @@ void frmOptions::Form_Load()
 
 void frmOptions::fillPlacementLists(const QString &langPos2, const QString &langPos1)
 {
-    for (QComboBox *list : placementLists()) {
+    const auto lists = placementLists();
+    for (QComboBox *list : {lists[0], lists[1], lists[2], cmbCombinationsPos}) {
         if (list->count() == 2 && list->itemText(0) == langPos2 && list->itemText(1) == langPos1)
             continue;
         const QSignalBlocker quiet(list);
@@ -367,6 +375,8 @@ void frmOptions::showCaptions(const config::OptionsTexts &texts)
         else if (auto *button = qobject_cast<QPushButton *>(captioned[i]))
             button->setText(texts.Captions[i]);
     }
+    Frame6->setTitle(texts.CombinationsFrame);
+    Label9->setText(texts.CombinationsPlacement);
     nameControls();
 }
 
@@ -484,6 +494,7 @@ void frmOptions::cmdDefault_Click()
     VSOm_Change();
     for (int i = 0; i < 3; ++i)
         selectPlacement(i, defaults.placementItems[i]);
+    cmbCombinationsPos->setCurrentIndex(kFreeItem);
 }
 
 void frmOptions::cmdCancel_Click()
@@ -519,6 +530,10 @@ bool frmOptions::ApplyOptions()
             translateOptionValues(values, items, m_context.unitNames, newTexts);
         }
         lines = settingsLines(values, live.value(config::kSettingsLineCount - 1));
+        const bool centred = cmbCombinationsPos->currentIndex() == kCentredItem;
+        lines += laterSettingsLines(live, languageChanged ? newTexts.LangPos1 : m_settings.LangPos1,
+                                    languageChanged ? newTexts.LangPos2 : m_settings.LangPos2,
+                                    centred);
         checkCodePage(path, lines);
         if (m_context.check)
             m_context.check(lines);
@@ -543,6 +558,7 @@ bool frmOptions::ApplyOptions()
     }
     OptionValues = values;
     applyToSettings(OptionValues, m_settings);
+    m_settings.CombFormCentring = lines.value(config::kCombinationPlacementLine - 1);
     m_applied = true;
     return true;
 }

@@ -80,6 +80,10 @@ public:
     QLineEdit *txtLang = nullptr, *txtSkin = nullptr, *txtConRound = nullptr, *txtOmRound = nullptr;
     QListWidget *filLanguage = nullptr, *filSkins = nullptr;
     QComboBox *cmbBandolPos = nullptr, *cmbLinkorPos = nullptr, *cmbVoltamPos = nullptr;
+    // The Combinations window's placement, kept in the settings lines after line 35.
+    QGroupBox *Frame6 = nullptr;
+    QLabel *Label9 = nullptr;
+    QComboBox *cmbCombinationsPos = nullptr;
     UpwardScrollBar *VSCon = nullptr, *VSOm = nullptr;
     QPushButton *cmdOk = nullptr, *cmdCancel = nullptr, *cmdDefault = nullptr;
     QLabel *Image1 = nullptr;

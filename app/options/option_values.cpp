@@ -3,6 +3,7 @@
 #include "common/cp1251.h"
 #include "common/failure.h"
 #include "common/numbers.h"
+#include "config/combination_settings.h"
 #include "config/settings_file.h"
 
 #include <algorithm>
@@ -97,6 +98,16 @@ QStringList settingsLines(const QStringList &values, const QString &lastResistor
     QStringList lines = values.mid(0, kOptionValueCount);
     lines << config::lastResistorLabel() << lastResistorCode;
     return lines;
+}
+
+QStringList laterSettingsLines(const QStringList &liveLines, const QString &langPos1,
+                               const QString &langPos2, bool combinationsCentred)
+{
+    QStringList later = liveLines.mid(config::kSettingsLineCount);
+    const qsizetype word = config::kCombinationPlacementLine - config::kSettingsLineCount - 1;
+    if (word < later.size())
+        later[word] = combinationsCentred ? langPos1 : langPos2;
+    return later;
 }
 
 void checkCodePage(const QString &path, const QStringList &lines)

@@ -85,6 +85,12 @@ QStringList withLiveValues(const QStringList &values, const QStringList &liveLin
 // The 35 lines OK writes: the 33 values, the label of line 34 and the last resistor code.
 QStringList settingsLines(const QStringList &values, const QString &lastResistorCode);
 
+// The lines after line 35 as the windows stand (liveLines), with the Combinations window's
+// placement word set to the centred or the free word given. A file without them gets none: the
+// window's defaults then hold.
+QStringList laterSettingsLines(const QStringList &liveLines, const QString &langPos1,
+                               const QString &langPos2, bool combinationsCentred);
+
 // Throws common::Failure naming the file and line when a line holds a character outside the
 // settings file's code page: it would read back as another text.
 void checkCodePage(const QString &path, const QStringList &lines);

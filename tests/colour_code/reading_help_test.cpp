@@ -201,6 +201,7 @@ private Q_SLOTS:
         QTest::newRow("six bands: as five") << 6 << 4800.0 << 1.0 << "4.75 1, 4.87 1";
         QTest::newRow("nothing above 99 GOhm") << 4 << 95e9 << 5.0 << "91 3, ";
         QTest::newRow("below 1 ohm") << 3 << 0.5 << 20.0 << "0.47 0, 0.68 0";
+        QTest::newRow("preferred: none offered") << 4 << 4700.0 << 5.0 << ", ";
     }
 
     void encodedHint()
@@ -215,6 +216,24 @@ private Q_SLOTS:
             return c ? c->nominalText + u' ' + QString::number(c->unitIndex) : QString();
         };
         QCOMPARE(text(hint->below) + ", " + text(hint->above), choices);
+    }
+
+    // A step to the next value that stays where it is, or creeps, cannot hold the walk: it ends
+    // long before the steps give up of their own accord.
+    void neighbourWalkEnds()
+    {
+        static int steps;
+        const NextValue stays = [](double ohms, double, Direction) {
+            return ++steps < 10000 ? std::optional(ohms) : std::nullopt;
+        };
+        const NextValue creeps = [](double ohms, double, Direction) {
+            return ++steps < 10000 ? std::optional(ohms * (1 - 1e-8)) : std::nullopt;
+        };
+        for (const NextValue next : {stays, creeps}) {
+            steps = 0;
+            QVERIFY(!NearestChoice(4800, 4, 1, Direction::Below, tables(), next));
+            QVERIFY(steps < 10000);
+        }
     }
 };
 

@@ -58,6 +58,8 @@ private Q_SLOTS:
         QVERIFY(read.unknownWord.isEmpty());
         read = colourWords({"red", "pink", "red"});
         QCOMPARE(read.unknownWord, QStringLiteral("pink"));
+        // Last, an unknown word has no next word to be read with.
+        QCOMPARE(colourWords({"red", "red", "redd"}).unknownWord, QStringLiteral("redd"));
         // The names of a language file of the user's own.
         ColourNames german;
         german[colour_code::Red] = QStringLiteral("Rot");

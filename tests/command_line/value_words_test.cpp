@@ -1,12 +1,13 @@
 // Values and tolerances typed for encode, and the bands they get with the delivered table.
 
 #include "colour_code/colour_tables.h"
+#include "colour_code/value_words.h"
 #include "command_line/value_encoding.h"
-#include "command_line/value_words.h"
 #include "support/test_folder.h"
 
 #include <QTest>
 
+using namespace colour_code;
 using namespace command_line;
 using Problem = ResistanceWord::Problem;
 using Colours = QList<int>;
@@ -41,6 +42,7 @@ private Q_SLOTS:
         QTest::newRow("1G") << "1G" << Problem::None << 1e9;
         QTest::newRow("4.7 kOhm") << "4.7 kOhm" << Problem::None << 4700.0;
         QTest::newRow("4,7 кОм") << "4,7 кОм" << Problem::None << 4700.0;
+        QTest::newRow("2,2 МОм") << "2,2 МОм" << Problem::None << 2.2e6;
         QTest::newRow("unknown letter") << "4.7x" << Problem::NotAValue << 0.0;
         QTest::newRow("letter alone") << "k" << Problem::NotAValue << 0.0;
         QTest::newRow("two letters") << "4k7k" << Problem::NotAValue << 0.0;
@@ -69,6 +71,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("item");
         QTest::newRow("nothing given") << QString() << 0 << 4 << "5%";
         QTest::newRow("1% gives five") << "1%" << 0 << 5 << "1%";
+        QTest::newRow("2% gives five") << "2%" << 0 << 5 << "2%";
+        QTest::newRow("+/- 1%") << "+/-1%" << 0 << 5 << "1%";
         QTest::newRow("10 stays four") << "10" << 0 << 4 << "10%";
         QTest::newRow("20% gives three") << "20%" << 0 << 3 << "";
         QTest::newRow("five bands alone") << QString() << 5 << 5 << "1%";

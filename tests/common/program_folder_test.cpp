@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,7 +17,19 @@ class ProgramFolderTest : public QObject
         return QDir().mkpath(QFileInfo(path).path()) && QFile(path).open(QIODevice::WriteOnly);
     }
 
+    QProcessEnvironment m_environment;
+
 private Q_SLOTS:
+    // Each test leaves the environment and the program folder as it found them, failed or not.
+    void init() { m_environment = QProcessEnvironment::systemEnvironment(); }
+    void cleanup()
+    {
+        for (const char *name : {"XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
+            m_environment.contains(name) ? qputenv(name, m_environment.value(name).toLocal8Bit())
+                                         : qunsetenv(name);
+        common::setProgramFolder(QString());
+    }
+
     void userDataFolder_data()
     {
         QTest::addColumn<QString>("xdgDataHome");
@@ -56,8 +69,6 @@ private Q_SLOTS:
             QCOMPARE(common::userPath(u"\\Data\\Settings.dat"),
                      dataHome.path() + "/bandolin/Data/Settings.dat");
         }
-        common::setProgramFolder(QString());
-        qunsetenv("XDG_DATA_HOME");
     }
 
     // The lock lies in the runtime folder when there is one, and is the same for two runs only
@@ -73,6 +84,20 @@ private Q_SLOTS:
         QCOMPARE(lock("/r", "alpha", "/opt/a").filePath(), "/r/bandolin/" + own.fileName());
         QVERIFY(lock("", "alpha", "/opt/b").fileName() != own.fileName());
         QVERIFY(lock("", "beta", "/opt/a").fileName() != own.fileName()); // a shared home
+    }
+
+    // The lock of this run: in the runtime folder, made private to the user; where no folder can
+    // be made there, in the user's folder.
+    void lockFileOfThisRun()
+    {
+        testing_support::TestFolder folder;
+        QTemporaryDir runtime;
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        const QString own = QFileInfo(common::lockFilePath()).path();
+        QCOMPARE(own, runtime.path() + QStringLiteral("/bandolin"));
+        QVERIFY(!(QFileInfo(own).permissions() & (QFile::ReadGroup | QFile::ReadOther)));
+        qputenv("XDG_RUNTIME_DIR", "/proc"); // refused even to root
+        QCOMPARE(QFileInfo(common::lockFilePath()).path(), common::userFolder());
     }
 
     void readOnlyProgramFolderUsesTheUsersFolder()

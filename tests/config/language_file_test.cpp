@@ -253,18 +253,28 @@ private Q_SLOTS:
         QVERIFY(!config::laterLine(lines, 1));
     }
 
-    // The reading help's texts after File > Copy, or the built-in ones of the file's language.
+    // The reading help's texts after File > Copy, then the unit lists' name, or the built-in
+    // ones of the file's language.
     void readingHintTexts_data()
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("later");
         QTest::addColumn<QString>("preferred");
-        const QStringList all = {"copy", "T",    "P %1",     "N %1",    "O %1",
-                                 "A",    "E %1", "%4%3%2%1", "Y %1 %2", "X %1 %2"};
-        QTest::newRow("from the file") << "English" << all << "P %1";
+        QTest::addColumn<QString>("unitListName");
+        const QStringList all = {"copy", "T",        "P %1",    "N %1",    "O %1",     "A",
+                                 "E %1", "%4%3%2%1", "Y %1 %2", "X %1 %2", "Unit list"};
+        QTest::newRow("from the file") << "English" << all << "P %1"
+                                       << "Unit list";
         QTest::newRow("a line without its mark")
-            << "English" << all.mid(0, 2) + QStringList{"P"} + all.mid(3) << "%1 value";
-        QTest::newRow("none: Russian") << "Русский" << QStringList{"copy"} << "Значение ряда %1";
+            << "English" << all.mid(0, 2) + QStringList{"P"} + all.mid(3) << "%1 value"
+            << "Unit list";
+        QTest::newRow("none: Russian") << "Русский" << QStringList{"copy"} << "Значение ряда %1"
+                                       << "Единица";
+        QTest::newRow("no unit lists' name: English") << "English" << all.first(10) << "P %1"
+                                                      << "Unit";
+        QTest::newRow("none: another language")
+            << "Deutsch" << QStringList{} << "Значение ряда %1 / %1 value"
+            << "Единица / Unit";
     }
 
     void readingHintTexts()
@@ -272,11 +282,14 @@ private Q_SLOTS:
         QFETCH(QString, language);
         QFETCH(QStringList, later);
         QFETCH(QString, preferred);
+        QFETCH(QString, unitListName);
         const QStringList lines =
             numberedLines() + QStringList{"0", "Caption", "1", "Topic", "1", "t1"} + later;
-        const auto texts =
-            config::parseMainWindowTexts("/x/" + language + ".lng", lines).ReadingHint;
-        QCOMPARE(texts.preferred, preferred);
+        const QString path = "/x/" + language + ".lng";
+        const config::MainWindowTexts texts = config::parseMainWindowTexts(path, lines);
+        QCOMPARE(texts.ReadingHint.preferred, preferred);
+        QCOMPARE(texts.UnitListName, unitListName);
+        QCOMPARE(config::parseLinkoraTexts(path, lines).cmbEdinIzName, unitListName);
     }
 
     // Six bands' texts from later line 12 on, or the built-in ones of the file's language.

@@ -423,6 +423,7 @@ private Q_SLOTS:
         QTest::keyClicks(w->txtNominal, QStringLiteral("12"));
         const auto name = [](QWidget *c) { return QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name); };
         QCOMPARE(name(w->picParal), QStringLiteral("Параллельное соединение"));
+        QCOMPARE(name(w->cmbEdinIz), QStringLiteral("Единица: МОм"));
 
         const config::MainWindowTexts english =
             config::readMainWindowTexts(config::languageFilePath(QStringLiteral("English")));

@@ -403,6 +403,11 @@ private Q_SLOTS:
         QVERIFY(!prepared); // each opening has a dialog of its own
         QTRY_VERIFY(w->nextOptionsDialog);
         QVERIFY(!w->nextOptionsDialog->isVisible());
+        // While one is ready, no other is made: shown again, the window keeps the one it has.
+        w->hide();
+        w->show();
+        w->prepareOptionsDialog();
+        QCOMPARE(w->findChildren<options::frmOptions *>().size(), 1);
     }
 
     void refusedLanguageKeepsTheProgramRunning()

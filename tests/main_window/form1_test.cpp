@@ -3,6 +3,7 @@
 #include "main_window/band_widgets.h"
 #include "main_window/resistor_display.h"
 #include "common/program_folder.h"
+#include "config/combination_settings.h"
 #include "config/settings_file.h"
 #include "support/form_fixture.h"
 
@@ -344,7 +345,8 @@ private Q_SLOTS:
         f.form->mnuExit->trigger();
         QCOMPARE(f.exitCodes, std::vector<int>{0});
         const QStringList lines = f.folder.readLines(kSettings);
-        QCOMPARE(lines.size(), 35);
+        // The 35 lines, then the Combinations window's.
+        QCOMPARE(lines.size(), 35 + config::kCombinationSettingsLineCount);
         QCOMPARE(lines[22], QStringLiteral("0.25%"));
         QCOMPARE(lines[6], QStringLiteral("Произвольно")); // normalised placement word
     }
@@ -355,7 +357,7 @@ private Q_SLOTS:
         QVERIFY(f.load());
         f.folder.remove(kSettings);
         f.form->SaveSettings();
-        QCOMPARE(f.folder.readLines(kSettings).size(), 35);
+        QCOMPARE(f.folder.readLines(kSettings).size(), 35 + config::kCombinationSettingsLineCount);
         QVERIFY(f.messages.empty());
         // With the whole Data folder gone the user is told.
         QDir(f.folder.file(QStringLiteral("\\Data"))).removeRecursively();
@@ -396,6 +398,7 @@ private Q_SLOTS:
         QCOMPARE(name(f.form->lblColor[46]), QStringLiteral("Red"));
         QCOMPARE(f.form->txtNominal->text(), QStringLiteral("4.7"));
         QCOMPARE(f.form->cmbEdinIzmereniya->currentText(), QStringLiteral("kOhm"));
+        QCOMPARE(name(f.form->cmbEdinIzmereniya), QStringLiteral("Unit: kOhm"));
     }
 
     void centredPlacementKeepsTheWindowCentred()

@@ -3,7 +3,9 @@
 
 #include "marking_files/mark_code.h"
 #include "support/form_fixture.h"
+#include "ui/placement.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -11,6 +13,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 
 using namespace colour_code;
 using main_window::Form1;
@@ -97,6 +101,9 @@ private Q_SLOTS:
         }
         Form1 *w = f.form.get();
         QVERIFY2(hint(w).startsWith(russian), qPrintable(hint(w)));
+        // The warning sign marks a value that is not preferred, and only such a value.
+        QCOMPARE(w->lblHint->text().startsWith(QStringLiteral("<b>⚠")),
+                 russian.contains(QStringLiteral("Не значение")));
         QVERIFY(!w->marking.ResultLine.contains(QStringLiteral("ряда")));
         const QString path = config::languageFilePath(QStringLiteral("English"));
         w->LoadLanguage(QStringLiteral("English"), config::readMainWindowTexts(path));
@@ -114,16 +121,30 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(w));
         encodeFiveKiloohms(w);
         QVERIFY(hint(w).endsWith(
-            QStringLiteral("5 кОм 5%: не значение ряда E24. Ближайшие значения ряда:")));
+            QStringLiteral("5 кОм 5%: не значение ряда E24. Ближайшие значения ряда:\n"
+                           "SMD: 502, 5001")));
         QCOMPARE(w->lblHintBelow->text(), QStringLiteral("4.7 кОм 5%"));
         QCOMPARE(w->lblHintAbove->text(), QStringLiteral("5.1 кОм 5%"));
+        QCOMPARE(w->lblHintBelow->accessibleDescription(),
+                 QStringLiteral("5 кОм 5%: не значение ряда E24. Ближайшие значения ряда:"));
+        // The line of SMD codes lies below the choices, within the hint.
+        QTextDocument shown;
+        shown.setDocumentMargin(0);
+        shown.setDefaultFont(w->lblHint->font());
+        shown.setHtml(w->lblHint->text());
+        shown.setTextWidth(w->lblHint->width());
+        const QRectF smdLine = shown.documentLayout()
+                                   ->blockBoundingRect(shown.lastBlock())
+                                   .translated(w->lblHint->pos());
+        QVERIFY(smdLine.top() > w->lblHintBelow->geometry().bottom());
+        QVERIFY(smdLine.bottom() <= w->lblHint->geometry().bottom() + 1);
         // Tab goes from the encode button to the lower value; Space chooses it.
         w->Command2->setFocus();
         QTest::keyClick(w->Command2, Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(w->marking.BandCodes, (BandCodeArray{Yellow, Violet, 0, Red, Gold}));
         QCOMPARE(QApplication::focusWidget(), w->Command2); // the choices are gone
-        QVERIFY(hint(w).endsWith(QStringLiteral("4.7 кОм 5%: значение ряда E24")));
+        QVERIFY(hint(w).endsWith(QStringLiteral("4.7 кОм 5%: значение ряда E24\nSMD: 472, 4701")));
         // The next Tab reaches the higher value; a click chooses it.
         encodeFiveKiloohms(w);
         QTest::keyClick(w->Command2, Qt::Key_Tab);
@@ -132,6 +153,19 @@ private Q_SLOTS:
         QTest::mouseClick(w->lblHintAbove, Qt::LeftButton);
         QCOMPARE(w->marking.BandCodes, (BandCodeArray{Green, Brown, 0, Red, Gold}));
         QVERIFY(!w->lblHintBelow->isVisible() && !w->lblHintAbove->isVisible());
+    }
+
+    // Three readings to offer and the codes: the hint grows so that its last line is seen.
+    void longHintFits()
+    {
+        FormFixture f;
+        QVERIFY(f.load());
+        Form1 *w = f.form.get();
+        chooseBands(w, {Brown, Violet, Black, Gold});
+        w->Command1_Click();
+        QVERIFY2(hint(w).endsWith(QStringLiteral("5%\nSMD: 170, 17R0")), qPrintable(hint(w)));
+        QCOMPARE(hint(w).count(u'\n'), 4);
+        QVERIFY(w->lblHint->height() >= w->lblHint->heightForWidth(w->lblHint->width()));
     }
 
     // A refused encode, New and a band-count change each empty the hint.
@@ -160,10 +194,17 @@ private Q_SLOTS:
         }
     }
 
-    // A skin from before the reading help: the hint goes below the display, the window grows.
+    // A skin from before the reading help: the hint goes below the display, the window grows,
+    // and a centred window is centred again at its new height.
     void oldSkinPlacesItBelowTheDisplay()
     {
         FormFixture f;
+        QVERIFY(f.load());
+        f.close();
+        const QString settingsFile = QStringLiteral("\\Data\\Settings.dat");
+        QStringList settings = f.folder.readLines(settingsFile);
+        settings[6] = QStringLiteral("По центру");
+        f.folder.writeLines(settingsFile, settings);
         const QString skin = QStringLiteral("\\Skin\\Default.she");
         const QStringList lines = f.folder.readLines(skin);
         // Without the reading help's lines and the six bands' after them.
@@ -173,6 +214,7 @@ private Q_SLOTS:
         QCOMPARE(w->lblHint->x(), w->picMonitor->x());
         QVERIFY(w->lblHint->y() > w->picMonitor->geometry().bottom());
         QVERIFY(w->height() >= w->lblHint->geometry().bottom() + w->menuBar()->sizeHint().height());
+        QCOMPARE(w->pos(), ui::centredPosition(w));
     }
 };
 

@@ -3,6 +3,7 @@
 
 #include "common/program_folder.h"
 #include "common/text_file.h"
+#include "config/combination_settings.h"
 #include "config/settings_file.h"
 #include "support/form_fixture.h"
 
@@ -31,7 +32,7 @@ private Q_SLOTS:
         QCOMPARE(openedIn, user);
         f.close();
         QCOMPARE(common::readTextLines(user + QStringLiteral("/Data/Settings.dat")).size(),
-                 config::kSettingsLineCount);
+                 config::kSettingsLineCount + config::kCombinationSettingsLineCount);
         QVERIFY(!QFile::exists(f.folder.file("\\Data\\Settings.dat")));
     }
 

@@ -432,6 +432,38 @@ private Q_SLOTS:
         QCOMPARE(f.settings.ConnectFormCentring, kCentred);
     }
 
+    // The Combinations window's placement lives after line 35: shown, translated with the
+    // language, and written with the rest; a file without those lines gets none.
+    void combinationsPlacementAfterLine35()
+    {
+        DialogFixture f;
+        const QStringList later = {"Координаты Combinations:", kCentred, "1", "2", "3", "4",
+                                   "Ряд Combinations:", "E96", "Число:", "2"};
+        f.folder.writeLines(kSettings, f.settingsLines() + later);
+        QVERIFY(f.open());
+        QCOMPARE(f.dialog->cmbCombinationsPos->currentIndex(), 1);
+        QCOMPARE(f.dialog->Frame6->title(), QStringLiteral("Параметры Комбинаций"));
+        f.clickFile(f.dialog->filLanguage, QStringLiteral("English.lng"));
+        QTest::mouseClick(f.dialog->cmdOk, Qt::LeftButton);
+        QVERIFY(f.dialog->applied());
+        QStringList expected = later;
+        expected[1] = QStringLiteral("Centred");
+        QCOMPARE(f.settingsLines().mid(35), expected);
+        QCOMPARE(f.settings.CombFormCentring, QStringLiteral("Centred"));
+
+        f.useLanguage(QStringLiteral("English"), QStringLiteral("Centred"), QStringLiteral("Free"));
+        QVERIFY(f.open());
+        QTest::mouseClick(f.dialog->cmdDefault, Qt::LeftButton);
+        QCOMPARE(f.dialog->cmbCombinationsPos->currentIndex(), 0);
+        QTest::mouseClick(f.dialog->cmdOk, Qt::LeftButton);
+        QCOMPARE(f.settingsLines().at(36), kFree); // Default is Русский
+
+        f.folder.writeLines(kSettings, f.settingsLines().mid(0, 35));
+        QVERIFY(f.open());
+        QTest::mouseClick(f.dialog->cmdOk, Qt::LeftButton);
+        QCOMPARE(f.settingsLines().size(), 35);
+    }
+
     void sameLanguageTranslatesNothing()
     {
         DialogFixture f;

@@ -8,7 +8,7 @@
 #include <QString>
 #include <optional>
 
-namespace command_line
+namespace colour_code
 {
 
 struct ResistanceWord {
@@ -33,4 +33,4 @@ std::optional<double> parseTcr(const QString &text);
 // The number of significant digits of a value above 0 ("4700" has two, "4750" three).
 int significantDigits(double value);
 
-} // namespace command_line
+} // namespace colour_code

@@ -1,11 +1,11 @@
-#include "command_line/value_words.h"
+#include "colour_code/value_words.h"
 
 #include "common/failure.h"
 #include "common/numbers.h"
 
 #include <QRegularExpression>
 
-namespace command_line
+namespace colour_code
 {
 namespace
 {
@@ -189,4 +189,4 @@ int significantDigits(double value)
     return int(digits.size());
 }
 
-} // namespace command_line
+} // namespace colour_code
