@@ -45,7 +45,7 @@ colour_code::ReadingHintTexts readingHintTexts(const QStringList &lines, const Q
     }
     // The same in both built-in languages: the codes are not translated.
     const std::optional<QString> smd = laterLine(lines, SmdLine);
-    texts.smdCodes = smd && hasMarks(*smd, 1) ? *smd : QStringLiteral("SMD: %1");
+    texts.smdCodes = smd && smd->contains(QStringLiteral("%1")) ? *smd : QStringLiteral("SMD: %1");
     for (std::size_t i = 0; i < bandTitles.size(); ++i) {
         QString name = bandTitles[i].trimmed();
         if (name.endsWith(QLatin1Char(':')))
