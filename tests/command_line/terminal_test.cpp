@@ -259,7 +259,8 @@ private Q_SLOTS:
     void batchText()
     {
         const Run result = run({"decode", "-"}, QStringLiteral("C.UTF-8"),
-                               "yellow violet black brown brown\nyellow pink red\n\n68C\r\n97C\n");
+                               "yellow violet black brown brown\nyellow pink red\n\n68C\r\n97C\n"
+                               "brown black black red brown red\n");
         QCOMPARE(result.status, 1);
         const QStringList lines = result.out.split(u'\n');
         const QStringList expected = {
@@ -269,11 +270,12 @@ private Q_SLOTS:
             "",
             "Nominal: 49.9 kOhm | EIA-96 code: tolerance typically 1%, not marked",
             "error (line 5): '97C': EIA-96 codes run from 01 to 96",
+            "Nominal: 10 kOhm | Tolerance: 1% Deviation: 100 Ohm | TCR: 50 ppm/K | Range:",
             ""};
         QCOMPARE(lines.size(), expected.size());
         for (qsizetype i = 0; i < lines.size(); ++i)
             QVERIFY2(lines[i].startsWith(expected[i]), qPrintable(lines[i]));
-        QVERIFY2(result.err.contains("2 of 4 lines failed"), qPrintable(result.err));
+        QVERIFY2(result.err.contains("2 of 5 lines failed"), qPrintable(result.err));
     }
 
     // JSON Lines: an object per line with its number and input; a line's options hold for it
@@ -281,12 +283,13 @@ private Q_SLOTS:
     void batchJson()
     {
         const Run result = run({"encode", "-", "--json", "--bands", "5"}, QStringLiteral("C.UTF-8"),
-                               "4k7 --tolerance 1%\n49.9k --smd --bands 5\nabc\n4k7 --bands 4\n");
+                               "4k7 --tolerance 1%\n49.9k --smd --bands 5\nabc\n4k7 --bands 4\n"
+                               "10k --bands 6 --tcr 10\n");
         QCOMPARE(result.status, 1);
         QList<QJsonObject> objects;
         for (const QString &line : result.out.trimmed().split(u'\n'))
             objects << QJsonDocument::fromJson(line.toUtf8()).object();
-        QCOMPARE(objects.size(), 4);
+        QCOMPARE(objects.size(), 5);
         QCOMPARE(objects[0]["bands"], 5);
         QCOMPARE(objects[0]["tolerance"], 1);
         QCOMPARE(objects[0]["input"], "4k7 --tolerance 1%");
@@ -300,6 +303,9 @@ private Q_SLOTS:
                  (QJsonArray{
                      QJsonObject{{"code", "472"}, {"decimal_r", false}, {"kind", "three-digit"}},
                      QJsonObject{{"code", "4701"}, {"decimal_r", false}, {"kind", "four-digit"}}}));
+        QCOMPARE(objects[4]["bands"], 6);
+        QCOMPARE(objects[4]["tcr_ppm_per_k"], 10);
+        QCOMPARE(objects[4]["colours"].toArray().last(), "light blue");
     }
 
     // Each result reaches a pipe as soon as its line is read; all lines good: status 0.

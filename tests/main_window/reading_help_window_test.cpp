@@ -71,6 +71,11 @@ private Q_SLOTS:
         QTest::newRow("look-alike") << 0 << orangeBrown << alike << alikeEn;
         QTest::newRow("start-up") << 1 << orangeBrown << alike << alikeEn;
         QTest::newRow("Open") << 2 << orangeBrown << alike << alikeEn;
+        // Six bands: the value of the first five, its SMD codes below, the far end unread.
+        QTest::newRow("six bands")
+            << 1 << Codes{Brown, Black, Black, Red, Brown, Red}
+            << "Подсказка: Значение ряда E96\nSMD: 103, 1002, EIA-96 01C"
+            << "E96 value\nSMD: 103, 1002, EIA-96 01C";
     }
 
     void decodedMarking()
