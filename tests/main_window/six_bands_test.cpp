@@ -187,7 +187,8 @@ private Q_SLOTS:
 
     // A start and an exit with nothing changed write the settings of the program before six
     // bands byte for byte. Since the Combinations window that program adds its lines 36-45 (its
-    // placement, centred on this screen, and defaults) after the 35 lines, and nothing else.
+    // placement, centred on this screen, and defaults) after the 35 lines, and nothing else;
+    // a file with them is written back whole.
     void olderSettingsAreWrittenBackUnchanged()
     {
         f.reset();
@@ -209,6 +210,12 @@ private Q_SLOTS:
         const QByteArray written = after.readAll();
         QCOMPARE(written.left(bytes.size()), bytes);
         QCOMPARE(common::readTextLines(path).size(), 35 + config::kCombinationSettingsLineCount);
+        after.close();
+        // The file with those lines too comes back whole.
+        QVERIFY(f->load());
+        f->close();
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), written);
     }
 };
 
