@@ -39,7 +39,7 @@ private Q_SLOTS:
         main_window::Form1 *w = f.form.get();
         w->cmbPolosok->setCurrentIndex(2);
         w->cmbPolosok_Click();
-        const std::array<quint8, 5> codes = {3, 2, 7, 3, 3};
+        const colour_code::BandCodeArray codes = {3, 2, 7, 3, 3};
         for (int i = 0; i < 5; ++i)
             w->SetBand(i, codes[i]);
         QBENCHMARK {

@@ -37,9 +37,12 @@ Paint paintNamed(const char *name)
     return bodyPaint();
 }
 
-// Band places in Resistor.bmp: the first band on the left cap, the others on the middle part.
+// Band places in Resistor.bmp: the first band on the left cap, the others on the middle part,
+// the sixth (the TCR) on the right cap, as far from the tolerance band (190) as that is from the
+// multiplier (156).
 const QRect kFirstBandPlace(68, 14, 16, 72);
 const QRect kOtherBandPlace(112, 24, 12, 52);
+const QRect kTcrBandPlace(224, 14, 16, 72);
 
 QFont sansFont(double pixelSize, int weight = QFont::Normal)
 {
@@ -153,6 +156,7 @@ void makeResistorPictures(Writer &out)
         const QString name = QLatin1String(np.name) + QLatin1String(".bmp");
         out.bmp(cut(np.paint, kFirstBandPlace), QLatin1String("B1") + name);
         out.bmp(cut(np.paint, kOtherBandPlace), QLatin1String("S1") + name);
+        out.bmp(cut(np.paint, kTcrBandPlace), QLatin1String("T1") + name);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "common/program_folder.h"
 #include "common/text_file.h"
+#include "config/language_file.h"
 #include "main_window/band_widgets.h"
 #include "main_window/form1.h"
 #include "main_window/resistor_display.h"
@@ -30,8 +31,10 @@
 namespace
 {
 
-// A yellow, violet, red, gold resistor: 4.7 kOhm, 5 %.
-const char *const kMarking = "469241";
+// The whole window shows a six-band resistor: brown, black, black, red, brown, red (10 kOhm, 1 %,
+// 50 ppm/K); the palette a four-band one: yellow, violet, red, gold (4.7 kOhm, 5 %).
+const char *const kSixBandMarking = "6322434";
+const char *const kFourBandMarking = "469241";
 
 bool copyTree(const QString &from, const QString &to)
 {
@@ -46,9 +49,10 @@ bool copyTree(const QString &from, const QString &to)
 }
 
 // Settings that name the language and keep a marking; the list words must be that language's.
-QStringList settingsFor(const QString &lang, const QStringList &language)
+QStringList settingsFor(const QString &lang, const QStringList &language, const QString &bandWord,
+                        const char *marking)
 {
-    const QString ohm = language.value(14), four = language.value(20), free = language.value(35);
+    const QString ohm = language.value(14), free = language.value(35);
     return {"[Настройка конфигурации]",
             "Скин:",
             "Default.she",
@@ -67,7 +71,7 @@ QStringList settingsFor(const QString &lang, const QStringList &language)
             "0",
             "0",
             "Кол-во полос по умолчанию:",
-            four,
+            bandWord,
             "Единицы измерения по умолчанию:",
             ohm,
             "Допуск по умолчанию:",
@@ -83,7 +87,7 @@ QStringList settingsFor(const QString &lang, const QStringList &language)
             "Последняя искомая величина Voltamo:",
             "U",
             "Последний резистор:",
-            QString::fromLatin1(kMarking)};
+            QString::fromLatin1(marking)};
 }
 
 void settle(int ms)
@@ -124,7 +128,8 @@ void drawPointer(QPainter &p, QPointF tip)
     p.drawPolygon(arrow);
 }
 
-// The decoding side with the multiplier band's palette open and the pointer on red.
+// The decoding side of a four-band marking with the multiplier band's palette open and the
+// pointer on red.
 QImage paletteShot(main_window::Form1 &form)
 {
     const int band = 3; // the multiplier
@@ -174,22 +179,29 @@ bool takeShots(const QString &program, const QString &lang, const QString &suffi
             return false;
     QFile::remove(folder.path() + QStringLiteral("/Data/Settings.dat"));
     common::setProgramFolder(folder.path());
-    const QStringList language =
-        common::readTextLines(common::programPath(QStringLiteral("\\Languages\\") + lang + ".lng"));
-    common::writeTextLines(common::userPath(u"\\Data\\Settings.dat"),
-                           settingsFor(lang, language));
-
-    main_window::Form1 form;
-    if (!form.Form_Load())
-        return false;
-    form.show();
-    settle(500); // the timer enables the buttons
+    const QString languagePath =
+        common::programPath(QStringLiteral("\\Languages\\") + lang + ".lng");
+    const QStringList language = common::readTextLines(languagePath);
+    const config::MainWindowTexts texts = config::parseMainWindowTexts(languagePath, language);
     const QString data = program + QStringLiteral("/Data/");
-    const bool saved =
-        windowShot(form).save(data + QStringLiteral("ManualWindow%1.png").arg(suffix)) &&
-        paletteShot(form).save(data + QStringLiteral("ManualPalette%1.png").arg(suffix));
-    form.hide();
-    return saved;
+
+    const auto shoot = [&](const QString &bandWord, const char *marking,
+                           QImage (*shot)(main_window::Form1 &), const QString &file) {
+        common::writeTextLines(common::userPath(u"\\Data\\Settings.dat"),
+                               settingsFor(lang, language, bandWord, marking));
+        main_window::Form1 form;
+        if (!form.Form_Load())
+            return false;
+        form.show();
+        settle(500); // the timer enables the buttons
+        const bool saved = shot(form).save(data + file.arg(suffix));
+        form.hide();
+        return saved;
+    };
+    return shoot(texts.BandCountNames[3], kSixBandMarking, windowShot,
+                 QStringLiteral("ManualWindow%1.png")) &&
+           shoot(texts.BandCountNames[1], kFourBandMarking, paletteShot,
+                 QStringLiteral("ManualPalette%1.png"));
 }
 
 QtMessageHandler defaultHandler = nullptr;

@@ -5,7 +5,9 @@
 #include "common/text_file.h"
 #include "common/units.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace colour_code {
@@ -55,10 +57,16 @@ constexpr std::array<PaletteEntry, 8> kTolerancePalette = {{
     {Silver, 0, 0, 0}, {Gold, 1, 0, 1}, {Brown, 2, 0, 2}, {Red, 3, 0, 3},
     {Green, 4, 1, 0}, {LightBlue, 5, 1, 1}, {Violet, 6, 1, 2}, {Grey, 7, 1, 3},
 }};
+// The nine colours with a TCR, in two columns like the tolerance palette.
+constexpr std::array<PaletteEntry, 9> kTcrPalette = {{
+    {Black, 49, 0, 0}, {Brown, 50, 0, 1}, {Red, 51, 0, 2}, {Orange, 52, 0, 3}, {Yellow, 53, 0, 4},
+    {Green, 54, 1, 0}, {LightBlue, 55, 1, 1}, {Violet, 56, 1, 2}, {Grey, 57, 1, 3},
+}};
 
 constexpr std::array<int, 3> kThreeBandPositions = {0, 1, 3};
 constexpr std::array<int, 4> kFourBandPositions = {0, 1, 3, 4};
-constexpr std::array<int, 5> kFiveBandPositions = {0, 1, 2, 3, 4};
+constexpr std::array<int, 5> kFiveBandPositionsUsed = {0, 1, 2, 3, 4};
+constexpr std::array<int, 6> kSixBandPositions = {0, 1, 2, 3, 4, 5};
 
 quint32 storedValue(QRgb rgb) { return common::valueFromColour(QColor::fromRgb(rgb)); }
 
@@ -69,6 +77,28 @@ void storeField(const QString &field, int column, std::array<double, 5> &row, bo
         return;
     }
     row[std::size_t(column)] = field == QStringLiteral("Нет") ? kNotAllowed : common::leadingNumber(field);
+}
+
+// The TCR lines of a file that has them; a line it lacks or leaves empty keeps the built-in
+// value, so a table from before them reads as the table of IEC 60062.
+void readTcrLines(common::LineReader &reader, std::array<double, kColourCount> &tcr)
+{
+    tcr = kBuiltInTcr;
+    if (reader.atEnd())
+        return;
+    reader.skipLines(1);
+    for (double &value : tcr) {
+        if (reader.atEnd())
+            return;
+        const QString line = reader.readLine();
+        if (line.isEmpty())
+            continue;
+        try {
+            value = line == QStringLiteral("Нет") ? kNotAllowed : common::leadingNumber(line);
+        } catch (const common::Failure &failure) { // a number beyond the double range
+            reader.fail(failure.message());
+        }
+    }
 }
 
 } // namespace
@@ -120,6 +150,7 @@ std::span<const PaletteEntry> PaletteEntries(int bandPosition)
     case ThirdDigitBand: return kThirdDigitPalette;
     case MultiplierBand: return kMultiplierPalette;
     case ToleranceBand: return kTolerancePalette;
+    case TcrBand: return kTcrPalette;
     default: return {};
     }
 }
@@ -146,9 +177,37 @@ std::vector<PaletteEntry> OfferedEntries(int bandPosition, const ColourTables &t
 {
     std::vector<PaletteEntry> offered;
     for (const PaletteEntry &entry : PaletteEntries(bandPosition))
-        if (tables.CodeValues[entry.code][std::size_t(bandPosition)] != kNotAllowed)
+        if (RoleValue(tables, entry.code, bandPosition) != kNotAllowed)
             offered.push_back(entry);
     return offered;
+}
+
+double RoleValue(const ColourTables &tables, int code, int bandPosition)
+{
+    if (code < 0 || code >= kColourCount || bandPosition < 0 || bandPosition >= kBandPositionCount)
+        return kNotAllowed;
+    if (bandPosition == TcrBand)
+        return tables.CodeTcr[std::size_t(code)];
+    return tables.CodeValues[std::size_t(code)][std::size_t(bandPosition)];
+}
+
+QString TcrItem(double tcr)
+{
+    return common::plainNumberText(tcr).trimmed() + QStringLiteral(" ppm/K");
+}
+
+QStringList TcrItems(const ColourTables &tables)
+{
+    std::vector<double> values;
+    for (const double tcr : tables.CodeTcr)
+        if (tcr != kNotAllowed)
+            values.push_back(tcr);
+    std::sort(values.begin(), values.end(), std::greater<>());
+    QStringList items;
+    for (const double tcr : values)
+        if (items.isEmpty() || items.back() != TcrItem(tcr)) // values that write alike, once
+            items << TcrItem(tcr);
+    return items;
 }
 
 QStringList ToleranceItems()
@@ -162,7 +221,7 @@ QStringList ToleranceItems()
 
 int BandCountFromIndex(int bandCountIndex)
 {
-    return bandCountIndex >= 0 && bandCountIndex <= 2 ? bandCountIndex + 3 : 0;
+    return bandCountIndex >= 0 && bandCountIndex < kBandCountWords ? bandCountIndex + 3 : 0;
 }
 
 std::span<const int> BandPositionsUsed(int bandCount)
@@ -170,8 +229,23 @@ std::span<const int> BandPositionsUsed(int bandCount)
     switch (bandCount) {
     case 3: return kThreeBandPositions;
     case 4: return kFourBandPositions;
-    case 5: return kFiveBandPositions;
+    case 5: return kFiveBandPositionsUsed;
+    case 6: return kSixBandPositions;
     default: return {};
+    }
+}
+
+int SignificantDigitCount(int bandCount)
+{
+    return bandCount >= 5 ? 3 : 2;
+}
+
+BandPicture BandPictureOf(int bandPosition)
+{
+    switch (bandPosition) {
+    case FirstDigitBand: return BandPicture::First;
+    case TcrBand: return BandPicture::Tcr;
+    default: return BandPicture::Other;
     }
 }
 
@@ -190,8 +264,11 @@ int SingleBandPlace(int bandCount, int bandPosition)
         return 0;
     if (bandPosition < 0 || bandPosition >= kBandPositionCount)
         return -1;
+    if (bandPosition == TcrBand)
+        return bandCount == 6 ? TcrBand : -1;
     switch (bandCount) {
-    case 5: return bandPosition;
+    case 5:
+    case 6: return bandPosition;
     case 4: return bandPosition <= ThirdDigitBand ? bandPosition : bandPosition - 1;
     case 3: return bandPosition == MultiplierBand ? 2 : bandPosition;
     default: return -1;
@@ -203,7 +280,7 @@ std::vector<BandPaint> MarkingPaints(int bandCount, const BandCodeArray &codes)
     std::vector<BandPaint> paints;
     for (const int position : BandPositionsUsed(bandCount))
         paints.push_back({MarkingPlace(bandCount, position), codes[std::size_t(position)],
-                          position == FirstDigitBand});
+                          BandPictureOf(position)});
     return paints;
 }
 
@@ -262,6 +339,7 @@ void LoadResTable(const QString &path, ColourTables &tables)
         colour = quint32(qint32(value));
     }
 
+    readTcrLines(reader, loaded.CodeTcr);
     tables = std::move(loaded);
 }
 

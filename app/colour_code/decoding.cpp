@@ -62,6 +62,8 @@ DecodedMarking DecodeMarking(int bandCount, const BandCodeArray &codes, const Co
     result.deviationText = previousDeviationText;
 
     double value = 0;
+    if (bandCount == 6)
+        result.tcr = RoleValue(tables, codes[TcrBand], TcrBand);
     if (bandCount == 3 || bandCount == 4) {
         value = digitsValue(tables, codes, 2) * tableValue(tables, codes[MultiplierBand], MultiplierBand);
         if (bandCount == 3) {
@@ -71,10 +73,10 @@ DecodedMarking DecodeMarking(int bandCount, const BandCodeArray &codes, const Co
             result.tolerance = common::toSingle(tableValue(tables, codes[ToleranceBand], ToleranceBand));
             result.drawing = MarkingDrawing{4, {codes[0], codes[1], 0, codes[3], codes[4]}};
         }
-    } else if (bandCount == 5) {
+    } else if (bandCount == 5 || bandCount == 6) {
         value = digitsValue(tables, codes, 3) * tableValue(tables, codes[MultiplierBand], MultiplierBand);
         result.tolerance = common::toSingle(tableValue(tables, codes[ToleranceBand], ToleranceBand));
-        result.drawing = MarkingDrawing{5, codes};
+        result.drawing = MarkingDrawing{bandCount, codes};
     }
 
     const UnitValue inUnit = ChooseUnit(value);
@@ -101,8 +103,13 @@ DecodedMarking DecodeMarking(int bandCount, const BandCodeArray &codes, const Co
     return result;
 }
 
+QString TcrLine(const QString &format, double tcr)
+{
+    return format.arg(common::regionalNumberText(tcr));
+}
+
 ResultTexts DecodeResultTexts(const QStringList &langTexts, const QString &valueText, float tolerance,
-                              const QString &deviationText)
+                              const QString &deviationText, const QString &tcrLine)
 {
     const QString toleranceText = common::regionalNumberText(tolerance) + QLatin1Char('%');
     const QString nominalPart = langTexts.value(5) + QLatin1Char(' ') + valueText;
@@ -112,6 +119,8 @@ ResultTexts DecodeResultTexts(const QStringList &langTexts, const QString &value
     texts.resultLine = nominalPart + QLatin1Char(' ') + tolerancePart + QLatin1Char(' ') + deviationText;
     // The deviation text brings its own leading blank.
     texts.caption = nominalPart + QStringLiteral("\r\n ") + tolerancePart + deviationText;
+    if (!tcrLine.isEmpty())
+        texts.caption += QStringLiteral("\r\n") + tcrLine;
     return texts;
 }
 

@@ -24,7 +24,8 @@ struct DecodedMarking
     int unitIndex = 0;        // k: the unit name index (LangTexts 0..4) for cmbEdinIzmereniya
     float tolerance = 0;      // the new Tolerance (the previous one for an unknown band count)
     QString deviationText;    // the new DeviationText (the previous one when it stays)
-    std::optional<MarkingDrawing> drawing; // none for a band count other than 3, 4, 5
+    std::optional<MarkingDrawing> drawing; // none for a band count other than 3 to 6
+    std::optional<double> tcr; // six bands: the TCR band's value in ppm/K
 };
 
 // A value in ohms in the unit the display chooses: divided by 1000 while it stays at least 1,
@@ -42,7 +43,8 @@ QString NominalValueText(double ohms, const QStringList &unitNames);
 // A value in its unit as txtNominal takes it: regional number text with a "." as decimal point.
 QString NominalInputText(double value);
 
-// Decodes a marking. unitNames are the unit names LangTexts 0..4 (a longer list such as all of
+// Decodes a marking. Six bands read their first five as five bands do, and the sixth as the
+// TCR. unitNames are the unit names LangTexts 0..4 (a longer list such as all of
 // LangTexts may be passed). previousTolerance and previousDeviationText are the members'
 // values before the call; they come back unchanged where the computation keeps them.
 DecodedMarking DecodeMarking(int bandCount, const BandCodeArray &codes, const ColourTables &tables,
@@ -56,9 +58,13 @@ struct ResultTexts
 };
 
 // The decode button's ResultLine and display caption. langTexts are all 16 LangTexts;
-// valueText is what DecodeMarking returned.
+// valueText is what DecodeMarking returned. A six-band marking's TCR line (TcrLine) goes on a
+// line of its own after the caption's two; ResultLine stays as for five bands.
 ResultTexts DecodeResultTexts(const QStringList &langTexts, const QString &valueText, float tolerance,
-                              const QString &deviationText);
+                              const QString &deviationText, const QString &tcrLine = QString());
+
+// The display's TCR line: the language's text with %1 for the number ("TCR: %1 ppm/K").
+QString TcrLine(const QString &format, double tcr);
 
 // The tolerance selector item that shows a decoded tolerance ("0.5%"), or none for 20 %
 // (three bands), when the selector keeps its item. The text need not be one of the list's items.

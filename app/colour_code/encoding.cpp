@@ -51,7 +51,7 @@ double MultiplierTarget(qsizetype digitTextLength, int significantDigits, int un
 }
 
 EncodedMarking EncodeNominal(int bandCountIndex, int unitIndex, float nominal, const QString &toleranceItem,
-                             const ColourTables &tables)
+                             const ColourTables &tables, const QString &tcrItem)
 {
     EncodedMarking result;
     const int bandCount = BandCountFromIndex(bandCountIndex);
@@ -60,7 +60,7 @@ EncodedMarking EncodeNominal(int bandCountIndex, int unitIndex, float nominal, c
 
     // In milli-ohms a nominal of up to four characters is a whole number of up to six digits.
     const QString digits = withoutLeadingBlank(common::plainNumberText(float(nominal * 1000.0f)));
-    const int significant = bandCount == 5 ? 3 : 2;
+    const int significant = SignificantDigitCount(bandCount);
 
     std::array<double, kBandPositionCount> targets{};
     for (int position = 0; position < significant; ++position)
@@ -71,6 +71,8 @@ EncodedMarking EncodeNominal(int bandCountIndex, int unitIndex, float nominal, c
         tolerance.chop(1); // the "%"
         targets[ToleranceBand] = common::leadingNumber(tolerance);
     }
+    if (bandCount == 6)
+        targets[TcrBand] = common::leadingNumber(tcrItem);
 
     for (const int position : BandPositionsUsed(bandCount))
         result.targetPositions.push_back(position);
@@ -78,7 +80,7 @@ EncodedMarking EncodeNominal(int bandCountIndex, int unitIndex, float nominal, c
     std::array<bool, kBandPositionCount> matched{};
     for (int code = 0; code < kColourCount; ++code) {
         for (const int position : result.targetPositions) {
-            if (targets[std::size_t(position)] == tables.CodeValues[std::size_t(code)][std::size_t(position)]) {
+            if (targets[std::size_t(position)] == RoleValue(tables, code, position)) {
                 result.assignments.push_back({position, quint8(code)});
                 matched[std::size_t(position)] = true;
             }
@@ -88,9 +90,9 @@ EncodedMarking EncodeNominal(int bandCountIndex, int unitIndex, float nominal, c
         if (!matched[std::size_t(position)])
             result.unmatchedPositions.push_back(position);
 
-    // Five bands carry three significant digits and nothing more: a band without a colour, or
-    // a fourth digit the bands would drop, means the value cannot be written this way.
-    if (bandCount == 5 && (!result.unmatchedPositions.empty() || hasDigitsBeyond(digits, significant))) {
+    // Five and six bands carry three significant digits and nothing more: a band without a
+    // colour, or a fourth digit the bands would drop, means the value cannot be written this way.
+    if (bandCount >= 5 && (!result.unmatchedPositions.empty() || hasDigitsBeyond(digits, significant))) {
         result.plausibilityFailed = true;
         result.assignments.clear();
     }
@@ -104,11 +106,15 @@ QString PlausibilityMessage(const QStringList &langTexts)
 }
 
 ResultTexts EncodeResultTexts(const QStringList &langTexts, const QString &nominalText, const QString &unitWord,
-                              const QString &toleranceItem)
+                              const QString &toleranceItem, const QString &tcrLine)
 {
     const QString nominalPart = langTexts.value(5) + QLatin1Char(' ') + nominalText + QLatin1Char(' ') + unitWord;
     const QString tolerancePart = langTexts.value(6) + QLatin1Char(' ') + toleranceItem;
-    return {nominalPart + QLatin1Char(' ') + tolerancePart, nominalPart + QStringLiteral("\r\n ") + tolerancePart};
+    ResultTexts texts{nominalPart + QLatin1Char(' ') + tolerancePart,
+                      nominalPart + QStringLiteral("\r\n ") + tolerancePart};
+    if (!tcrLine.isEmpty())
+        texts.caption += QStringLiteral("\r\n") + tcrLine;
+    return texts;
 }
 
 } // namespace colour_code

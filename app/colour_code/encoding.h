@@ -11,15 +11,15 @@ namespace colour_code {
 
 struct BandAssignment
 {
-    int bandPosition; // 0..4
+    int bandPosition; // 0..5
     quint8 code;
     friend bool operator==(const BandAssignment &, const BandAssignment &) = default;
 };
 
 struct EncodedMarking
 {
-    // Five bands only: the nominal cannot be written in five bands (a band finds no colour, or
-    // it has more than three significant digits). The caller shows the message and resets the
+    // Five and six bands only: the nominal cannot be written in them (a band finds no colour,
+    // or it has more than three significant digits). The caller shows the message and resets the
     // band labels and the picture; no colour is applied.
     bool plausibilityFailed = false;
     // Colours found, in the order to apply them (SetBand, then the band label). A later entry
@@ -41,18 +41,20 @@ double DecimalPower(int exponent);
 // so that it equals the table's multiplier exactly. 0 for an unknown unit.
 double MultiplierTarget(qsizetype digitTextLength, int significantDigits, int unitIndex);
 
-// Finds the colours of a nominal. bandCountIndex is the band-count word's index (0, 1, 2 for
-// three, four, five bands; anything else does nothing); unitIndex the unit word's index among
-// LangTexts 0..3 (-1 for none); nominal the typed value in single precision; toleranceItem the
-// text of cmbDopusk ("5%").
+// Finds the colours of a nominal. bandCountIndex is the band-count word's index (0, 1, 2, 3 for
+// three, four, five, six bands; anything else does nothing); unitIndex the unit word's index
+// among LangTexts 0..3 (-1 for none); nominal the typed value in single precision;
+// toleranceItem the text of cmbDopusk ("5%"); tcrItem, for six bands, the TCR selector's
+// ("50 ppm/K"). Six bands write the value as five bands do, and the TCR after the tolerance.
 EncodedMarking EncodeNominal(int bandCountIndex, int unitIndex, float nominal, const QString &toleranceItem,
-                             const ColourTables &tables);
+                             const ColourTables &tables, const QString &tcrItem = QString());
 
 // Text of the plausibility message (LangTexts 8..11 joined by CR LF); its title is LangTexts 12.
 QString PlausibilityMessage(const QStringList &langTexts);
 
-// The encode button's ResultLine and display caption. langTexts are all 16 LangTexts.
+// The encode button's ResultLine and display caption. langTexts are all 16 LangTexts; a
+// six-band encoding's TCR line (TcrLine) goes on a line of its own after the caption's two.
 ResultTexts EncodeResultTexts(const QStringList &langTexts, const QString &nominalText, const QString &unitWord,
-                              const QString &toleranceItem);
+                              const QString &toleranceItem, const QString &tcrLine = QString());
 
 } // namespace colour_code

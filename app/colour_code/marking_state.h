@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colour_code/colour_tables.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <array>
@@ -10,7 +12,7 @@ namespace colour_code
 // The marking being worked on.
 struct MarkingState {
     quint8 BandCount = 0;
-    std::array<quint8, 5> BandCodes{};
+    BandCodeArray BandCodes{};
     float Tolerance = 0;
     quint8 EditedBand = 0;
     QString DeviationText;

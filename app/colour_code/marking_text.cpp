@@ -42,8 +42,12 @@ QString PointNumberText(float value)
 
 QString MarkingValueText(const DecodedMarking &decoded, const QStringList &unitNames)
 {
-    return PointNumberText(decoded.value) + QLatin1Char(' ') + unitNames.value(decoded.unitIndex) +
-           QStringLiteral(" ±") + PointNumberText(decoded.tolerance) + QLatin1Char('%');
+    QString text = PointNumberText(decoded.value) + QLatin1Char(' ') +
+                   unitNames.value(decoded.unitIndex) + QStringLiteral(" ±") +
+                   PointNumberText(decoded.tolerance) + QLatin1Char('%');
+    if (decoded.tcr)
+        text += QLatin1Char(' ') + TcrItem(*decoded.tcr);
+    return text;
 }
 
 QString MarkingSummary(int bandCount, const BandCodeArray &codes, const ColourTables &tables,

@@ -1,7 +1,7 @@
 #pragma once
 
 // A marking written on one line, for the clipboard and the terminal:
-// "4.7 kOhm ±1%: yellow, violet, black, brown, brown".
+// "4.7 kOhm ±1%: yellow, violet, black, brown, brown", "10 kOhm ±1% 50 ppm/K: brown, ..., red".
 
 #include "colour_code/colour_tables.h"
 #include "colour_code/decoding.h"
@@ -14,7 +14,7 @@ namespace colour_code
 {
 
 // The colour names of the bands a band count uses, in band order, in lower case, joined by
-// ", ". Empty for a band count other than 3, 4, 5.
+// ", ". Empty for a band count other than 3 to 6.
 QString BandColourList(int bandCount, const BandCodeArray &codes,
                        const std::array<QString, kColourCount> &colourNames);
 
@@ -22,7 +22,8 @@ QString BandColourList(int bandCount, const BandCodeArray &codes,
 QString PointNumberText(double value);
 QString PointNumberText(float value);
 
-// The value with its unit and the tolerance of a decoding: "4.7 kOhm ±1%", "0.47 Ohm ±5%".
+// The value with its unit and the tolerance of a decoding: "4.7 kOhm ±1%", "0.47 Ohm ±5%";
+// six bands add the TCR: "10 kOhm ±1% 50 ppm/K".
 QString MarkingValueText(const DecodedMarking &decoded, const QStringList &unitNames);
 
 // The whole line for a marking, decoded with the tables.

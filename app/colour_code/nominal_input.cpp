@@ -60,6 +60,7 @@ private:
             ruleBelowOne();
             break;
         case 2:
+        case 3: // six bands carry three digits as five do
             m_result.maxLength = text().contains(QLatin1Char('.')) ? 4 : 3;
             ruleLeadingPoint();
             ruleTenthsWithZero();

@@ -38,7 +38,7 @@ bool sameNumber(double a, double b)
 
 double tableValue(const ColourTables &tables, quint8 code, int column)
 {
-    return code < kColourCount ? tables.CodeValues[code][std::size_t(column)] : kNotAllowed;
+    return RoleValue(tables, code, column);
 }
 
 std::optional<HintCandidate>
@@ -61,6 +61,8 @@ std::optional<NeighbourChoice> choiceOf(double ohms, int bandCount, double toler
     const UnitValue inUnit = ChooseUnit(ohms);
     if (inUnit.unitIndex > kLargestInputUnit)
         return std::nullopt;
+    // Six bands carry a value as five do; their TCR plays no part in it.
+    bandCount = std::min(bandCount, 5);
     const QString text = NominalInputText(inUnit.value);
     const int bandCountIndex = bandCount - 3;
     if (SettleNominalText(text, bandCountIndex, kInitialNominalMaxLength).text != text)
@@ -98,8 +100,11 @@ std::optional<MarkingValue> ValueOfMarking(const BandMarking &marking, const Col
     if (used.empty())
         return std::nullopt;
     const auto code = [&](int position) { return marking.codes[std::size_t(position)]; };
+    // Six bands hold a value only where their TCR band holds one too.
+    if (marking.bandCount == 6 && tableValue(tables, code(TcrBand), TcrBand) == kNotAllowed)
+        return std::nullopt;
     double digits = 0;
-    const int digitCount = marking.bandCount == 5 ? 3 : 2;
+    const int digitCount = SignificantDigitCount(marking.bandCount);
     for (int position = 0; position < digitCount; ++position) {
         const double digit = tableValue(tables, code(position), position);
         if (digit < 0)
@@ -150,6 +155,8 @@ std::vector<LookAlikeMarking> LookAlikeMarkings(const BandMarking &marking,
     const std::span<const int> used = BandPositionsUsed(marking.bandCount);
     for (std::size_t place = 0; place < used.size(); ++place) {
         const int position = used[place];
+        if (position == TcrBand)
+            continue; // the TCR does not change the value
         const quint8 read = marking.codes[std::size_t(position)];
         for (const quint8 other : LookAlikeColours(read)) {
             // A colour without a value in this band's role gives a marking without a value.

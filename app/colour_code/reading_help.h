@@ -34,11 +34,12 @@ struct MarkingValue {
 };
 
 // The value of a marking whose every band in use has a value in its role in the tables; none
-// for any other marking (or a band count other than 3, 4, 5).
+// for any other marking (or a band count other than 3 to 6).
 std::optional<MarkingValue> ValueOfMarking(const BandMarking &marking, const ColourTables &tables);
 
 // The marking read from the other end: the bands in reverse order, each in its new role. None
-// when a band has no value in its new role (gold or silver at the far end).
+// when a band has no value in its new role (gold or silver at the far end; for six bands also a
+// first band without a TCR).
 std::optional<BandMarking> OtherEndReading(const BandMarking &marking, const ColourTables &tables);
 
 // Colours taken for one another, as pairs of codes: black-brown, brown-red, red-orange,
@@ -49,7 +50,7 @@ std::vector<quint8> LookAlikeColours(quint8 code);
 
 struct BandChange {
     int place = 0;        // in band order from the first band, 0-based
-    int bandPosition = 0; // 0..4
+    int bandPosition = 0; // 0..4: never the TCR band
     quint8 from = 0;      // the colour read
     quint8 to = 0;        // the look-alike
     bool operator==(const BandChange &) const = default;
@@ -61,7 +62,8 @@ struct LookAlikeMarking {
 };
 
 // The markings that differ from this one in exactly one band by a look-alike colour that has a
-// value in that band's role; in band order, then in the order of the pairs.
+// value in that band's role; in band order, then in the order of the pairs. The TCR band, which
+// does not change the value, takes no part.
 std::vector<LookAlikeMarking> LookAlikeMarkings(const BandMarking &marking,
                                                 const ColourTables &tables);
 

@@ -135,13 +135,25 @@ ResistanceWord parseResistance(const QString &text)
     }
 }
 
-std::optional<double> parseTolerance(const QString &text)
+namespace
+{
+
+// The text without its blanks and a leading plus-minus sign.
+QString withoutSign(const QString &text)
 {
     QString compact = text;
     compact.remove(QRegularExpression(QStringLiteral("\\s")));
     for (const QString &sign : {QStringLiteral("±"), QStringLiteral("+-"), QStringLiteral("+/-")})
         if (compact.startsWith(sign))
             compact.remove(0, sign.size());
+    return compact;
+}
+
+} // namespace
+
+std::optional<double> parseTolerance(const QString &text)
+{
+    QString compact = withoutSign(text);
     if (compact.endsWith(QLatin1Char('%')))
         compact.chop(1);
     compact.replace(QLatin1Char(','), QLatin1Char('.'));
@@ -149,6 +161,16 @@ std::optional<double> parseTolerance(const QString &text)
     if (!number.match(compact).hasMatch())
         return std::nullopt;
     return common::leadingNumber(compact);
+}
+
+std::optional<double> parseTcr(const QString &text)
+{
+    static const QRegularExpression written(QStringLiteral("^(\\d+(\\.\\d*)?)(ppm(/K)?)?$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = written.match(withoutSign(text));
+    if (!match.hasMatch())
+        return std::nullopt;
+    return common::leadingNumber(match.captured(1));
 }
 
 int significantDigits(double value)

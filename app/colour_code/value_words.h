@@ -27,6 +27,9 @@ ResistanceWord parseResistance(const QString &text);
 // A tolerance in percent: "1%", "1", "±0.5 %", "0,5%". None for anything else.
 std::optional<double> parseTolerance(const QString &text);
 
+// A TCR in ppm/K: "50", "50ppm", "50 ppm/K", "±50". None for anything else.
+std::optional<double> parseTcr(const QString &text);
+
 // The number of significant digits of a value above 0 ("4700" has two, "4750" three).
 int significantDigits(double value);
 

@@ -16,6 +16,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QJsonDocument>
+#include <variant>
 
 namespace command_line
 {
@@ -24,27 +25,29 @@ namespace
 
 using colour_code::ColourTables;
 using colour_code::parseResistance;
+using colour_code::parseTcr;
 using colour_code::parseTolerance;
 using colour_code::ResistanceWord;
 
-const char *const kBandRoles[2][5] = {
-    {"первая цифра", "вторая цифра", "третья цифра", "множитель", "допуск"},
-    {"first digit", "second digit", "third digit", "multiplier", "tolerance"},
+const char *const kBandRoles[2][colour_code::kBandPositionCount] = {
+    {"первая цифра", "вторая цифра", "третья цифра", "множитель", "допуск", "ТКС"},
+    {"first digit", "second digit", "third digit", "multiplier", "tolerance", "TCR"},
 };
 
 QString helpText(Language language)
 {
     return say(language, QStringLiteral(R"(Использование:
   bandolin                             открыть окно Bandolin
-  bandolin decode ЦВЕТ ЦВЕТ ЦВЕТ [ЦВЕТ [ЦВЕТ]] [--json]
-  bandolin encode НОМИНАЛ [--tolerance ДОПУСК] [--bands N] [--json]
+  bandolin decode ЦВЕТ ЦВЕТ ЦВЕТ [ЦВЕТ [ЦВЕТ [ЦВЕТ]]] [--json]
+  bandolin encode НОМИНАЛ [--tolerance ДОПУСК] [--bands N] [--tcr ТКС] [--json]
   bandolin decode КОД_SMD [--json]
   bandolin encode НОМИНАЛ --smd [--json]
   bandolin decode - | encode - [ПАРАМЕТРЫ]
 
-decode   номинал, допуск, отклонение и диапазон резистора с тремя, четырьмя или
-         пятью полосами; цвета по порядку полос, по-русски или по-английски
-         (красный, red, «голубой» или blue), в любом регистре.
+decode   номинал, допуск, отклонение и диапазон резистора с тремя, четырьмя,
+         пятью или шестью полосами (шестая — ТКС); цвета по порядку полос,
+         по-русски или по-английски (красный, red, «голубой» или blue), в любом
+         регистре.
 encode   цвета полос номинала: 4700, 4.7k, 4k7, 4R7, 0R47, "4.7 kOhm", 2.2M, 1G
          (в коде IEC 60062 буквы R, K, M, G заменяют десятичную точку).
 КОД_SMD  код на корпусе SMD-резистора: 472, 4701, 4R7, R47, 10R0, 0 или 000
@@ -56,8 +59,10 @@ encode   цвета полос номинала: 4700, 4.7k, 4k7, 4R7, 0R47, "4.
 Параметры:
   --tolerance ДОПУСК  10%, 5%, 2%, 1%, 0.5%, 0.25%, 0.1%, 0.05%, или 20%
                       для трёх полос; по умолчанию 5%.
-  --bands N           3, 4 или 5 полос; по умолчанию 4, а при допуске 2% и
+  --bands N           3, 4, 5 или 6 полос; по умолчанию 4, а при допуске 2% и
                       точнее — 5.
+  --tcr ТКС           шесть полос с ТКС в ppm/K: 250, 100, 50, 25, 20, 15, 10,
+                      5 или 1; при шести полосах по умолчанию 50.
   --smd               коды SMD номинала вместо цветов полос.
   --json              один объект JSON вместо текста (с «-» — JSON Lines);
                       colours — английские названия цветов, colour_names —
@@ -70,15 +75,16 @@ encode   цвета полос номинала: 4700, 4.7k, 4k7, 4R7, 0R47, "4.
 )"),
                QStringLiteral(R"(Usage:
   bandolin                             open the Bandolin window
-  bandolin decode COLOUR COLOUR COLOUR [COLOUR [COLOUR]] [--json]
-  bandolin encode VALUE [--tolerance T] [--bands N] [--json]
+  bandolin decode COLOUR COLOUR COLOUR [COLOUR [COLOUR [COLOUR]]] [--json]
+  bandolin encode VALUE [--tolerance T] [--bands N] [--tcr TCR] [--json]
   bandolin decode SMD_CODE [--json]
   bandolin encode VALUE --smd [--json]
   bandolin decode - | encode - [OPTIONS]
 
-decode   the nominal, tolerance, deviation and range of a resistor of three, four
-         or five bands; the colours in band order, in English or Russian (red,
-         "light blue" or blue, красный), in any letter case.
+decode   the nominal, tolerance, deviation and range of a resistor of three, four,
+         five or six bands (the sixth is the TCR); the colours in band order, in
+         English or Russian (red, "light blue" or blue, красный), in any letter
+         case.
 encode   the band colours of a value: 4700, 4.7k, 4k7, 4R7, 0R47, "4.7 kOhm",
          2.2M, 1G (in the IEC 60062 code the letters R, K, M, G stand for the
          decimal point).
@@ -92,8 +98,10 @@ SMD_CODE the code on a surface-mount resistor: 472, 4701, 4R7, R47, 10R0, 0 or
 Options:
   --tolerance T  10%, 5%, 2%, 1%, 0.5%, 0.25%, 0.1%, 0.05%, or 20% for three
                  bands; 5% unless told.
-  --bands N      3, 4 or 5 bands; 4 unless told, 5 for a tolerance of 2% or
+  --bands N      3, 4, 5 or 6 bands; 4 unless told, 5 for a tolerance of 2% or
                  tighter.
+  --tcr TCR      six bands with this TCR in ppm/K: 250, 100, 50, 25, 20, 15,
+                 10, 5 or 1; 50 for six bands unless told.
   --smd          the value's SMD codes instead of band colours.
   --json         one JSON object instead of text (JSON Lines with -); colours
                  are the English colour names, colour_names those of the
@@ -164,6 +172,9 @@ private:
     QCommandLineOption m_tolerance{QStringLiteral("tolerance"), QString(), QStringLiteral("T")};
     QCommandLineOption m_bands{QStringLiteral("bands"), QString(), QStringLiteral("N")};
     QCommandLineOption m_smd{QStringLiteral("smd")};
+    QCommandLineOption m_tcr{QStringLiteral("tcr"), QString(), QStringLiteral("TCR")};
+    // --tcr: its value, or a refusal (the exit status) when it is none the tables have.
+    std::variant<std::optional<double>, int> tcrOption(const Files &files);
 };
 
 int Command::fail(int status, const QString &message, bool hint)
@@ -194,7 +205,7 @@ int Command::run(const QStringList &arguments)
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     // A batch runs one Command for all its lines.
     if (!m_parserReady) {
-        m_parser.addOptions({help, version, m_json, m_tolerance, m_bands, m_smd});
+        m_parser.addOptions({help, version, m_json, m_tolerance, m_bands, m_smd, m_tcr});
         // "-json" as well as "--json", as Qt's own options are written.
         m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         m_parser.addPositionalArgument(QStringLiteral("command"), QString());
@@ -244,13 +255,13 @@ int Command::run(const QStringList &arguments)
                 .arg(command),
             true);
     if (command == QStringLiteral("decode") &&
-        (m_parser.isSet(m_tolerance) || m_parser.isSet(m_bands)))
+        (m_parser.isSet(m_tolerance) || m_parser.isSet(m_bands) || m_parser.isSet(m_tcr)))
         return fail(
             NotUnderstood,
-            say(QStringLiteral("--tolerance и --bands относятся к encode: в decode допуск и "
-                               "число полос дают цвета"),
-                QStringLiteral("--tolerance and --bands go with encode: decode takes them "
-                               "from the colours")),
+            say(QStringLiteral("--tolerance, --bands и --tcr относятся к encode: в decode "
+                               "допуск, число полос и ТКС дают цвета"),
+                QStringLiteral("--tolerance, --bands and --tcr go with encode: decode takes "
+                               "them from the colours")),
             true);
     if (command == QStringLiteral("decode") && m_parser.isSet(m_smd))
         return fail(NotUnderstood,
@@ -299,13 +310,13 @@ int Command::decode(const QStringList &words, const Files &files)
                         .arg(read.unknownWord, namesOf(all, files), also));
     }
     const int bandCount = int(read.codes.size());
-    if (bandCount < 3 || bandCount > 5)
-        return fail(
-            NotUnderstood,
-            say(QStringLiteral("decode принимает три, четыре или пять цветов по порядку полос, а "
-                               "не %1"),
-                QStringLiteral("decode takes three, four or five colours in band order, not %1"))
-                .arg(bandCount));
+    if (bandCount < 3 || bandCount > 6)
+        return fail(NotUnderstood,
+                    say(QStringLiteral("decode принимает три, четыре, пять или шесть цветов по "
+                                       "порядку полос, а не %1"),
+                        QStringLiteral("decode takes three, four, five or six colours in band "
+                                       "order, not %1"))
+                        .arg(bandCount));
 
     colour_code::BandCodeArray codes{};
     const std::span<const int> positions = colour_code::BandPositionsUsed(bandCount);
@@ -313,12 +324,11 @@ int Command::decode(const QStringList &words, const Files &files)
         const int position = positions[band];
         const quint8 code = read.codes[band];
         codes[std::size_t(position)] = code;
-        if (files.tables.CodeValues[code][std::size_t(position)] != colour_code::kNotAllowed)
+        if (colour_code::RoleValue(files.tables, code, position) != colour_code::kNotAllowed)
             continue;
         std::vector<quint8> allowed;
         for (int c = 0; c < colour_code::kColourCount; ++c)
-            if (files.tables.CodeValues[std::size_t(c)][std::size_t(position)] !=
-                colour_code::kNotAllowed)
+            if (colour_code::RoleValue(files.tables, c, position) != colour_code::kNotAllowed)
                 allowed.push_back(quint8(c));
         return fail(NotUnderstood,
                     say(QStringLiteral("полоса %1 (%2) не бывает цвета «%3»; её цвета: %4"),
@@ -347,12 +357,12 @@ int Command::encode(const QStringList &words, const Files &files)
         return fail(NotUnderstood, valueProblemText(m_language, value, read.problem));
 
     if (m_parser.isSet(m_smd)) {
-        if (m_parser.isSet(m_tolerance) || m_parser.isSet(m_bands))
+        if (m_parser.isSet(m_tolerance) || m_parser.isSet(m_bands) || m_parser.isSet(m_tcr))
             return fail(NotUnderstood,
-                        say(QStringLiteral("--smd даёт коды, а не полосы: --tolerance и --bands "
-                                           "к нему не относятся"),
-                            QStringLiteral("--smd gives codes, not bands: --tolerance and --bands "
-                                           "do not go with it")));
+                        say(QStringLiteral("--smd даёт коды, а не полосы: --tolerance, --bands "
+                                           "и --tcr к нему не относятся"),
+                            QStringLiteral("--smd gives codes, not bands: --tolerance, --bands "
+                                           "and --tcr do not go with it")));
         return encodeSmd(read.ohms);
     }
 
@@ -369,13 +379,21 @@ int Command::encode(const QStringList &words, const Files &files)
         if (!number)
             bandCount = 0;
     }
-    const auto choice = chooseBands(tolerance, bandCount);
+    const auto tcr = tcrOption(files);
+    if (const int *refused = std::get_if<int>(&tcr))
+        return *refused;
+    const auto choice = chooseBands(tolerance, bandCount, std::get<std::optional<double>>(tcr));
     if (const auto *problem = std::get_if<BandChoiceProblem>(&choice)) {
         switch (*problem) {
         case BandChoiceProblem::BandCount:
-            return fail(NotUnderstood, say(QStringLiteral("--bands: 3, 4 или 5, а не «%1»"),
-                                           QStringLiteral("--bands: 3, 4 or 5, not '%1'"))
+            return fail(NotUnderstood, say(QStringLiteral("--bands: 3, 4, 5 или 6, а не «%1»"),
+                                           QStringLiteral("--bands: 3, 4, 5 or 6, not '%1'"))
                                            .arg(m_parser.value(m_bands)));
+        case BandChoiceProblem::TcrBandCount:
+            return fail(NotUnderstood,
+                        say(QStringLiteral("--tcr: ТКС несёт только шестая полоса, а не %1"),
+                            QStringLiteral("--tcr: only a sixth band carries the TCR, not %1"))
+                            .arg(m_parser.value(m_bands)));
         case BandChoiceProblem::ThreeBandTolerance:
             return fail(
                 NotUnderstood,
@@ -393,8 +411,8 @@ int Command::encode(const QStringList &words, const Files &files)
     }
     const BandChoice bands = std::get<BandChoice>(choice);
     const ValueEncoding encoded = EncodeValue(read.ohms, bands, files.tables);
-    const QString count = say(QStringList{"три", "четыре", "пять"}[bands.bandCount - 3],
-                              QStringList{"three", "four", "five"}[bands.bandCount - 3]);
+    const QString count = say(QStringList{"три", "четыре", "пять", "шесть"}[bands.bandCount - 3],
+                              QStringList{"three", "four", "five", "six"}[bands.bandCount - 3]);
     const QString shown = valueWithUnit(read.ohms, files.texts);
     using Problem = ValueEncoding::Problem;
     switch (encoded.problem) {
@@ -465,6 +483,22 @@ int Command::batch(QStringList arguments)
                         result.status = line.run(arguments + words);
                         return result;
                     });
+}
+
+std::variant<std::optional<double>, int> Command::tcrOption(const Files &files)
+{
+    if (!m_parser.isSet(m_tcr))
+        return std::optional<double>();
+    const std::optional<double> tcr = parseTcr(m_parser.value(m_tcr));
+    const QStringList items = colour_code::TcrItems(files.tables);
+    if (tcr && items.contains(colour_code::TcrItem(*tcr)))
+        return tcr;
+    QStringList values;
+    for (const QString &item : items)
+        values << item.section(QLatin1Char(' '), 0, 0);
+    return fail(NotUnderstood, say(QStringLiteral("--tcr «%1»: ТКС полос — %2 ppm/K"),
+                                   QStringLiteral("--tcr '%1': the bands' TCRs are %2 ppm/K"))
+                                   .arg(m_parser.value(m_tcr), values.join(QStringLiteral(", "))));
 }
 
 void Command::print(const MarkingReport &report, const Files &files, const QStringList &textLines,

@@ -106,6 +106,11 @@ MarkingReport reportMarking(int bandCount, const colour_code::BandCodeArray &cod
                         << texts.LangTexts[6] + u' ' +
                                colour_code::WrittenNumber(report.tolerance) + QStringLiteral("% ") +
                                texts.LangTexts[7] + u' ' + valueWithUnit(report.deviation, texts);
+    // Six bands: the TCR on a line of its own, as the display shows it.
+    if (bandCount == 6) {
+        report.tcr = colour_code::RoleValue(tables, codes[colour_code::TcrBand], colour_code::TcrBand);
+        report.displayLines << texts.SixBands.tcrLine.arg(colour_code::WrittenNumber(*report.tcr));
+    }
     report.rangeLine =
         say(language, QStringLiteral("Диапазон: от %1 до %2"), QStringLiteral("Range: %1 to %2"))
             .arg(valueWithUnit(report.minimum, texts), valueWithUnit(report.maximum, texts));
@@ -129,6 +134,8 @@ QJsonObject reportJson(const MarkingReport &report, const config::MainWindowText
     json.insert(QStringLiteral("deviation"), report.deviation);
     json.insert(QStringLiteral("minimum"), report.minimum);
     json.insert(QStringLiteral("maximum"), report.maximum);
+    if (report.tcr)
+        json.insert(QStringLiteral("tcr_ppm_per_k"), *report.tcr);
     json.insert(QStringLiteral("text"), report.displayLines.join(QLatin1Char(' ')));
     json.insert(QStringLiteral("preferred_series"), jsonStrings(report.hint.series));
     json.insert(QStringLiteral("hints"), jsonStrings(report.hint.lines));

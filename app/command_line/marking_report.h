@@ -11,6 +11,7 @@
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace command_line
 {
@@ -26,6 +27,7 @@ struct MarkingReport {
     double deviation = 0; // ohms
     double minimum = 0;
     double maximum = 0;
+    std::optional<double> tcr; // six bands: ppm/K
     ReadingHint hint;
 };
 
@@ -36,7 +38,7 @@ MarkingReport reportMarking(int bandCount, const colour_code::BandCodeArray &cod
 
 // One JSON object: value, tolerance, deviation, minimum and maximum in ohms and percent, the
 // band colours (English names, and the names of the output language), the preferred series and
-// the hint lines.
+// the hint lines; for six bands also the TCR in ppm/K (tcr_ppm_per_k).
 QJsonObject reportJson(const MarkingReport &report, const config::MainWindowTexts &texts);
 
 // A value in ohms with the largest unit that keeps it at 1 or more: "4.653 kOhm".

@@ -19,7 +19,7 @@ using colour_code::significantDigits;
 
 int digitCount(int bandCount)
 {
-    return bandCount == 5 ? 3 : 2;
+    return colour_code::SignificantDigitCount(bandCount);
 }
 
 // The smallest or largest entry of a table column that a colour has in that role.
@@ -60,26 +60,38 @@ double LargestValue(int bandCount, const colour_code::ColourTables &tables)
 }
 
 std::variant<BandChoice, BandChoiceProblem> chooseBands(std::optional<double> tolerance,
-                                                        std::optional<int> bandCount)
+                                                        std::optional<int> bandCount,
+                                                        std::optional<double> tcr)
 {
-    if (bandCount && (*bandCount < 3 || *bandCount > 5))
+    if (bandCount && (*bandCount < 3 || *bandCount > 6))
         return BandChoiceProblem::BandCount;
+    if (tcr || bandCount == 6) {
+        // Six bands: the five of a precision marking, then the TCR.
+        if (bandCount && *bandCount != 6)
+            return BandChoiceProblem::TcrBandCount;
+        auto five = chooseBands(tolerance, 5);
+        if (auto *choice = std::get_if<BandChoice>(&five)) {
+            choice->bandCount = 6;
+            choice->tcrItem = colour_code::TcrItem(tcr.value_or(50));
+        }
+        return five;
+    }
     if (!tolerance) {
         if (bandCount == 3)
-            return BandChoice{3, QString()};
+            return BandChoice{3, QString(), QString()};
         return BandChoice{bandCount.value_or(4),
-                          bandCount == 5 ? QStringLiteral("1%") : QStringLiteral("5%")};
+                          bandCount == 5 ? QStringLiteral("1%") : QStringLiteral("5%"), QString()};
     }
     if (*tolerance == 20) {
         if (bandCount && *bandCount != 3)
             return BandChoiceProblem::Tolerance;
-        return BandChoice{3, QString()};
+        return BandChoice{3, QString(), QString()};
     }
     if (bandCount == 3)
         return BandChoiceProblem::ThreeBandTolerance;
     for (const QString &item : colour_code::ToleranceItems()) {
         if (common::leadingNumber(item) == *tolerance)
-            return BandChoice{bandCount.value_or(*tolerance <= 2 ? 5 : 4), item};
+            return BandChoice{bandCount.value_or(*tolerance <= 2 ? 5 : 4), item, QString()};
     }
     return BandChoiceProblem::Tolerance;
 }
@@ -120,8 +132,8 @@ ValueEncoding EncodeValue(double ohms, const BandChoice &choice,
     }
     const float typed =
         common::toSingle(common::leadingNumber(colour_code::PointNumberText(nominal)));
-    const colour_code::EncodedMarking encoded =
-        colour_code::EncodeNominal(bandCount - 3, unit, typed, choice.toleranceItem, tables);
+    const colour_code::EncodedMarking encoded = colour_code::EncodeNominal(
+        bandCount - 3, unit, typed, choice.toleranceItem, tables, choice.tcrItem);
     if (encoded.plausibilityFailed || !encoded.unmatchedPositions.empty()) {
         result.problem = Problem::NoColour;
         result.band = encoded.unmatchedPositions.empty() ? colour_code::MultiplierBand

@@ -16,20 +16,23 @@ namespace command_line
 struct BandChoice {
     int bandCount = 4;
     QString toleranceItem; // an item of the tolerance selector ("5%"); empty for three bands
+    QString tcrItem;       // six bands: an item of the TCR selector ("50 ppm/K")
     bool operator==(const BandChoice &) const = default;
 };
 
 enum class BandChoiceProblem {
-    BandCount,          // --bands is not 3, 4 or 5
+    BandCount,          // --bands is not 3, 4, 5 or 6
     Tolerance,          // not a tolerance the bands have
     ThreeBandTolerance, // three bands have no tolerance band: their tolerance is 20 %
+    TcrBandCount,       // --tcr with --bands other than 6
 };
 
-// The band count and tolerance item of --bands and --tolerance. Without either: four bands at
-// 5 %; a tolerance of 2 % or tighter alone: five bands; 20 % alone: three bands. Five bands
-// alone: 1 %.
+// The band count, tolerance and TCR items of --bands, --tolerance and --tcr. Without any: four
+// bands at 5 %; a tolerance of 2 % or tighter alone: five bands; 20 % alone: three bands; a
+// TCR: six bands. Five or six bands without a tolerance: 1 %; six bands without a TCR: 50 ppm/K.
 std::variant<BandChoice, BandChoiceProblem> chooseBands(std::optional<double> tolerance,
-                                                        std::optional<int> bandCount);
+                                                        std::optional<int> bandCount,
+                                                        std::optional<double> tcr = std::nullopt);
 
 struct ValueEncoding {
     enum class Problem {

@@ -119,7 +119,8 @@ MainWindowTexts parseMainWindowTexts(const QString &path, const QStringList &lin
     t.NotChosenText = reader.readLine();
     for (int i = 0; i < 5; ++i)
         t.LangTexts[i] = reader.readLine();
-    readInto(reader, t.BandCountNames);
+    for (int i = 0; i < 3; ++i)
+        t.BandCountNames[i] = reader.readLine();
     readInto(reader, t.ColourNames);
     reader.skipLines(1);
     t.LangPos2 = reader.readLine();
@@ -129,8 +130,20 @@ MainWindowTexts parseMainWindowTexts(const QString &path, const QStringList &lin
     for (int i = 5; i < 16; ++i)
         t.LangTexts[i] = reader.readLine();
     t.CopyCaption = laterLine(lines, CopyCaptionLine);
+    const QString lang = languageOf(path);
+    t.BandCountNames[3] = laterText(lines, SixBandsLine, 0, lang, "Шесть", "Six");
+    t.SixBands.bandTitle =
+        laterText(lines, SixthBandTitleLine, 0, lang, "Шестая полоса:", "Sixth band:");
+    t.SixBands.tcrCaption = laterText(lines, TcrCaptionLine, 0, lang, "ТКС:", "TCR:");
+    t.SixBands.tcrToolTip =
+        laterText(lines, TcrToolTipLine, 0, lang, "Температурный коэффициент сопротивления, ppm/K",
+                  "Temperature coefficient of resistance, ppm/K");
+    t.SixBands.tcrLine =
+        laterText(lines, TcrDisplayLine, 1, lang, "ТКС: %1 ppm/K", "TCR: %1 ppm/K");
+    t.SixBands.paletteName =
+        laterText(lines, TcrPaletteNameLine, 0, lang, "Цвета шестой полосы", "Sixth band colours");
     t.ReadingHint =
-        readingHintTexts(lines, languageOf(path),
+        readingHintTexts(lines, lang,
                          {t.ControlCaptions[2], t.ControlCaptions[3], t.ControlCaptions[4],
                           t.ControlCaptions[5], t.ControlCaptions[6]});
     t.UnitListName = unitListName(path, lines);

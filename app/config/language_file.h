@@ -18,7 +18,18 @@ namespace config
 // Languages/<lang>.lng, the user's own before the program folder's.
 QString languageFilePath(const QString &lang);
 
-// The main window's texts: lines 4-34, 36-37, 80-102 and the reading help's later lines.
+// Six bands' texts, from the later lines SixBandsLine on, or built in.
+struct SixBandTexts {
+    QString bandTitle;   // lbl(5), the sixth band's title
+    QString tcrCaption;  // lblTcr, the caption of the TCR selector
+    QString tcrToolTip;  // cmbTcr's tooltip and description
+    QString tcrLine;     // the display's TCR line; %1 is the number
+    QString paletteName; // picPallete6's name for assistive technology
+
+    bool operator==(const SixBandTexts &) const = default;
+};
+
+// The main window's texts: lines 4-34, 36-37, 80-102 and the later lines.
 struct MainWindowTexts {
     // 4-13: mnuFile, mnuNew, mnuOpen, mnuSaveAs, mnuPreferences, mnuExit, mnuUtils, mnuHelp,
     // mnuManual, mnuAbout.
@@ -26,7 +37,8 @@ struct MainWindowTexts {
     QString NotChosenText; // 14
     // 0-4: unit names for 1, 10^3, 10^6, 10^9, 10^12 ohm (15-19); 5-15: lines 92-102.
     std::array<QString, 16> LangTexts;
-    std::array<QString, 3> BandCountNames; // 20-22: 3, 4 and 5 bands
+    // 20-22: 3, 4 and 5 bands; later line SixBandsLine: 6 bands.
+    std::array<QString, 4> BandCountNames;
     std::array<QString, 12> ColourNames;   // 23-34, by colour code
     QString LangPos2;                      // 36: free placement
     QString LangPos1;                      // 37: centred placement
@@ -39,6 +51,7 @@ struct MainWindowTexts {
     colour_code::ReadingHintTexts ReadingHint;
     // Later line UnitListNameLine: cmbEdinIzmereniya's accessible name, or the built-in text.
     QString UnitListName;
+    SixBandTexts SixBands;
 
     bool operator==(const MainWindowTexts &) const = default;
 };
@@ -124,6 +137,13 @@ enum LaterLine : int {
     ReadingHintLinesEnd = 10, // the first line after them
     UnitListNameLine = 10,    // the accessible name of the unit lists
     SmdLine = 11,             // the reading help's line of SMD codes ("SMD: %1")
+    // Six bands, in the order of their texts.
+    SixBandsLine = 12,        // the fourth band-count word
+    SixthBandTitleLine = 13,  // SixBandTexts::bandTitle
+    TcrCaptionLine = 14,
+    TcrToolTipLine = 15,
+    TcrDisplayLine = 16,      // must hold %1
+    TcrPaletteNameLine = 17,
     FirstCombinationLine = 18, // the Combinations window's texts, from here on
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour_code/reading_help.h"
+#include "config/language_file.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,9 +15,10 @@ namespace config
 struct LanguageState {
     QStringList LangTexts = QStringList(16, QString()); // 16 entries
     QString NotChosenText;
-    std::array<QString, 3> BandCountNames;
+    std::array<QString, 4> BandCountNames; // three to six bands
     std::array<QString, 12> ColourNames;
     colour_code::ReadingHintTexts ReadingHint;
+    SixBandTexts SixBands;
 };
 
 } // namespace config

@@ -23,6 +23,7 @@ constexpr int kRequiredFilesFirstLine = 430;
 // lblColor entries placed by lines 110-205; the black of the third-digit palette comes later.
 constexpr int kSkinListedEntries = 48;
 constexpr std::size_t kThirdDigitBlack = 48;
+constexpr std::size_t kSixth = colour_code::TcrBand;
 
 // Reads typed values one line at a time; every failure names the file and the line.
 class SkinReader
@@ -235,8 +236,8 @@ void readMainFront(SkinReader &r, MainWindowSkin &s)
     s.lblMonitor = r.point();
     s.LabelColours[4] = r.colour();
     r.label();
-    for (QPoint &p : s.BandOffsets)
-        p = r.intPoint();
+    for (int i = 0; i < colour_code::kFiveBandPositions; ++i)
+        s.BandOffsets[std::size_t(i)] = r.intPoint();
     r.label();
     r.text(); // a colour the main window does not apply
     s.cmbPolosok = r.sizedCombo();
@@ -255,8 +256,8 @@ void readMainFront(SkinReader &r, MainWindowSkin &s)
     s.picCon = r.text();
     s.picOm = r.text();
     r.label();
-    for (TwipsPoint &p : s.BandLabelPlaces)
-        p = r.point();
+    for (int i = 0; i < colour_code::kFiveBandPositions; ++i)
+        s.BandLabelPlaces[std::size_t(i)] = r.point();
     r.label();
     s.lblPoloskaSize = r.size();
     r.label();
@@ -265,13 +266,13 @@ void readMainFront(SkinReader &r, MainWindowSkin &s)
     r.label();
     s.picPalleteColour = r.colour();
     s.picPalletePicture = r.text();
-    for (TwipsSize &size : s.picPalleteSizes)
-        size = r.size();
+    for (int i = 0; i < colour_code::kFiveBandPositions; ++i)
+        s.picPalleteSizes[std::size_t(i)] = r.size();
     for (int i = 0; i < kSkinListedEntries; ++i)
         s.lblColor[std::size_t(i)] = r.point();
     r.label();
-    for (TwipsRect &rect : s.lbl)
-        rect = r.rect();
+    for (int i = 0; i < colour_code::kFiveBandPositions; ++i)
+        s.lbl[std::size_t(i)] = r.rect();
     r.label();
     s.Command1 = r.sizedRect();
     r.label();
@@ -325,6 +326,25 @@ void readMainBack(SkinReader &r, MainWindowSkin &s)
         s.lblHintAbove = r.rect();
     }
     placeReadingHint(s);
+    // Six bands came after the reading help.
+    s.sixBandsPlaced = s.readingHintPlaced && r.hasValuesAfterLabel(2);
+    if (s.sixBandsPlaced) {
+        r.label();
+        s.BandOffsets[kSixth] = r.intPoint();
+        r.label();
+        s.BandLabelPlaces[kSixth] = r.point();
+        r.label();
+        s.lbl[kSixth] = r.rect();
+        r.label();
+        s.picPalleteSizes[kSixth] = r.size();
+        for (const colour_code::PaletteEntry &e : colour_code::PaletteEntries(colour_code::TcrBand))
+            s.lblColor[std::size_t(e.lblColor)] = r.point();
+        r.label();
+        s.cmbTcr = r.sizedCombo();
+        r.label();
+        s.lblTcr = r.rect();
+    }
+    placeSixBands(s);
 }
 
 LinkoraSkin readLinkora(SkinReader &r)
@@ -454,6 +474,52 @@ void placeReadingHint(MainWindowSkin &skin)
     const TwipsSize choice{2250, 390};
     skin.lblHintBelow = {left, top + 345, choice.width, choice.height};
     skin.lblHintAbove = {left + choice.width + 120, top + 345, choice.width, choice.height};
+}
+
+void placeSixBands(MainWindowSkin &skin)
+{
+    using namespace colour_code;
+    if (skin.sixBandsPlaced)
+        return;
+    const QPoint &multiplier = skin.BandOffsets[MultiplierBand];
+    const QPoint &tolerance = skin.BandOffsets[ToleranceBand];
+    skin.BandOffsets[kSixth] = {2 * tolerance.x() - multiplier.x(), skin.BandOffsets[FirstDigitBand].y()};
+
+    const TwipsPoint fourth = skin.BandLabelPlaces[MultiplierBand];
+    const TwipsPoint fifth = skin.BandLabelPlaces[ToleranceBand];
+    const TwipsPoint step{fifth.left - fourth.left, fifth.top - fourth.top};
+    skin.BandLabelPlaces[kSixth] = {fifth.left + step.left, fifth.top + step.top};
+    TwipsRect title = skin.lbl[ToleranceBand];
+    title.left += step.left;
+    title.top += step.top;
+    skin.lbl[kSixth] = title;
+    const auto overlaps = [](const TwipsRect &a, const TwipsRect &b) {
+        return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+               b.top < a.top + a.height;
+    };
+    const TwipsRect band{skin.BandLabelPlaces[kSixth].left, skin.BandLabelPlaces[kSixth].top,
+                         skin.lblPoloskaSize.width, skin.lblPoloskaSize.height};
+    TwipsRect &decode = skin.Command1.rect;
+    if (overlaps(band, decode) || overlaps(title, decode))
+        decode.top += std::max(step.top, band.top + band.height - decode.top);
+
+    // The tolerance palette's columns, one row longer.
+    const auto tolerance5 = PaletteEntries(ToleranceBand);
+    const TwipsPoint first = skin.lblColor[std::size_t(tolerance5[0].lblColor)];
+    const float pitch = skin.lblColor[std::size_t(tolerance5[1].lblColor)].top - first.top;
+    const float secondColumn = skin.lblColor[std::size_t(tolerance5[4].lblColor)].left;
+    for (const PaletteEntry &e : PaletteEntries(TcrBand))
+        skin.lblColor[std::size_t(e.lblColor)] = {e.column == 0 ? first.left : secondColumn,
+                                                  first.top + pitch * float(e.row)};
+    skin.picPalleteSizes[kSixth] = skin.picPalleteSizes[ToleranceBand];
+    skin.picPalleteSizes[kSixth].height += pitch;
+
+    const float gap = 120; // 8 pixels
+    const TwipsRect &caption = skin.Labels[4].rect;
+    const float left = kToleranceListPlace.left + kToleranceListPlace.width + gap;
+    const float width = std::max(caption.left + caption.width - left, 1500.0f);
+    skin.cmbTcr = {left, kToleranceListPlace.top, width, skin.cmbEdinIzmereniya.fontSize};
+    skin.lblTcr = {left, caption.top, width, caption.height};
 }
 
 std::optional<bool> boldFlag(QStringView text)

@@ -16,7 +16,8 @@
 //  - readMainWindowSkin: lines 1-287 and 430 to the end; lines 288-429 are skipped unread, so
 //    a skin whose tool sections are empty still serves the main window. A skin without the
 //    place of lblColor(48) after its figures gets one from placeThirdDigitBlack, and one without
-//    the reading help's places after it gets them from placeReadingHint.
+//    the reading help's places after it gets them from placeReadingHint, and one without the
+//    six bands' places after those gets them from placeSixBands.
 //  - readLinkoraSkin: lines 289-365 only; the file need not go beyond line 365.
 //  - readVoltamoSkin: lines 367-428 only; the file need not go beyond line 428.
 //  - readSkinFile: all three sections from one reading of the file.
@@ -137,7 +138,8 @@ struct MainWindowSkin {
     QPoint BandOrigin;                           // 37-38 (16-bit)
     QSize windowSize;                            // 40-41 (16-bit)
     TwipsPoint lblMonitor;                       // 43-44
-    std::array<QPoint, 5> BandOffsets{};         // 47-56 (16-bit)
+    // 47-56 (16-bit), band positions 0-4; the TCR band's after the reading help's lines.
+    std::array<QPoint, 6> BandOffsets{};
     SizedCombo cmbPolosok;                       // 59-62 (line 58 is not used)
     TwipsRect lblInfoMonitor;                    // 64-67
     QString lblInfoMonitorCaption;               // 68
@@ -145,17 +147,20 @@ struct MainWindowSkin {
     float ConnectFormW = 0, ConnectFormH = 0;    // 71-72
     float OmFormW = 0, OmFormH = 0;              // 74-75
     QString picMark, picCon, picOm;              // 77-79
-    std::array<TwipsPoint, 5> BandLabelPlaces{}; // 81-90: lblPoloska(0..4) left, top
+    // 81-90: lblPoloska(0..4) left, top; lblPoloska(5) after the reading help's lines.
+    std::array<TwipsPoint, 6> BandLabelPlaces{};
     TwipsSize lblPoloskaSize;                    // 92-93
     quint32 shpRCRamkaC = 0;                     // 95
     float shpRCRamkaT = 0;                       // 96
     quint32 picPalleteColour = 0;                // 98
     QString picPalletePicture;                   // 99: path or "Nothing", as written
-    std::array<TwipsSize, 5> picPalleteSizes{};  // 100-109: picPallete1..5
+    // 100-109: picPallete1..5; picPallete6 after the reading help's lines.
+    std::array<TwipsSize, 6> picPalleteSizes{};
     // 110-205: lblColor(0..47); lblColor(48), black of the third-digit palette, from the
-    // lines after the decorative figures (or placed by placeThirdDigitBlack).
+    // lines after the decorative figures (or placed by placeThirdDigitBlack); lblColor(49..57),
+    // the TCR palette's, after the reading help's lines (or placed by placeSixBands).
     std::array<TwipsPoint, colour_code::kLblColorCount> lblColor{};
-    std::array<TwipsRect, 5> lbl{};              // 207-226: band titles
+    std::array<TwipsRect, 6> lbl{};              // 207-226: band titles; lbl(5) later
     SizedRect Command1;                          // 228-232: decode button
     SizedRect Command2;                          // 234-238: encode button
     TwipsPoint picMarkTitle;                     // 240-241
@@ -173,6 +178,13 @@ struct MainWindowSkin {
     TwipsRect lblHintBelow, lblHintAbove;
     // The skin places the reading help itself; otherwise placeReadingHint does.
     bool readingHintPlaced = false;
+    // After the reading help, each group after a label line: the TCR band's drawing offset,
+    // lblPoloska(5)'s place, lbl(5), picPallete6's size and its entries lblColor(49..57), the
+    // TCR selector cmbTcr (L,T,W, font size) and its caption lblTcr (L,T,W,H).
+    SizedCombo cmbTcr;
+    TwipsRect lblTcr;
+    // The skin places the six bands itself; otherwise placeSixBands does.
+    bool sixBandsPlaced = false;
 
     bool operator==(const MainWindowSkin &) const = default;
 };
@@ -245,6 +257,18 @@ void placeThirdDigitBlack(MainWindowSkin &skin);
 // in the labels' font size (Label3's), with the neighbour choices on its second line. Does
 // nothing when the skin places it.
 void placeReadingHint(MainWindowSkin &skin);
+
+// The tolerance list cmbDopusk has no skin lines: it keeps this place, in twips.
+constexpr TwipsRect kToleranceListPlace{656 * 15, 178 * 15, 124 * 15, 26 * 15};
+
+// A skin from before six bands: the TCR band is drawn after the tolerance band, set apart from it
+// as the tolerance band is from the multiplier, at the first band's height (both stand on the
+// body's thick ends); the sixth band label and title follow the fifth at the distance between
+// the fourth and the fifth, and the decode button moves down by as much where they would
+// cover it; the TCR palette is the tolerance palette's two columns one row longer; the TCR
+// selector stands beside the tolerance list up to Label5's right edge (at least 100 pixels
+// wide), with its caption above it in Label5's row. Does nothing when the skin places them.
+void placeSixBands(MainWindowSkin &skin);
 
 // A bold flag: "True" or "False" in any letter case, or a number (0 false, anything else
 // true); blanks around it are ignored. No value for anything else.

@@ -2,6 +2,7 @@
 
 #include "common/failure.h"
 #include "common/program_folder.h"
+#include "common/units.h"
 #include "main_window/band_widgets.h"
 #include "main_window/resistor_display.h"
 #include "ui/click_label.h"
@@ -33,8 +34,9 @@ using ui::ControlKind;
 constexpr int kDesignWidth = 900;
 constexpr int kDesignHeight = 540;
 
-const char *const kBandTitles[5] = {"Первая полоса:", "Вторая полоса:", "Третья полоса:",
-                                    "Четвёртая полоса:", "Пятая полоса:"};
+const char *const kBandTitles[colour_code::kBandPositionCount] = {
+    "Первая полоса:",    "Вторая полоса:", "Третья полоса:",
+    "Четвёртая полоса:", "Пятая полоса:",  "Шестая полоса:"};
 
 } // namespace
 
@@ -138,7 +140,7 @@ void Form1::createControls()
     Label3 = makeLabel("Label3", QStringLiteral("Количество полос на резисторе:"), {16, 98, 270, 18});
     cmbPolosok = makeCombo("cmbPolosok", {16, 118, 200, 24});
     connect(cmbPolosok, &QComboBox::activated, this, [this] { guarded([this] { cmbPolosok_Click(); }); });
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < colour_code::kBandPositionCount; ++i) {
         lbl[i] = makeLabel(qPrintable(QStringLiteral("lbl_%1").arg(i)), QString::fromUtf8(kBandTitles[i]),
                            {16, 160 + 32 * i, 128, 20});
         auto *band = new ClickLabel(m_surface);
@@ -186,15 +188,26 @@ void Form1::createControls()
     cmbEdinIzmereniya = makeCombo("cmbEdinIzmereniya", {764, 120, 124, 26});
     Label5 = makeLabel("Label5", QStringLiteral("Выберите допуск резистора:"), {656, 158, 232, 18});
     // The tolerance selector has no place in the skin: it keeps its design place.
-    cmbDopusk = makeCombo("cmbDopusk", {656, 178, 124, 26});
+    const config::TwipsRect &tolerance = config::kToleranceListPlace;
+    cmbDopusk = makeCombo("cmbDopusk", {common::twipsToPixels(tolerance.left), common::twipsToPixels(tolerance.top),
+                                        common::twipsToPixels(tolerance.width),
+                                        common::twipsToPixels(tolerance.height)});
     cmbDopusk->addItems(colour_code::ToleranceItems());
+    // Its items come from the colour-code tables; shown only while six bands are chosen.
+    lblTcr = makeLabel("lblTcr", QStringLiteral("ТКС:"), {788, 158, 100, 18});
+    lblTcr->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblTcr->hide();
+    cmbTcr = makeCombo("cmbTcr", {788, 178, 100, 26});
+    cmbTcr->hide();
+    lblTcr->setBuddy(cmbTcr);
     Command2 = makeButton("Command2", QStringLiteral("Кодировать"), {656, 220, 232, 32});
     connect(Command2, &QPushButton::clicked, this, [this] { guarded([this] { Command2_Click(); }); });
     createReadingHint();
 
     // The palettes, above everything else, hidden until a band label opens one.
-    const QSize paletteSizes[5] = {{113, 161}, {113, 177}, {113, 177}, {113, 209}, {209, 81}};
-    for (int p = 0; p < 5; ++p) {
+    const QSize paletteSizes[colour_code::kPaletteCount] = {{113, 161}, {113, 177}, {113, 177},
+                                                            {113, 209}, {209, 81},  {209, 97}};
+    for (int p = 0; p < colour_code::kPaletteCount; ++p) {
         auto *palette = new PalettePanel(m_surface);
         palette->setObjectName(QStringLiteral("picPallete%1").arg(p + 1));
         palette->resize(paletteSizes[p]);
@@ -230,9 +243,9 @@ void Form1::createControls()
     }
     // The band labels in use are always in index order, so the hidden ones simply drop out.
     const std::vector<QWidget *> keyboardOrder = {
-        cmbPolosok,    lblPoloska[0], lblPoloska[1], lblPoloska[2],     lblPoloska[3],
-        lblPoloska[4], Command1,      txtNominal,    cmbEdinIzmereniya, cmbDopusk,
-        Command2,      lblHintBelow,  lblHintAbove};
+        cmbPolosok, lblPoloska[0],     lblPoloska[1], lblPoloska[2], lblPoloska[3],
+        lblPoloska[4], lblPoloska[5],  Command1,      txtNominal,    cmbEdinIzmereniya,
+        cmbDopusk,  cmbTcr,            Command2,      lblHintBelow,  lblHintAbove};
     for (std::size_t i = 1; i < keyboardOrder.size(); ++i)
         setTabOrder(keyboardOrder[i - 1], keyboardOrder[i]);
     // Where a platform names a list by the label beside it, the buddy is that label.

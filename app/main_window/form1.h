@@ -102,13 +102,16 @@ public:
 
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr,
            *Label5 = nullptr;
-    std::array<QLabel *, 5> lbl{};
-    std::array<ClickLabel *, 5> lblPoloska{};
-    std::array<PalettePanel *, 5> picPallete{};
+    std::array<QLabel *, colour_code::kBandPositionCount> lbl{};
+    std::array<ClickLabel *, colour_code::kBandPositionCount> lblPoloska{};
+    std::array<PalettePanel *, colour_code::kPaletteCount> picPallete{};
     std::array<ClickLabel *, colour_code::kLblColorCount> lblColor{};
     QComboBox *cmbPolosok = nullptr;
     QComboBox *cmbEdinIzmereniya = nullptr;
     QComboBox *cmbDopusk = nullptr;
+    // The TCR of six bands, beside the tolerance list while six bands are chosen.
+    QComboBox *cmbTcr = nullptr;
+    QLabel *lblTcr = nullptr;
     NominalEdit *txtNominal = nullptr;
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
@@ -162,11 +165,11 @@ public:
 
     void ResetPicture();
     void SetBand(int position, quint8 code);
-    void DrawMarking(int bandCount, const std::array<quint8, 5> &codes);
-    QString DecodeMarking(int bandCount, const std::array<quint8, 5> &codes);
-    // True when the bands took the colours of the nominal.
+    void DrawMarking(int bandCount, const colour_code::BandCodeArray &codes);
+    QString DecodeMarking(int bandCount, const colour_code::BandCodeArray &codes);
+    // True when the bands took the colours of the nominal (and, with six bands, of the TCR item).
     bool EncodeNominal(const QString &bandWord, const QString &unitWord, float nominal,
-                       const QString &toleranceItem);
+                       const QString &toleranceItem, const QString &tcrItem = QString());
     // Computes and shows the reading help again from what it was last asked for (the decoded
     // marking or the encoded value) in the texts of the language in use.
     void ShowReadingHint();
@@ -185,7 +188,7 @@ public:
     // The 35 lines SaveSettings writes: the live state of every window.
     QStringList liveSettingsLines() const;
 
-    // Index of the band-count word in the selector's text: 0, 1, 2 or -1.
+    // Index of the band-count word in the selector's text: 0, 1, 2, 3 or -1.
     int bandWordIndex(const QString &word) const;
     bool saveAsWanted() const { return m_saveAsWanted; }
     // Where the help program is expected.
@@ -259,6 +262,12 @@ private:
     void nameControls();
     // Selects the tolerance item that shows a decoded tolerance, when the list has it.
     void selectToleranceItem(float tolerance);
+    // Selects the TCR item of a decoded TCR, when the list has it.
+    void selectTcrItem(double tcr);
+    // Fills the TCR list from the tables, keeping the item shown where the list still has it.
+    void offerTcrItems();
+    // The TCR list's item while six bands are chosen; empty otherwise.
+    QString tcrItemInUse() const;
     void setSaveAsWanted(bool wanted);
     void failEncoding();
     int unitWordIndex(const QString &word) const;
@@ -280,7 +289,7 @@ private:
                          const QString &toleranceItem);
     void chooseNeighbour(const std::optional<colour_code::NeighbourChoice> &choice);
     QPoint bandPlace(int place) const;
-    void paintBandPicture(bool firstBand, quint8 code, int place);
+    void paintBandPicture(colour_code::BandPicture picture, quint8 code, int place);
     // The bare resistor on a cleared display.
     void paintBody();
     // Paints the body and the bands painted since the display was last cleared again, with the
@@ -309,24 +318,25 @@ private:
     // Save As is enabled by a decoding, an encoding or an opened marking, and disabled by a
     // change of the band count.
     bool m_saveAsWanted = false;
-    std::array<BandLook, 5> m_bandLooks{};
+    std::array<BandLook, colour_code::kBandPositionCount> m_bandLooks{};
     // What the display's result texts were made from.
     struct ShownResult {
         bool decoded = false;
         // A decoding: the marking and the members it started from.
         int bandCount = 0;
-        std::array<quint8, 5> codes{};
+        colour_code::BandCodeArray codes{};
         float tolerance = 0;
         QString deviationText;
         // An encoding: the inputs.
         QString nominal;
         int unit = -1;
         QString toleranceItem;
+        QString tcrItem; // six bands only
     };
     std::optional<ShownResult> m_result; // none before the first decoding or encoding
     bool m_resultShown = false;          // false while the display shows its title
     struct PaintedBand {
-        bool firstBand = false;
+        colour_code::BandPicture picture = colour_code::BandPicture::Other;
         quint8 code = 0;
         int place = 0;
     };

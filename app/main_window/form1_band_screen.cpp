@@ -26,7 +26,7 @@ using ui::setLabelColours;
 
 int Form1::bandWordIndex(const QString &word) const
 {
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < colour_code::kBandCountWords; ++i)
         if (word == texts.BandCountNames[i])
             return i;
     return -1;
@@ -88,7 +88,8 @@ void Form1::nameControls()
     cmbPolosok->setAccessibleName(ui::nameFromCaption(Label3->text()));
     txtNominal->setAccessibleName(ui::nameFromCaption(Label4->text()));
     cmbDopusk->setAccessibleName(ui::nameFromCaption(Label5->text()));
-    for (int i = 0; i < 5; ++i)
+    cmbTcr->setAccessibleName(ui::nameFromCaption(lblTcr->text()));
+    for (int i = 0; i < colour_code::kBandPositionCount; ++i)
         nameBand(i);
 }
 
@@ -108,7 +109,7 @@ void Form1::cmbPolosok_Click()
         lblInfoMonitor->setText(QStringLiteral("Bandolin"));
     }
     const int word = layOutBands();
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < colour_code::kBandPositionCount; ++i)
         setNotChosen(i);
     if (word >= 0)
         marking.BandCount = quint8(colour_code::BandCountFromIndex(word));
@@ -121,6 +122,14 @@ int Form1::layOutBands()
                                common::twipsToPixels(skin.BandLabelPlaces[place].top));
     };
     const int word = bandWordIndex(cmbPolosok->currentText());
+    // The sixth band and the TCR list take part only with six bands.
+    if (word >= 0) {
+        const bool six = colour_code::BandCountFromIndex(word) == 6;
+        lblPoloska[5]->setVisible(six);
+        lbl[5]->setVisible(six);
+        cmbTcr->setVisible(six);
+        lblTcr->setVisible(six);
+    }
     switch (word) {
     case 0:
         lblPoloska[2]->hide();
@@ -140,6 +149,7 @@ int Form1::layOutBands()
         cmbDopusk->setEnabled(true);
         break;
     case 2:
+    case 3: // six bands: five as five bands, the sixth at its own place
         lblPoloska[2]->show();
         lblPoloska[4]->show();
         lbl[3]->show();
@@ -165,7 +175,7 @@ void Form1::selectBandCount(int index)
 
 void Form1::lblPoloska_Click(int index)
 {
-    if (index < 0 || index > 4)
+    if (index < 0 || index >= colour_code::kBandPositionCount)
         return;
     marking.EditedBand = quint8(index);
     ClickLabel *band = lblPoloska[index];
@@ -177,7 +187,7 @@ void Form1::lblPoloska_Click(int index)
 
 void Form1::lblPoloska_KeyPress(int index)
 {
-    if (index < 0 || index > 4)
+    if (index < 0 || index >= colour_code::kBandPositionCount)
         return;
     for (PalettePanel *other : picPallete)
         if (other != picPallete[index])

@@ -104,6 +104,7 @@ void Form1::applyMainWindowFiles(const MainWindowFiles &files)
     ApplySkin(files);
     tables = files.tables;
     offerPaletteEntries();
+    offerTcrItems();
     colourDisplayAndTolerance();
     cmbPolosok_Click();
     mnuManual->setEnabled(QFileInfo(helpProgramPath()).isExecutable());
@@ -189,10 +190,16 @@ void Form1::LoadLanguage(const QString &name, const MainWindowTexts &t)
     cmbEdinIzmereniya->setAccessibleName(t.UnitListName);
 
     cmbPolosok->clear();
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < colour_code::kBandCountWords; ++i) {
         texts.BandCountNames[i] = t.BandCountNames[i];
         cmbPolosok->addItem(t.BandCountNames[i]);
     }
+    texts.SixBands = t.SixBands;
+    lbl[5]->setText(t.SixBands.bandTitle);
+    lblTcr->setText(t.SixBands.tcrCaption);
+    cmbTcr->setToolTip(t.SixBands.tcrToolTip);
+    cmbTcr->setAccessibleDescription(t.SixBands.tcrToolTip);
+    picPallete[colour_code::TcrBand]->setAccessibleName(t.SixBands.paletteName);
 
     texts.ColourNames = t.ColourNames;
     texts.ReadingHint = t.ReadingHint;
@@ -274,12 +281,12 @@ void Form1::ApplySkin(const MainWindowFiles &files)
     picMarkTitle->setPixmap(files.title);
     picMarkTitle->resize(common::logicalSize(files.title));
 
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < colour_code::kBandPositionCount; ++i) {
         placeAt(lblPoloska[i], s.BandLabelPlaces[i]);
         lblPoloska[i]->resize(twipsToPixels(s.lblPoloskaSize.width), twipsToPixels(s.lblPoloskaSize.height));
     }
 
-    for (int p = 0; p < 5; ++p) {
+    for (int p = 0; p < colour_code::kPaletteCount; ++p) {
         setBackgroundColour(picPallete[p], colour(s.picPalleteColour));
         picPallete[p]->resize(twipsToPixels(s.picPalleteSizes[p].width), twipsToPixels(s.picPalleteSizes[p].height));
         picPallete[p]->setBackgroundPicture(files.paletteBackground);
@@ -287,7 +294,7 @@ void Form1::ApplySkin(const MainWindowFiles &files)
     for (int i = 0; i < colour_code::kLblColorCount; ++i)
         placeAt(lblColor[i], s.lblColor[i]);
 
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < colour_code::kBandPositionCount; ++i)
         placeRect(lbl[i], s.lbl[i]);
     placeRect(Command1, s.Command1.rect);
     setFontSize(Command1, s.Command1.fontSize);
@@ -298,6 +305,9 @@ void Form1::ApplySkin(const MainWindowFiles &files)
     setFontSize(txtNominal, s.txtNominal.fontSize);
     placeCombo(cmbEdinIzmereniya, s.cmbEdinIzmereniya.left, s.cmbEdinIzmereniya.top,
                s.cmbEdinIzmereniya.width, s.cmbEdinIzmereniya.fontSize);
+    placeCombo(cmbTcr, s.cmbTcr.left, s.cmbTcr.top, s.cmbTcr.width, s.cmbTcr.fontSize);
+    placeRect(lblTcr, s.lblTcr);
+    setFontSize(lblTcr, s.Labels[4].fontSize, s.Labels[4].bold);
     const std::array<QLabel *, 5> labels = {Label1, Label2, Label3, Label4, Label5};
     for (int i = 0; i < 5; ++i) {
         placeRect(labels[i], s.Labels[i].rect);
@@ -417,9 +427,13 @@ void Form1::restoreMarking(const marking_files::Marking &restored)
     DecodeMarking(restored.BandCount, restored.BandCodes);
     marking.DeviationText.clear();
     marking.BandCodes = restored.BandCodes;
-    // The encoder paints the tolerance band from the selector: give it the restored one.
+    // The encoder paints the tolerance and TCR bands from the selectors: give them the
+    // restored ones.
     if (restored.BandCount != 3)
         selectToleranceItem(marking.Tolerance);
+    if (restored.BandCount == 6)
+        selectTcrItem(colour_code::RoleValue(tables, restored.BandCodes[colour_code::TcrBand],
+                                             colour_code::TcrBand));
 }
 
 } // namespace main_window

@@ -34,15 +34,13 @@ QPoint Form1::bandPlace(int place) const
     return {common::twipsToPixels(at->x()), common::twipsToPixels(at->y())};
 }
 
-void Form1::paintBandPicture(bool firstBand, quint8 code, int place)
+void Form1::paintBandPicture(colour_code::BandPicture picture, quint8 code, int place)
 {
     // Each band is loaded from disk when it is painted, so a replaced picture shows at once.
-    const QString name = QStringLiteral("\\Data\\") + (firstBand ? u'B' : u'S') +
-                         skin.PictureSetCode + tables.CodeNames.value(code);
-    picMonitor->paintPicture(common::programPath(name), bandPlace(place));
+    picMonitor->paintPicture(bandPicturePath(skin, tables, picture, code), bandPlace(place));
     // A band painted again at its place covers the earlier one there.
     std::erase_if(m_paintedBands, [place](const PaintedBand &b) { return b.place == place; });
-    m_paintedBands.push_back({firstBand, code, place});
+    m_paintedBands.push_back({picture, code, place});
 }
 
 void Form1::paintBody()
@@ -58,7 +56,7 @@ void Form1::repaintDisplay()
     const std::vector<PaintedBand> painted = m_paintedBands;
     paintBody();
     for (const PaintedBand &band : painted)
-        paintBandPicture(band.firstBand, band.code, band.place);
+        paintBandPicture(band.picture, band.code, band.place);
 }
 
 void Form1::ResetPicture()
@@ -75,16 +73,16 @@ void Form1::SetBand(int position, quint8 code)
     const int bandCount = colour_code::BandCountFromIndex(bandWordIndex(cmbPolosok->currentText()));
     const int place = colour_code::SingleBandPlace(bandCount, position);
     if (place >= 0)
-        paintBandPicture(position == 0, code, place);
+        paintBandPicture(colour_code::BandPictureOf(position), code, place);
 }
 
-void Form1::DrawMarking(int bandCount, const std::array<quint8, 5> &codes)
+void Form1::DrawMarking(int bandCount, const colour_code::BandCodeArray &codes)
 {
     for (const colour_code::BandPaint &paint : colour_code::MarkingPaints(bandCount, codes))
-        paintBandPicture(paint.firstBand, paint.code, paint.place);
+        paintBandPicture(paint.picture, paint.code, paint.place);
 }
 
-QString Form1::DecodeMarking(int bandCount, const std::array<quint8, 5> &codes)
+QString Form1::DecodeMarking(int bandCount, const colour_code::BandCodeArray &codes)
 {
     const colour_code::DecodedMarking decoded = colour_code::DecodeMarking(
         bandCount, codes, tables, texts.LangTexts, marking.Tolerance, marking.DeviationText);
@@ -115,6 +113,9 @@ void Form1::Command1_Click()
     m_resultShown = true;
     showDisplayTexts();
     selectToleranceItem(marking.Tolerance);
+    if (marking.BandCount == 6)
+        selectTcrItem(colour_code::RoleValue(tables, marking.BandCodes[colour_code::TcrBand],
+                                             colour_code::TcrBand));
     marking.DeviationText.clear();
     setSaveAsWanted(true);
     rememberWholeMarking();
@@ -135,12 +136,17 @@ void Form1::showDisplayTexts()
         // The same decoding again, for its texts in the language now in use.
         const colour_code::DecodedMarking d = colour_code::DecodeMarking(
             r.bandCount, r.codes, tables, texts.LangTexts, r.tolerance, r.deviationText);
-        result = colour_code::DecodeResultTexts(texts.LangTexts, d.resultText, d.tolerance,
-                                                d.deviationText);
+        result = colour_code::DecodeResultTexts(
+            texts.LangTexts, d.resultText, d.tolerance, d.deviationText,
+            d.tcr ? colour_code::TcrLine(texts.SixBands.tcrLine, *d.tcr) : QString());
     } else {
         const QString unitWord = r.unit >= 0 ? texts.LangTexts.value(r.unit) : QString();
-        result =
-            colour_code::EncodeResultTexts(texts.LangTexts, r.nominal, unitWord, r.toleranceItem);
+        const QString tcrLine =
+            r.tcrItem.isEmpty()
+                ? QString()
+                : colour_code::TcrLine(texts.SixBands.tcrLine, common::leadingNumber(r.tcrItem));
+        result = colour_code::EncodeResultTexts(texts.LangTexts, r.nominal, unitWord,
+                                                r.toleranceItem, tcrLine);
     }
     marking.ResultLine = result.resultLine;
     lblInfoMonitor->setText(m_resultShown ? result.caption : QStringLiteral("Bandolin"));
@@ -148,7 +154,7 @@ void Form1::showDisplayTexts()
 
 void Form1::rememberWholeMarking()
 {
-    if (marking.BandCount >= 3 && marking.BandCount <= 5 && bandsInUseChosen())
+    if (marking.BandCount >= 3 && marking.BandCount <= 6 && bandsInUseChosen())
         m_lastWholeMarking = marking_files::markCode({marking.BandCount, marking.BandCodes});
 }
 
@@ -161,20 +167,50 @@ void Form1::selectToleranceItem(float tolerance)
     }
 }
 
+void Form1::selectTcrItem(double tcr)
+{
+    const int index = cmbTcr->findText(colour_code::TcrItem(tcr), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        cmbTcr->setCurrentIndex(index);
+}
+
+void Form1::offerTcrItems()
+{
+    const QStringList items = colour_code::TcrItems(tables);
+    QStringList listed;
+    for (int i = 0; i < cmbTcr->count(); ++i)
+        listed << cmbTcr->itemText(i);
+    if (listed == items)
+        return;
+    const QString shown = cmbTcr->currentText();
+    cmbTcr->clear();
+    cmbTcr->addItems(items);
+    // The commonest TCR of precision resistors until one is chosen.
+    const int index = cmbTcr->findText(shown.isEmpty() ? colour_code::TcrItem(50) : shown);
+    cmbTcr->setCurrentIndex(std::max(index, 0));
+}
+
+QString Form1::tcrItemInUse() const
+{
+    return colour_code::BandCountFromIndex(bandWordIndex(cmbPolosok->currentText())) == 6
+               ? cmbTcr->currentText()
+               : QString();
+}
+
 void Form1::failEncoding()
 {
     ui::showMessage(this, {colour_code::PlausibilityMessage(texts.LangTexts), texts.LangTexts.value(12)});
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < colour_code::kBandPositionCount; ++i)
         setNotChosen(i);
     ResetPicture();
 }
 
 bool Form1::EncodeNominal(const QString &bandWord, const QString &unitWord, float nominal,
-                          const QString &toleranceItem)
+                          const QString &toleranceItem, const QString &tcrItem)
 {
     const colour_code::EncodedMarking encoded =
         colour_code::EncodeNominal(bandWordIndex(bandWord), unitWordIndex(unitWord), nominal,
-                                   toleranceItem, tables);
+                                   toleranceItem, tables, tcrItem);
     // A band in use without a colour would leave an earlier marking's colour standing as if
     // it encoded this value: report it like an implausible five-band value.
     if (encoded.plausibilityFailed || !encoded.unmatchedPositions.empty()) {
@@ -192,13 +228,15 @@ bool Form1::encodeInputs()
 {
     const QString unitWord = cmbEdinIzmereniya->currentText();
     const QString toleranceItem = cmbDopusk->currentText();
+    const QString tcrItem = tcrItemInUse();
     const float nominal = common::toSingle(common::leadingNumber(txtNominal->text()));
     const bool coloured =
-        EncodeNominal(cmbPolosok->currentText(), unitWord, nominal, toleranceItem);
+        EncodeNominal(cmbPolosok->currentText(), unitWord, nominal, toleranceItem, tcrItem);
     ShownResult encoded;
     encoded.nominal = txtNominal->text();
     encoded.unit = unitWordIndex(unitWord);
     encoded.toleranceItem = toleranceItem;
+    encoded.tcrItem = tcrItem;
     m_result = encoded;
     m_resultShown = true;
     showDisplayTexts();

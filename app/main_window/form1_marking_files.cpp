@@ -38,7 +38,7 @@ void Form1::mnuNew_Click()
 {
     ResetPicture();
     // The codes stay as they are; only the labels forget them.
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < colour_code::kBandPositionCount; ++i)
         setNotChosen(i);
     txtNominal->setText(QString());
 }

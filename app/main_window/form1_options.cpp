@@ -160,11 +160,12 @@ void Form1::reapplyMainWindowFiles(const MainWindowFiles &files)
     ApplySkin(files);
     tables = files.tables;
     offerPaletteEntries();
+    offerTcrItems();
     colourDisplayAndTolerance();
     cmbPolosok->setCurrentIndex(bandCount);
     cmbEdinIzmereniya->setCurrentIndex(unit);
     layOutBands();
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < colour_code::kBandPositionCount; ++i)
         showBand(i, m_bandLooks[i]);
     repaintDisplay();
     showDisplayTexts();

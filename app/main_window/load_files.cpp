@@ -41,19 +41,18 @@ QPixmap optionalSkinPicture(const QString &skinPath, int line, const QString &re
 }
 
 // Every band picture a palette choice can paint: the first band's own set for the first
-// palette, the others' set for the rest.
+// palette, the TCR band's for the last, the others' set for the rest.
 void checkBandPictures(const QString &skinPath, const config::MainWindowSkin &skin,
                        const colour_code::ColourTables &tables)
 {
     QSet<QString> checked;
     for (int palette = 0; palette < colour_code::kPaletteCount; ++palette) {
         for (const colour_code::PaletteEntry &entry : colour_code::PaletteEntries(palette)) {
-            const QString name = QStringLiteral("\\Data\\") + (palette == 0 ? u'B' : u'S') +
-                                 skin.PictureSetCode + tables.CodeNames.value(entry.code);
-            if (checked.contains(name))
+            const QString path = bandPicturePath(skin, tables, colour_code::BandPictureOf(palette),
+                                                 entry.code);
+            if (checked.contains(path))
                 continue;
-            checked.insert(name);
-            const QString path = common::programPath(name);
+            checked.insert(path);
             if (QImage(path).isNull())
                 throw Failure(QStringLiteral("%1, line 1: the picture set \"%2\" has no picture %3")
                                   .arg(skinPath, skin.PictureSetCode, path));
@@ -68,6 +67,26 @@ bool fits16(int value)
 }
 
 } // namespace
+
+QString bandPicturePath(const config::MainWindowSkin &skin, const colour_code::ColourTables &tables,
+                        colour_code::BandPicture picture, quint8 code)
+{
+    const auto path = [&](QChar kind) {
+        return common::programPath(QStringLiteral("\\Data\\") + kind + skin.PictureSetCode +
+                                   tables.CodeNames.value(code));
+    };
+    switch (picture) {
+    case colour_code::BandPicture::First:
+        return path(u'B');
+    case colour_code::BandPicture::Other:
+        return path(u'S');
+    case colour_code::BandPicture::Tcr: {
+        const QString own = path(u'T');
+        return common::fileExists(own) ? own : path(u'B');
+    }
+    }
+    return path(u'S');
+}
 
 std::optional<QPoint> bandDrawingPlace(const config::MainWindowSkin &skin, int place)
 {
@@ -125,13 +144,15 @@ MainWindowFiles readMainWindowFiles(const config::SettingsFile &file,
         optionalSkinPicture(skinPath, kPalettePictureLine, f.skin.picPalletePicture);
     for (int place = 0; place < colour_code::kBandPositionCount; ++place) {
         if (!bandDrawingPlace(f.skin, place)) {
+            // The TCR band's offset has no fixed line: it follows the decorative figures.
             const int line = kFirstBandOffsetLine + 2 * place;
+            const QString lines = place == colour_code::TcrBand
+                                      ? QStringLiteral("the TCR band's offset")
+                                      : QStringLiteral("%1-%2").arg(line).arg(line + 1);
             throw Failure(
-                QStringLiteral("%1, lines 37-38 and %2-%3: the drawing place of band %4 is "
+                QStringLiteral("%1, lines 37-38 and %2: the drawing place of band %3 is "
                                "out of range")
-                    .arg(skinPath)
-                    .arg(line)
-                    .arg(line + 1)
+                    .arg(skinPath, lines)
                     .arg(place + 1));
         }
     }

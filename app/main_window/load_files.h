@@ -44,9 +44,15 @@ inline const QString kPictureName = QStringLiteral("Resistor");
 MainWindowFiles readMainWindowFiles(const config::SettingsFile &file,
                                     const colour_code::ColourTables &tables);
 
-// Where a band is drawn (place 0-4) in the display, in twips; none when the skin's origin and
+// Where a band is drawn (place 0-5) in the display, in twips; none when the skin's origin and
 // offset add up beyond 16 bits.
 std::optional<QPoint> bandDrawingPlace(const config::MainWindowSkin &skin, int place);
+
+// The file a band is painted from: "\Data\" + B (first band), S (others) or T (the TCR band),
+// the skin's picture set and the colour's name. A picture set without its T pictures paints the
+// TCR band with its first band's, which stands on the other thick end of the body.
+QString bandPicturePath(const config::MainWindowSkin &skin, const colour_code::ColourTables &tables,
+                        colour_code::BandPicture picture, quint8 code);
 
 // The skin values the main window publishes to the other windows.
 void publishSkin(const config::MainWindowSkin &skin, config::GlobalSettings &settings);

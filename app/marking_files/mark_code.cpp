@@ -8,6 +8,14 @@ namespace
 {
 
 constexpr int kMarkCodeLength = 6;
+// Six bands carry their TCR in one more character.
+constexpr int kSixBandCodeLength = 7;
+constexpr QChar kSixBands = u'6';
+
+int positionsInCode(int bandCount)
+{
+    return bandCount == 6 ? colour_code::kBandPositionCount : colour_code::kFiveBandPositions;
+}
 constexpr qsizetype kMaxFileNameBytes = 255;
 
 QChar codeCharacter(quint8 code)
@@ -42,18 +50,21 @@ bool isSeparator(QChar c)
 QString markCode(const Marking &marking)
 {
     QString code = QString::number(marking.BandCount);
-    for (const quint8 c : marking.BandCodes)
-        code += codeCharacter(c);
+    for (int position = 0; position < positionsInCode(marking.BandCount); ++position)
+        code += codeCharacter(marking.BandCodes[std::size_t(position)]);
     return code;
 }
 
 std::optional<Marking> parseMarkCode(QStringView code)
 {
-    if (code.size() != kMarkCodeLength || code[0] < QLatin1Char('0') || code[0] > QLatin1Char('9'))
+    if (code.isEmpty() || code[0] < QLatin1Char('0') || code[0] > QLatin1Char('9'))
         return std::nullopt;
     Marking marking;
     marking.BandCount = code[0].unicode() - '0';
-    for (int position = 0; position < colour_code::kBandPositionCount; ++position) {
+    const int positions = positionsInCode(marking.BandCount);
+    if (code.size() != 1 + positions)
+        return std::nullopt;
+    for (int position = 0; position < positions; ++position) {
         const auto c = codeOfCharacter(code[position + 1]);
         if (!c)
             return std::nullopt;
@@ -71,7 +82,8 @@ bool isValidMarking(const Marking &marking, const colour_code::ColourTables &tab
         if (c >= colour_code::kColourCount)
             return false;
     for (const int position : used)
-        if (tables.CodeValues[marking.BandCodes[position]][position] == colour_code::kNotAllowed)
+        if (colour_code::RoleValue(tables, marking.BandCodes[std::size_t(position)], position) ==
+            colour_code::kNotAllowed)
             return false;
     return true;
 }
@@ -87,10 +99,13 @@ QString ExtractMarkCode(QStringView path)
             break;
         }
     }
-    name = name.left(kMarkFilePrefix.size() + kMarkCodeLength);
+    const bool sixBands =
+        name.size() > kMarkFilePrefix.size() && name[kMarkFilePrefix.size()] == kSixBands;
+    const int length = sixBands ? kSixBandCodeLength : kMarkCodeLength;
+    name = name.left(kMarkFilePrefix.size() + length);
     if (!name.startsWith(kMarkFilePrefix))
         return kNoMarkFile.toString();
-    return name.right(kMarkCodeLength).toString();
+    return name.right(length).toString();
 }
 
 std::optional<Marking> markingOfFile(QStringView path, const colour_code::ColourTables &tables)

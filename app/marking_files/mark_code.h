@@ -24,23 +24,23 @@ struct Marking {
     bool operator==(const Marking &) const = default;
 };
 
-// The band count, then one character per band position 0 to 4: the codes 0-9 as their digit,
-// grey (10) as "A" and white (11) as "B", so that the code keeps its six characters and every
-// colour reads back unchanged.
+// The band count, then one character per band position 0 to 4 (and, for six bands, 5): the
+// codes 0-9 as their digit, grey (10) as "A" and white (11) as "B", so that the code keeps its
+// six characters (seven for six bands) and every colour reads back unchanged.
 QString markCode(const Marking &marking);
 
 // Reads a code written by markCode: exactly a digit followed by five characters of 0-9, "A"
-// or "B". No value for anything else; blanks are not skipped.
+// or "B", or "6" followed by six of them. No value for anything else; blanks are not skipped.
 std::optional<Marking> parseMarkCode(QStringView code);
 
-// Whether a marking can be shown: band count 3, 4 or 5, every code a colour (0-11), and every
+// Whether a marking can be shown: band count 3 to 6, every code a colour (0-11), and every
 // position the band count uses holding a colour that the table allows there (its value is not
 // -1). Positions the band count does not use may hold any colour.
 bool isValidMarking(const Marking &marking, const colour_code::ColourTables &tables);
 
 // The code in a path's file name: the text before the last "." (the dot kept), without the
-// folder, cut to 12 characters; when that starts with the prefix, its last six characters,
-// otherwise kNoMarkFile. Both "/" and "\" separate folders. A dot in a folder name with no
+// folder, cut to 12 characters (13 when a "6" follows the prefix: a six-band code); when that
+// starts with the prefix, its last six characters (seven), otherwise kNoMarkFile. Both "/" and "\" separate folders. A dot in a folder name with no
 // dot in the file name cuts inside the folder, so such a path is no marking name.
 QString ExtractMarkCode(QStringView path);
 

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <set>
 
 using namespace colour_code;
@@ -47,6 +48,8 @@ private Q_SLOTS:
     void valueRows_data();
     void valueRows();
     void textColoursRoundToWholeNumbers();
+    void tcrLines_data();
+    void tcrLines();
     void missingOrShortFileFailsNamingTheLine();
     void namesAreReplacedNotAppended();
 
@@ -106,7 +109,7 @@ void ColourTablesTest::paletteEntriesCoverEveryLabelOnce()
     QCOMPARE(*labels.rbegin(), kLblColorCount - 1);
     QCOMPARE(LblColorCode(kLblColorCount), -1);
     QCOMPARE(LblColorPalette(-1), -1);
-    QVERIFY(PaletteEntries(5).empty());
+    QVERIFY(PaletteEntries(6).empty());
 }
 
 void ColourTablesTest::palettesOfferExactlyTheColoursTheTableGivesAValue_data()
@@ -117,6 +120,7 @@ void ColourTablesTest::palettesOfferExactlyTheColoursTheTableGivesAValue_data()
     QTest::newRow("third digit") << 2;
     QTest::newRow("multiplier") << 3;
     QTest::newRow("tolerance") << 4;
+    QTest::newRow("TCR") << 5;
 }
 
 void ColourTablesTest::palettesOfferExactlyTheColoursTheTableGivesAValue()
@@ -127,7 +131,7 @@ void ColourTablesTest::palettesOfferExactlyTheColoursTheTableGivesAValue()
     for (const PaletteEntry &entry : PaletteEntries(position))
         offered.insert(entry.code);
     for (int code = 0; code < kColourCount; ++code) {
-        const bool hasValue = tables.CodeValues[std::size_t(code)][std::size_t(position)] != kNotAllowed;
+        const bool hasValue = RoleValue(tables, code, position) != kNotAllowed;
         QVERIFY2(hasValue == offered.contains(code), qPrintable(QStringLiteral("code %1").arg(code)));
     }
 }
@@ -163,9 +167,12 @@ void ColourTablesTest::bandPlaces_data()
     QTest::newRow("5: third digit") << 5 << 2 << 2 << 2;
     QTest::newRow("5: multiplier") << 5 << 3 << 3 << 3;
     QTest::newRow("5: tolerance") << 5 << 4 << 4 << 4;
+    QTest::newRow("6: the first five as five bands") << 6 << 4 << 4 << 4;
+    QTest::newRow("6: TCR after the tolerance") << 6 << 5 << 5 << 5;
+    QTest::newRow("5: no TCR painted") << 5 << 5 << -1 << -1;
     QTest::newRow("unknown count: first band still painted") << 0 << 0 << -1 << 0;
     QTest::newRow("unknown count: others not") << 0 << 3 << -1 << -1;
-    QTest::newRow("position out of range") << 5 << 5 << -1 << -1;
+    QTest::newRow("position out of range") << 6 << 6 << -1 << -1;
 }
 
 void ColourTablesTest::bandPlaces()
@@ -184,17 +191,24 @@ void ColourTablesTest::wholeMarkingPaintsUsedBandsOnly()
     const auto three = MarkingPaints(3, codes);
     QCOMPARE(three.size(), std::size_t(3));
     QCOMPARE(three[0].place, 0);
-    QVERIFY(three[0].firstBand);
+    QVERIFY(three[0].picture == BandPicture::First);
     QCOMPARE(three[2].place, 2);
     QCOMPARE(three[2].code, quint8(Red)); // the multiplier, not the unused third digit
-    QVERIFY(!three[2].firstBand);
+    QVERIFY(three[2].picture == BandPicture::Other);
     const auto four = MarkingPaints(4, codes);
     QCOMPARE(four.size(), std::size_t(4));
     QCOMPARE(four[3].place, 3);
     QCOMPARE(four[3].code, quint8(Gold));
     QCOMPARE(MarkingPaints(5, codes).size(), std::size_t(5));
+    const BandCodeArray six = {Brown, Black, Black, Red, Brown, Red};
+    const auto sixPaints = MarkingPaints(6, six);
+    QCOMPARE(sixPaints.size(), std::size_t(6));
+    QCOMPARE(sixPaints[5].code, quint8(Red));
+    QVERIFY(sixPaints[5].picture == BandPicture::Tcr); // on the far cap, a picture of its own
     QVERIFY(MarkingPaints(0, codes).empty());
-    QVERIFY(BandPositionsUsed(6).empty());
+    QVERIFY(BandPositionsUsed(7).empty());
+    QCOMPARE(BandCountFromIndex(3), 6);
+    QCOMPARE(BandCountFromIndex(4), 0);
 }
 
 // A value row written into line 15 + 5 of an otherwise delivered file, loaded over a table
@@ -274,6 +288,57 @@ void ColourTablesTest::textColoursRoundToWholeNumbers()
     QVERIFY_THROWS_EXCEPTION(common::Failure, LoadResTable(path, tables));
 }
 
+// The TCR lines after line 39 of the delivered file: the file cut at its line `length` (all of
+// it for 0), with line 40 + `line` set to `text` where `line` is 1 to 12.
+void ColourTablesTest::tcrLines_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<double>("tcr"); // NaN: the load fails
+    const double fails = std::nan("");
+    QTest::newRow("older table: built in") << 39 << 0 << "" << int(Black) << 250.0;
+    QTest::newRow("older table: none for white") << 39 << 0 << "" << int(White) << kNotAllowed;
+    QTest::newRow("cut inside: the rest built in") << 45 << 0 << "" << int(Yellow) << 25.0;
+    QTest::newRow("read from the file") << 0 << 5 << "75 ppm/K" << int(Red) << 75.0;
+    QTest::newRow("Нет: no TCR") << 0 << 11 << "Нет" << int(Grey) << kNotAllowed;
+    QTest::newRow("empty line: built in") << 0 << 4 << "" << int(Brown) << 100.0;
+    QTest::newRow("beyond the double range") << 0 << 3 << "1E999" << int(Black) << fails;
+}
+
+void ColourTablesTest::tcrLines()
+{
+    QFETCH(int, length);
+    QFETCH(int, line);
+    QFETCH(QString, text);
+    QFETCH(int, code);
+    QFETCH(double, tcr);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ResTable.tab"));
+    QStringList lines = common::readTextLines(deliveredTablePath());
+    if (length > 0)
+        lines = lines.mid(0, length);
+    if (line > 0)
+        lines[39 + line] = text;
+    common::writeTextLines(path, lines);
+    ColourTables tables;
+    tables.CodeTcr.fill(3); // not kept: a table without the line gets the built-in value
+    if (std::isnan(tcr)) {
+        try {
+            LoadResTable(path, tables);
+            QFAIL("the load did not fail");
+        } catch (const common::Failure &failure) {
+            QVERIFY2(failure.message().contains(QStringLiteral("line %1").arg(40 + line)),
+                     qPrintable(failure.message()));
+        }
+        return;
+    }
+    LoadResTable(path, tables);
+    QCOMPARE(tables.CodeTcr[std::size_t(code)], tcr);
+    QCOMPARE(RoleValue(tables, code, TcrBand), tcr);
+}
+
 void ColourTablesTest::missingOrShortFileFailsNamingTheLine()
 {
     QTemporaryDir dir;
@@ -287,7 +352,7 @@ void ColourTablesTest::missingOrShortFileFailsNamingTheLine()
     }
 
     QStringList lines = common::readTextLines(deliveredTablePath());
-    lines.removeLast();
+    lines.resize(38);
     common::writeTextLines(path, lines);
     try {
         LoadResTable(path, tables);
@@ -342,6 +407,12 @@ void ColourTablesTest::deliveredFile()
     QCOMPARE(tables.CodeTextColours[Black], 0xE0E0E0u);
     QCOMPARE(tables.CodeTextColours[Gold], 0u);
     QCOMPARE(tables.CodeTextColours[White], 0u);
+
+    // The TCR of IEC 60062, and the selector's items from it, largest first.
+    const std::array<double, kColourCount> tcr = {no, no, 250, 100, 50, 15, 25, 20, 10, 5, 1, no};
+    QCOMPARE(tables.CodeTcr, tcr);
+    QCOMPARE(TcrItems(tables), QStringList({"250 ppm/K", "100 ppm/K", "50 ppm/K", "25 ppm/K", "20 ppm/K",
+                                            "15 ppm/K", "10 ppm/K", "5 ppm/K", "1 ppm/K"}));
 }
 
 void ColourTablesTest::deliveredFileBytes()
@@ -349,8 +420,8 @@ void ColourTablesTest::deliveredFileBytes()
     QFile file(deliveredTablePath());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    QCOMPARE(bytes.count("\r\n"), 39);
-    QCOMPARE(bytes.count('\n'), 39);
+    QCOMPARE(bytes.count("\r\n"), 52);
+    QCOMPARE(bytes.count('\n'), 52);
     QVERIFY(bytes.endsWith("\r\n"));
     QVERIFY(bytes.contains("\xCD\xE5\xF2|")); // "Нет" in Windows-1251
 }

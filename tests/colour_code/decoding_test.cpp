@@ -43,6 +43,7 @@ private Q_SLOTS:
     void whatIsDrawn();
     void deviationKeptBeyondGigaohms();
     void resultTexts();
+    void sixBandsReadFiveAsFiveBandsAndTheTcr();
     void toleranceItem_data();
     void toleranceItem();
     void everyTolerancePaletteColourGivesItsListItem();
@@ -168,6 +169,31 @@ void DecodingTest::resultTexts()
                                                 QStringLiteral(" 23.75 Ом"));
     QCOMPARE(texts.resultLine, QStringLiteral("Номинал:  4.75 кОм Допуск: 0,5% Отклонение:  23.75 Ом"));
     QCOMPARE(texts.caption, QStringLiteral("Номинал:  4.75 кОм\r\n Допуск: 0,5% Отклонение: 23.75 Ом"));
+}
+
+void DecodingTest::sixBandsReadFiveAsFiveBandsAndTheTcr()
+{
+    const LocaleScope locale{QLocale(QLocale::Russian)};
+    const ColourTables tables = deliveredTables();
+    const BandCodeArray codes = {Brown, Black, Black, Red, Brown, Red};
+    const DecodedMarking five = DecodeMarking(5, codes, tables, kLangTexts, 0, {});
+    const DecodedMarking six = DecodeMarking(6, codes, tables, kLangTexts, 0, {});
+    QCOMPARE(six.resultText, QStringLiteral(" 10 кОм"));
+    QCOMPARE(six.resultText, five.resultText);
+    QCOMPARE(six.tolerance, 1.0f);
+    QCOMPARE(six.deviationText, five.deviationText);
+    QCOMPARE(six.tcr, std::optional<double>(50));
+    QVERIFY(!five.tcr);
+    QCOMPARE(six.drawing->bandCount, 6);
+    QCOMPARE(six.drawing->codes, codes);
+
+    const ResultTexts texts =
+        DecodeResultTexts(kLangTexts, six.resultText, six.tolerance, six.deviationText,
+                          TcrLine(QStringLiteral("ТКС: %1 ppm/K"), *six.tcr));
+    QCOMPARE(texts.caption,
+             QStringLiteral("Номинал:  10 кОм\r\n Допуск: 1% Отклонение: 100 Ом\r\nТКС: 50 ppm/K"));
+    // The file name keeps its five-band form: the marking code carries the TCR.
+    QCOMPARE(texts.resultLine, QStringLiteral("Номинал:  10 кОм Допуск: 1% Отклонение:  100 Ом"));
 }
 
 void DecodingTest::toleranceItem_data()

@@ -9,7 +9,11 @@
 
 using namespace colour_code;
 
-using Bands = std::array<int, kBandPositionCount>; // -1: no colour given
+// Colours by band position, -1 where a row gives none (the TCR unless it names one).
+struct Bands : std::array<int, kBandPositionCount> {
+    Bands() { fill(-1); }
+    Bands(std::initializer_list<int> codes) : Bands() { std::copy(codes.begin(), codes.end(), begin()); }
+};
 Q_DECLARE_METATYPE(Bands)
 Q_DECLARE_METATYPE(std::vector<int>)
 
@@ -37,17 +41,16 @@ const ColourTables &deliveredTables()
 Bands applied(const EncodedMarking &marking)
 {
     Bands bands;
-    bands.fill(-1);
     for (const BandAssignment &assignment : marking.assignments)
         bands[std::size_t(assignment.bandPosition)] = assignment.code;
     return bands;
 }
 
 EncodedMarking encodeText(int bandCountIndex, int unitIndex, const QString &text, const QString &item,
-                          const ColourTables &tables = deliveredTables())
+                          const ColourTables &tables = deliveredTables(), const QString &tcr = QString())
 {
     const float nominal = common::toSingle(common::leadingNumber(text));
-    return EncodeNominal(bandCountIndex, unitIndex, nominal, item, tables);
+    return EncodeNominal(bandCountIndex, unitIndex, nominal, item, tables, tcr);
 }
 
 } // namespace
@@ -66,6 +69,7 @@ private Q_SLOTS:
     void multiplierEqualsTheTableValue();
     void encodeThenDecodeGivesTheNominalBack();
     void resultTexts();
+    void sixBandsWriteTheTcrAfterTheTolerance();
 };
 
 void EncodingTest::encodeNominal_data()
@@ -153,6 +157,10 @@ void EncodingTest::plausibilityCheck()
     const EncodedMarking five = encodeText(2, unitIndex, text, QStringLiteral("1%"));
     QVERIFY(five.plausibilityFailed);
     QVERIFY(five.assignments.empty());
+    // Six bands write the value as five do.
+    QVERIFY(encodeText(3, unitIndex, text, QStringLiteral("1%"), deliveredTables(),
+                       QStringLiteral("50 ppm/K"))
+                .plausibilityFailed);
     QVERIFY(!encodeText(1, unitIndex, text, QStringLiteral("1%")).plausibilityFailed);
 }
 
@@ -263,6 +271,25 @@ void EncodingTest::resultTexts()
     QCOMPARE(texts.caption, QStringLiteral("Номинал: 4.7 кОм\r\n Допуск: 0.5%"));
     QCOMPARE(PlausibilityMessage(kLangTexts),
              QStringLiteral("Пятиполосная маркировка\r\nтребует\r\nтрёх значащих\r\nцифр."));
+}
+
+void EncodingTest::sixBandsWriteTheTcrAfterTheTolerance()
+{
+    const EncodedMarking six = encodeText(3, 1, QStringLiteral("10"), QStringLiteral("1%"),
+                                          deliveredTables(), QStringLiteral("50 ppm/K"));
+    QVERIFY(!six.plausibilityFailed);
+    QCOMPARE(applied(six), (Bands{Brown, Black, Black, Red, Brown, Red}));
+    QCOMPARE(six.targetPositions, (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    // A TCR that no colour has is refused like any band without a colour.
+    const EncodedMarking none = encodeText(3, 1, QStringLiteral("10"), QStringLiteral("1%"),
+                                           deliveredTables(), QStringLiteral("3 ppm/K"));
+    QVERIFY(none.plausibilityFailed);
+    QCOMPARE(none.unmatchedPositions, std::vector<int>{TcrBand});
+
+    const ResultTexts texts = EncodeResultTexts(kLangTexts, QStringLiteral("10"), QStringLiteral("кОм"),
+                                                QStringLiteral("1%"), QStringLiteral("ТКС: 50 ppm/K"));
+    QCOMPARE(texts.caption, QStringLiteral("Номинал: 10 кОм\r\n Допуск: 1%\r\nТКС: 50 ppm/K"));
+    QCOMPARE(texts.resultLine, QStringLiteral("Номинал: 10 кОм Допуск: 1%"));
 }
 
 QTEST_GUILESS_MAIN(EncodingTest)

@@ -68,6 +68,7 @@ void NominalInputTest::typing_data()
     QTest::newRow("5: point after two digits") << 2 << "47.5" << "47.5" << 4;
     QTest::newRow("5: point zero kept") << 2 << "4.0" << "4.0" << 4;
     QTest::newRow("5: below one") << 2 << "0.47" << "0.47" << 4;
+    QTest::newRow("6: the rules of five") << 3 << "4.75" << "4.75" << 4;
     QTest::newRow("unknown band count: no rules") << -1 << "4751" << "475" << 3;
     QTest::newRow("letters stay") << 0 << "4k7" << "4k" << 3;
 }

@@ -112,6 +112,11 @@ private Q_SLOTS:
         QTest::newRow("five") << Codes{Brown, Black, Black, Red, Brown}
                               << Codes{Brown, Red, Black, Black, Brown};
         QTest::newRow("gold at the far end") << Codes{Brown, Black, Red, Gold} << Codes{};
+        QTest::newRow("six: every band in its new role")
+            << Codes{Yellow, Violet, Black, Brown, Brown, Red}
+            << Codes{Red, Brown, Brown, Black, Violet, Yellow};
+        QTest::newRow("six: white, no TCR, at the far end")
+            << Codes{White, Violet, Black, Brown, Brown, Red} << Codes{};
     }
 
     void otherEnd()
@@ -133,6 +138,9 @@ private Q_SLOTS:
             << Codes{Yellow, Violet, Yellow, Gold} << "0:5 1:8 1:10 2:5 2:1";
         QTest::newRow("grey, white, silver")
             << Codes{Grey, Grey, Grey, Grey} << "0:9 0:11 1:9 1:11 2:9 2:11 2:0 3:9 3:0";
+        QTest::newRow("six: not the TCR")
+            << Codes{Grey, Grey, Grey, Grey, Grey, Grey}
+            << "0:9 0:11 1:9 1:11 2:9 2:11 3:9 3:11 3:0 4:9 4:0";
     }
 
     void lookAlikes()
@@ -159,6 +167,8 @@ private Q_SLOTS:
             << Codes{Orange, Brown, Red, Gold} << "" << 0.0 << QList<double>{3000};
         QTest::newRow("other end first, three at most")
             << Codes{Brown, Violet, Red, Brown} << "" << 0.0 << QList<double>{1.2e8, 2700, 1600};
+        QTest::newRow("six: the value of five, the far end's black no tolerance")
+            << Codes{Brown, Black, Black, Red, Brown, Red} << "E96" << 0.0 << QList<double>{};
     }
 
     void decodedHint()
@@ -188,6 +198,7 @@ private Q_SLOTS:
         QTest::newRow("three bands: 20 %") << 3 << 5600.0 << 5.0 << "4.7 1, 6.8 1";
         QTest::newRow("four bands: two digits") << 4 << 4800.0 << 1.0 << "4.7 1, 5.1 1";
         QTest::newRow("five bands: three") << 5 << 4800.0 << 1.0 << "4.75 1, 4.87 1";
+        QTest::newRow("six bands: as five") << 6 << 4800.0 << 1.0 << "4.75 1, 4.87 1";
         QTest::newRow("nothing above 99 GOhm") << 4 << 95e9 << 5.0 << "91 3, ";
         QTest::newRow("below 1 ohm") << 3 << 0.5 << 20.0 << "0.47 0, 0.68 0";
         QTest::newRow("preferred: none offered") << 4 << 4700.0 << 5.0 << ", ";

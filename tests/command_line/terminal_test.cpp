@@ -112,12 +112,30 @@ private Q_SLOTS:
             "below 1 Ohm, the smallest value of five bands");
         row("unknown option", "--frobnicate", 2,
             "unknown option --frobnicate\nTry 'bandolin --help'.");
-        row("two colours", "decode red red", 2, "decode takes three, four or five colours");
+        row("two colours", "decode red red", 2, "decode takes three, four, five or six colours");
         row("bad colour", "decode yellow pink red", 2,
             "'pink' is not a band colour.\nColours: silver, gold,");
         row("colour in the wrong band", "decode gold red red", 2,
             "band 1 (first digit) cannot be gold");
         row("unknown command", "paint", 2, "'paint'");
+        row("decode six colours", "decode brown black black red brown red", 0,
+            "Nominal: 10 kOhm\nTolerance: 1% Deviation: 100 Ohm\nTCR: 50 ppm/K\n"
+            "Range: 9.9 kOhm to 10.1 kOhm\nE96 value\n");
+        row("encode --tcr", "encode 10k --tolerance 1% --tcr 50", 0,
+            "brown, black, black, red, brown, red\n");
+        row("--tcr alone: six bands at 1%", "encode 4k7 --tcr 25ppm/K", 0,
+            "yellow, violet, black, brown, brown, yellow\n");
+        row("--bands 6 alone: 50 ppm/K", "encode 4k7 --bands 6", 0,
+            "yellow, violet, black, brown, brown, red\n");
+        row("a TCR no colour has", "encode 10k --tcr 30", 2,
+            "--tcr '30': the bands' TCRs are 250, 100, 50, 25, 20, 15, 10, 5, 1 ppm/K");
+        row("--tcr with four bands", "encode 10k --bands 4 --tcr 50", 2,
+            "--tcr: only a sixth band carries the TCR, not 4");
+        row("--tcr with decode", "decode red red red --tcr 50", 2, "--tcr go with encode");
+        row("a sixth colour without a TCR", "decode brown black black red brown white", 2,
+            "band 6 (TCR) cannot be white");
+        row("seven colours", "decode red red red red red red red", 2,
+            "decode takes three, four, five or six colours in band order, not 7");
         row("SMD code", "decode 68C", 0,
             "Nominal: 49.9 kOhm\nEIA-96 code: tolerance typically 1%, not marked\n");
         row("SMD code that reads two ways", "decode 10R", 0,
@@ -200,6 +218,13 @@ private Q_SLOTS:
                  QJsonArray({"yellow", "violet", "black", "brown", "brown"}));
         QCOMPARE(json.value("preferred_series").toArray(), QJsonArray({"E24"}));
         QCOMPARE(json.value("hints").toArray(), QJsonArray({"4.7 kOhm 1%: an E24 value"}));
+        QVERIFY(!json.contains("tcr_ppm_per_k"));
+
+        const Run six = run({"decode", "brown", "black", "black", "red", "brown", "red", "--json"});
+        const QJsonObject sixJson = QJsonDocument::fromJson(six.out.toUtf8()).object();
+        QCOMPARE(sixJson.value("bands").toInt(), 6);
+        QCOMPARE(sixJson.value("tcr_ppm_per_k").toDouble(), 50.0);
+        QCOMPARE(sixJson.value("colours").toArray().last().toString(), QStringLiteral("red"));
     }
 
     // The reading help's candidates as data: why each is one, its colours, value and tolerance.
@@ -234,7 +259,8 @@ private Q_SLOTS:
     void batchText()
     {
         const Run result = run({"decode", "-"}, QStringLiteral("C.UTF-8"),
-                               "yellow violet black brown brown\nyellow pink red\n\n68C\r\n97C\n");
+                               "yellow violet black brown brown\nyellow pink red\n\n68C\r\n97C\n"
+                               "brown black black red brown red\n");
         QCOMPARE(result.status, 1);
         const QStringList lines = result.out.split(u'\n');
         const QStringList expected = {
@@ -244,11 +270,12 @@ private Q_SLOTS:
             "",
             "Nominal: 49.9 kOhm | EIA-96 code: tolerance typically 1%, not marked",
             "error (line 5): '97C': EIA-96 codes run from 01 to 96",
+            "Nominal: 10 kOhm | Tolerance: 1% Deviation: 100 Ohm | TCR: 50 ppm/K | Range:",
             ""};
         QCOMPARE(lines.size(), expected.size());
         for (qsizetype i = 0; i < lines.size(); ++i)
             QVERIFY2(lines[i].startsWith(expected[i]), qPrintable(lines[i]));
-        QVERIFY2(result.err.contains("2 of 4 lines failed"), qPrintable(result.err));
+        QVERIFY2(result.err.contains("2 of 5 lines failed"), qPrintable(result.err));
     }
 
     // JSON Lines: an object per line with its number and input; a line's options hold for it
@@ -256,12 +283,13 @@ private Q_SLOTS:
     void batchJson()
     {
         const Run result = run({"encode", "-", "--json", "--bands", "5"}, QStringLiteral("C.UTF-8"),
-                               "4k7 --tolerance 1%\n49.9k --smd --bands 5\nabc\n4k7 --bands 4\n");
+                               "4k7 --tolerance 1%\n49.9k --smd --bands 5\nabc\n4k7 --bands 4\n"
+                               "10k --bands 6 --tcr 10\n");
         QCOMPARE(result.status, 1);
         QList<QJsonObject> objects;
         for (const QString &line : result.out.trimmed().split(u'\n'))
             objects << QJsonDocument::fromJson(line.toUtf8()).object();
-        QCOMPARE(objects.size(), 4);
+        QCOMPARE(objects.size(), 5);
         QCOMPARE(objects[0]["bands"], 5);
         QCOMPARE(objects[0]["tolerance"], 1);
         QCOMPARE(objects[0]["input"], "4k7 --tolerance 1%");
@@ -275,6 +303,9 @@ private Q_SLOTS:
                  (QJsonArray{
                      QJsonObject{{"code", "472"}, {"decimal_r", false}, {"kind", "three-digit"}},
                      QJsonObject{{"code", "4701"}, {"decimal_r", false}, {"kind", "four-digit"}}}));
+        QCOMPARE(objects[4]["bands"], 6);
+        QCOMPARE(objects[4]["tcr_ppm_per_k"], 10);
+        QCOMPARE(objects[4]["colours"].toArray().last(), "light blue");
     }
 
     // Each result reaches a pipe as soon as its line is read; all lines good: status 0.

@@ -79,7 +79,9 @@ private Q_SLOTS:
         QTest::newRow("three bands alone") << QString() << 3 << 3 << "";
         QTest::newRow("±0.5 % on four") << "±0.5 %" << 4 << 4 << "0.5%";
         QTest::newRow("decimal comma") << "0,25%" << 0 << 5 << "0.25%";
-        QTest::newRow("six bands") << QString() << 6 << -1 << "";
+        QTest::newRow("six bands alone") << QString() << 6 << 6 << "1%";
+        QTest::newRow("seven bands") << QString() << 7 << -1 << "";
+        QTest::newRow("20% on six") << "20%" << 6 << -1 << "";
         QTest::newRow("3% is no band") << "3%" << 0 << -1 << "";
         QTest::newRow("a word") << "five" << 0 << -1 << "";
         QTest::newRow("two signs") << "1%%" << 0 << -1 << "";
@@ -134,7 +136,7 @@ private Q_SLOTS:
         QFETCH(QString, item);
         QFETCH(P, problem);
         QFETCH(Colours, colours);
-        const ValueEncoding encoded = EncodeValue(ohms, {bands, item}, tables);
+        const ValueEncoding encoded = EncodeValue(ohms, {bands, item, QString()}, tables);
         QCOMPARE(encoded.problem, problem);
         if (problem == P::None) {
             Colours got;

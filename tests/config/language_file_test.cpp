@@ -291,6 +291,42 @@ private Q_SLOTS:
         QCOMPARE(texts.UnitListName, unitListName);
         QCOMPARE(config::parseLinkoraTexts(path, lines).cmbEdinIzName, unitListName);
     }
+
+    // Six bands' texts from later line 12 on, or the built-in ones of the file's language.
+    void sixBandTexts_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("later"); // later lines the file has
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("tcrLine");
+        QTest::newRow("from the file") << "English" << 18 << "W12" << "W13" << "W16 %1";
+        QTest::newRow("older file: Russian") << "Русский" << 10 << "Шесть" << "Шестая полоса:"
+                                             << "ТКС: %1 ppm/K";
+        QTest::newRow("older file: English")
+            << "English" << 12 << "Six" << "Sixth band:" << "TCR: %1 ppm/K";
+        QTest::newRow("older file: another language")
+            << "Deutsch" << 0 << "Шесть / Six" << "Шестая полоса: / Sixth band:"
+            << "ТКС: %1 ppm/K / TCR: %1 ppm/K";
+        QTest::newRow("display line without its mark")
+            << "English" << 17 << "W12" << "W13" << "TCR: %1 ppm/K";
+    }
+
+    void sixBandTexts()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, later);
+        QFETCH(QString, word);
+        QFETCH(QString, title);
+        QFETCH(QString, tcrLine);
+        QStringList lines = numberedLines() + QStringList{"0", "Caption", "0"};
+        for (int i = 0; i < later; ++i)
+            lines << QStringLiteral("W%1").arg(i) + (i == 16 && later > 17 ? " %1" : "");
+        const auto texts = config::parseMainWindowTexts("/x/" + language + ".lng", lines);
+        QCOMPARE(texts.BandCountNames[3], word);
+        QCOMPARE(texts.SixBands.bandTitle, title);
+        QCOMPARE(texts.SixBands.tcrLine, tcrLine);
+    }
 };
 
 QTEST_GUILESS_MAIN(LanguageFileTest)

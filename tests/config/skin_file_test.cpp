@@ -282,7 +282,7 @@ private Q_SLOTS:
         QVERIFY(current.thirdDigitBlackPlaced);
 
         QStringList old = common::readTextLines(delivered);
-        old.resize(old.size() - 3 - kReadingHintLines);
+        old.resize(old.size() - 3 - kReadingHintLines - kSixBandLines);
         for (const PaletteEntry &e : PaletteEntries(ThirdDigitBand).subspan(1)) {
             QString &top = old[111 + 2 * e.lblColor - 1];
             top = QString::number(top.toInt() - 240);
@@ -295,6 +295,7 @@ private Q_SLOTS:
         upgraded.lblHintBelow = current.lblHintBelow;
         upgraded.lblHintAbove = current.lblHintAbove;
         upgraded.readingHintPlaced = true;
+        upgraded.sixBandsPlaced = true; // the delivered places are the derived ones
         QVERIFY(upgraded == current);
 
         // Old layouts the derived place must fit: the one above (third-digit entries from top
@@ -333,6 +334,34 @@ private Q_SLOTS:
                          read.picPalleteSizes[2].height == c.height,
                      c.name);
         }
+    }
+
+    // The six bands' places follow the reading help's lines. The delivered skins write what a
+    // skin without them derives, so the older skin of the same layout comes out the same, its
+    // decode button moved down below the sixth band.
+    void sixBandsPlacedOrDerived()
+    {
+        const QString delivered =
+            testing_support::sourceFolder() + QStringLiteral("/data/Skin/Default.she");
+        const config::MainWindowSkin current = config::readMainWindowSkin(delivered);
+        QVERIFY(current.sixBandsPlaced);
+        QCOMPARE(current.BandOffsets[5], QPoint(224 * 15, 14 * 15));
+        QCOMPARE(current.cmbTcr.left, 788.0f * 15);
+
+        QStringList old = common::readTextLines(delivered);
+        old.resize(old.size() - kSixBandLines);
+        old[229 - 1] = QString::number(328 * 15); // the decode button where it stood
+        config::MainWindowSkin derived = config::readMainWindowSkin(writeSkin(old));
+        QVERIFY(!derived.sixBandsPlaced);
+        QCOMPARE(derived.Command1.rect.top, 360.0f * 15);
+        derived.sixBandsPlaced = true;
+        QVERIFY(derived == current);
+
+        // Begun but cut short, the lines are refused like any short skin.
+        QStringList cut = common::readTextLines(delivered);
+        cut.resize(cut.size() - 10);
+        QVERIFY(failureOf([&] { config::readMainWindowSkin(writeSkin(cut)); })
+                    .contains(QStringLiteral("line %1").arg(cut.size() + 1)));
     }
 
     void nothingPictureIsKeptAsWritten()

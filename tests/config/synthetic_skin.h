@@ -17,8 +17,10 @@ using config::SkinFile;
 namespace
 {
 
-// The reading help's lines at the end of a delivered skin: three label lines and 13 values.
+// The reading help's lines at the end of a delivered skin: three label lines and 13 values;
+// the six bands' lines after them: six label lines and 36 values.
 constexpr int kReadingHintLines = 16;
+constexpr int kSixBandLines = 42;
 
 // Lines that hold bold flags; the synthetic skin gives odd lines True, even lines False.
 const std::set<int> kBoldLines = {259, 266, 273, 280, 287, 297, 304, 311, 318, 331, 338, 344,
@@ -31,16 +33,20 @@ bool isTextLine(int line)
 }
 
 constexpr int kFigureLine = 465;
-// The label line of lblColor(48)'s place in the synthetic skin with two figures.
+// The label line of lblColor(48)'s place in the synthetic skin with two figures, and that of
+// the six bands' first group.
 constexpr int kThirdDigitBlackLine = kFigureLine + 5 * 2 + 1;
+constexpr int kSixBandsLine = kThirdDigitBlackLine + 3 + kReadingHintLines;
 
 // A complete skin in which every line holds a value of its own: line k holds "k.25" (read as
 // k by integer and colour fields, as k + 0.25 by float fields), a text "T<k>", or a bold flag.
-// Without blackPlace it ends after the figures, as skins did before lblColor(48).
+// Without blackPlace it ends after the figures, as skins did before lblColor(48); with it, the
+// reading help's and the six bands' lines follow.
 QStringList syntheticSkin(int figures = 2, bool blackPlace = true)
 {
     QStringList lines;
-    const int last = kFigureLine + 5 * figures + (blackPlace ? 3 : 0);
+    const int last =
+        kFigureLine + 5 * figures + (blackPlace ? 3 + kReadingHintLines + kSixBandLines : 0);
     for (int line = 1; line <= last; ++line) {
         if (line == 1)
             lines << QStringLiteral("7 picture set");
@@ -259,6 +265,24 @@ std::vector<Check> numericChecks()
     for (int i = 0; i < 5; ++i)
         c.rect(
             QStringLiteral("lbl %1").arg(i), [i](S s) { return s.main.lbl[i]; }, 207 + 4 * i);
+    c.intPoint(
+        "BandOffsets 5", [](S s) { return s.main.BandOffsets[5]; }, kSixBandsLine + 1);
+    c.point(
+        "BandLabelPlaces 5", [](S s) { return s.main.BandLabelPlaces[5]; }, kSixBandsLine + 4);
+    c.rect(
+        "lbl 5", [](S s) { return s.main.lbl[5]; }, kSixBandsLine + 7);
+    c.single(
+        "picPallete6 width", [](S s) { return s.main.picPalleteSizes[5].width; }, kSixBandsLine + 12);
+    c.single(
+        "picPallete6 height", [](S s) { return s.main.picPalleteSizes[5].height; }, kSixBandsLine + 13);
+    for (int i = 49; i < 58; ++i)
+        c.point(
+            QStringLiteral("lblColor %1").arg(i), [i](S s) { return s.main.lblColor[i]; },
+            kSixBandsLine + 14 + 2 * (i - 49));
+    c.combo(
+        "cmbTcr", [](S s) { return s.main.cmbTcr; }, kSixBandsLine + 33);
+    c.rect(
+        "lblTcr", [](S s) { return s.main.lblTcr; }, kSixBandsLine + 38);
     c.sizedRect(
         "Command1", [](S s) { return s.main.Command1; }, 228);
     c.sizedRect(

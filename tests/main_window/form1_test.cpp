@@ -90,6 +90,7 @@ private Q_SLOTS:
         QTest::newRow("three bands") << 3 << "0.47" << "Ом" << "5%" << "369000";
         QTest::newRow("five bands") << 5 << "4.75" << "кОм" << "0.1%" << "569739";
         QTest::newRow("grey and white survive") << 4 << "89" << "ГОм" << "0.05%" << "4AB0BA";
+        QTest::newRow("six bands: seven characters") << 6 << "10" << "кОм" << "1%" << "6322434";
     }
 
     void restartRestoresTheLastResistor()

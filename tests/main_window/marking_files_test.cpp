@@ -57,6 +57,7 @@ struct Shown {
     QString nominal;
     QString unit;
     QString tolerance;
+    QString tcr;
     QString bandCount;
 
     bool operator==(const Shown &) const = default;
@@ -74,6 +75,7 @@ Shown shown(const main_window::Form1 *w)
     s.nominal = w->txtNominal->text();
     s.unit = w->cmbEdinIzmereniya->currentText();
     s.tolerance = w->cmbDopusk->currentText();
+    s.tcr = w->cmbTcr->isVisible() ? w->cmbTcr->currentText() : QString();
     s.bandCount = w->cmbPolosok->currentText();
     return s;
 }
@@ -126,13 +128,16 @@ class MarkingFilesTest : public QObject
         QVERIFY(w()->Command1->isEnabled());
         QTest::mouseClick(w()->Command1, Qt::LeftButton);
     }
-    void encode(int bands, const QString &nominal, const QString &unit, const QString &tolerance)
+    void encode(int bands, const QString &nominal, const QString &unit, const QString &tolerance,
+                const QString &tcr = QString())
     {
         selectBands(bands);
         QTest::keyClicks(w()->txtNominal, nominal);
         selectText(w()->cmbEdinIzmereniya, unit);
         if (bands != 3)
             selectText(w()->cmbDopusk, tolerance);
+        if (bands == 6)
+            selectText(w()->cmbTcr, tcr);
         w()->Timer1_Timer();
         QVERIFY(w()->Command2->isEnabled());
         QTest::mouseClick(w()->Command2, Qt::LeftButton);
@@ -163,13 +168,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("tolerance");
         QTest::addColumn<QString>("code"); // in the file name
+        QTest::addColumn<QString>("tcr");  // encoding six bands
         using C = colour_code::BandCodeArray;
         struct Row {
             const char *name;
             bool decoding;
             int bands;
             C codes;
-            const char *nominal, *unit, *tolerance, *code;
+            const char *nominal, *unit, *tolerance, *code, *tcr = "";
         };
         const Row rows[] = {
             {"three bands encoded", false, 3, {}, "47", "кОм", "", "369x5x"},
@@ -178,10 +184,13 @@ private Q_SLOTS:
             {"grey and white encoded", false, 4, {}, "89", "ГОм", "0.05%", "4ABxBA"},
             {"grey, white decoded, 5 bands", true, 5, {11, 10, 11, 3, 10}, "", "", "", "5BAB3A"},
             {"white, grey decoded, 3 bands", true, 3, {11, 10, 0, 1, 0}, "", "", "", "3BAx1x"},
+            {"six bands encoded", false, 6, {}, "10", "кОм", "1%", "6322436", "25 ppm/K"},
+            {"six bands decoded", true, 6, {3, 2, 2, 4, 3, 4}, "", "", "", "6322434"},
         };
         for (const Row &r : rows)
             QTest::newRow(r.name) << r.decoding << r.bands << r.codes << QString(r.nominal)
-                                  << QString(r.unit) << QString(r.tolerance) << QString(r.code);
+                                  << QString(r.unit) << QString(r.tolerance) << QString(r.code)
+                                  << QString::fromUtf8(r.tcr);
     }
 
     void saveNewOpenRestoresTheMarking()
@@ -193,10 +202,11 @@ private Q_SLOTS:
         QFETCH(QString, unit);
         QFETCH(QString, tolerance);
         QFETCH(QString, code);
+        QFETCH(QString, tcr);
         if (decoding)
             decode(bands, codes);
         else
-            encode(bands, nominal, unit, tolerance);
+            encode(bands, nominal, unit, tolerance, tcr);
         QVERIFY(w()->mnuSaveAs->isEnabled());
         const Shown before = shown(w());
         const QString resultLine = w()->marking.ResultLine;
@@ -218,11 +228,11 @@ private Q_SLOTS:
         QVERIFY2(request.proposedName.startsWith(QStringLiteral("BNDX77")),
                  qPrintable(request.proposedName));
         // Positions the band count leaves unused carry whatever they held ("x").
-        const QString proposedCode = request.proposedName.mid(6, 6);
-        for (int i = 0; i < 6; ++i)
+        const QString proposedCode = request.proposedName.mid(6, code.size());
+        for (int i = 0; i < code.size(); ++i)
             if (code[i] != QLatin1Char('x'))
                 QCOMPARE(proposedCode[i], code[i]);
-        QCOMPARE(request.proposedName.mid(12), QLatin1Char(' ') + resultLine + ".bmp");
+        QCOMPARE(request.proposedName.mid(6 + code.size()), QLatin1Char(' ') + resultLine + ".bmp");
         QVERIFY(f->messages.empty());
         QImageReader reader(savedPath);
         QCOMPARE(reader.format(), QByteArray("bmp"));
@@ -253,6 +263,7 @@ private Q_SLOTS:
         // Three bands carry no tolerance item (their 20 % is none of the list's).
         if (bands != 3)
             selectText(w()->cmbDopusk, QStringLiteral("10%"));
+        selectText(w()->cmbTcr, QStringLiteral("1 ppm/K"));
         selectText(w()->cmbEdinIzmereniya, QStringLiteral("МОм"));
         QVERIFY(!w()->mnuSaveAs->isEnabled());
 
@@ -272,6 +283,7 @@ private Q_SLOTS:
         QCOMPARE(opened.nominal, encoded.nominal);
         QCOMPARE(opened.unit, encoded.unit);
         QCOMPARE(opened.tolerance, encoded.tolerance);
+        QCOMPARE(opened.tcr, encoded.tcr);
         QCOMPARE(opened.info, encoded.info);
         QVERIFY(opened.picture == encoded.picture);
         QVERIFY(w()->lblInfoMonitor->isVisible());

@@ -1,6 +1,7 @@
 // The reading help in the main window: after the decodings and the encoding, the neighbour
 // choices, the resets that empty it, another language, and a skin without its place.
 
+#include "marking_files/mark_code.h"
 #include "support/form_fixture.h"
 #include "ui/placement.h"
 
@@ -70,6 +71,11 @@ private Q_SLOTS:
         QTest::newRow("look-alike") << 0 << orangeBrown << alike << alikeEn;
         QTest::newRow("start-up") << 1 << orangeBrown << alike << alikeEn;
         QTest::newRow("Open") << 2 << orangeBrown << alike << alikeEn;
+        // Six bands: the value of the first five, its SMD codes below, the far end unread.
+        QTest::newRow("six bands")
+            << 1 << Codes{Brown, Black, Black, Red, Brown, Red}
+            << "Подсказка: Значение ряда E96\nSMD: 103, 1002, EIA-96 01C"
+            << "E96 value\nSMD: 103, 1002, EIA-96 01C";
     }
 
     void decodedMarking()
@@ -81,9 +87,8 @@ private Q_SLOTS:
         FormFixture f;
         QVERIFY(f.load());
         chooseBands(f.form.get(), codes);
-        QString code = QString::number(codes.size()); // as settings and file names keep it
-        for (const quint8 c : f.form->marking.BandCodes)
-            code += QString::number(c);
+        // As settings and file names keep it.
+        const QString code = marking_files::markCode({int(codes.size()), f.form->marking.BandCodes});
         if (how == 0) {
             f.form->Command1_Click();
         } else if (how == 1) {
@@ -207,7 +212,8 @@ private Q_SLOTS:
         f.folder.writeLines(settingsFile, settings);
         const QString skin = QStringLiteral("\\Skin\\Default.she");
         const QStringList lines = f.folder.readLines(skin);
-        f.folder.writeLines(skin, lines.mid(0, lines.size() - 16));
+        // Without the reading help's lines and the six bands' after them.
+        f.folder.writeLines(skin, lines.mid(0, lines.size() - 16 - 42));
         QVERIFY(f.load());
         const Form1 *w = f.form.get();
         QCOMPARE(w->lblHint->x(), w->picMonitor->x());

@@ -46,6 +46,8 @@ private Q_SLOTS:
         QTest::newRow("grey and white side by side")
             << 4 << BandCodeArray{10, 11, 0, 11, 10} << "4AB0BA";
         QTest::newRow("nothing stored yet") << 0 << BandCodeArray{} << "000000";
+        QTest::newRow("six bands: seven characters") << 6 << BandCodeArray{3, 2, 2, 4, 3, 4} << "6322434";
+        QTest::newRow("six bands, grey TCR") << 6 << BandCodeArray{6, 9, 2, 3, 3, 10} << "669233A";
     }
 
     void codeRoundTrip()
@@ -55,6 +57,12 @@ private Q_SLOTS:
         QFETCH(QString, code);
         QCOMPARE(markCode({bandCount, codes}), code);
         QCOMPARE(parseMarkCode(code), std::optional(Marking{bandCount, codes}));
+        // Fewer bands never write the TCR position: every older code keeps its six characters.
+        if (bandCount != 6) {
+            BandCodeArray withTcr = codes;
+            withTcr[colour_code::TcrBand] = 11;
+            QCOMPARE(markCode({bandCount, withTcr}), code);
+        }
     }
 
     void codeRejected_data()
@@ -63,6 +71,8 @@ private Q_SLOTS:
         QTest::newRow("empty") << "";
         QTest::newRow("five characters") << "43241";
         QTest::newRow("seven characters") << "4324100";
+        QTest::newRow("six bands in six characters") << "632243";
+        QTest::newRow("six bands in eight characters") << "63224340";
         QTest::newRow("letter after B") << "4C2410";
         QTest::newRow("lower-case a") << "4a2410";
         QTest::newRow("band count a letter") << "A32410";
@@ -89,7 +99,10 @@ private Q_SLOTS:
         QTest::newRow("white in every digit") << 5 << BandCodeArray{11, 11, 11, 2, 3} << true;
         QTest::newRow("band count 0") << 0 << BandCodeArray{3, 2, 0, 4, 1} << false;
         QTest::newRow("band count 2") << 2 << BandCodeArray{3, 2, 0, 4, 1} << false;
-        QTest::newRow("band count 6") << 6 << BandCodeArray{3, 2, 0, 4, 1} << false;
+        QTest::newRow("six bands") << 6 << BandCodeArray{3, 2, 2, 4, 3, 4} << true;
+        QTest::newRow("six bands, silver has no TCR") << 6 << BandCodeArray{3, 2, 0, 4, 1} << false;
+        QTest::newRow("six bands, white has no TCR") << 6 << BandCodeArray{3, 2, 2, 4, 3, 11} << false;
+        QTest::newRow("band count 7") << 7 << BandCodeArray{3, 2, 2, 4, 3, 4} << false;
         QTest::newRow("black first digit") << 4 << BandCodeArray{2, 2, 0, 4, 1} << false;
         QTest::newRow("silver second digit") << 4 << BandCodeArray{3, 0, 0, 4, 1} << false;
         QTest::newRow("gold third digit") << 5 << BandCodeArray{3, 2, 1, 4, 1} << false;
@@ -148,6 +161,8 @@ private Q_SLOTS:
                                     << "NoMarkFile";
         QTest::newRow("folder without a file name") << "/home/user/"
                                                     << "NoMarkFile";
+        QTest::newRow("six bands: seven characters after the prefix")
+            << "C:\\x\\BNDX776322434 Номинал.bmp" << "6322434";
         QTest::newRow("prefix and nothing else") << "/tmp/BNDX77"
                                                  << "BNDX77";
     }
@@ -167,7 +182,8 @@ private Q_SLOTS:
         QTest::newRow("white digits, grey tolerance") << "/tmp/BNDX775BBB3A.bmp" << true;
         QTest::newRow("not a marking name") << "/tmp/resistor.bmp" << false;
         QTest::newRow("short name") << "/tmp/BNDX774034.bmp" << false;
-        QTest::newRow("band count 6") << "/tmp/BNDX77669043.bmp" << false;
+        QTest::newRow("six bands") << "/tmp/BNDX776322434 x.bmp" << true;
+        QTest::newRow("band count 6 in six characters") << "/tmp/BNDX77669043.bmp" << false;
         QTest::newRow("band count 2") << "/tmp/BNDX77269043.bmp" << false;
         QTest::newRow("no colour code") << "/tmp/BNDX7746C043.bmp" << false;
         QTest::newRow("black first digit") << "/tmp/BNDX77429043.bmp" << false;
@@ -195,6 +211,8 @@ private Q_SLOTS:
         QTest::newRow("grey and white one character each")
             << 5 << BandCodeArray{11, 10, 11, 3, 10} << "R"
             << "BNDX775BAB3A R.bmp";
+        QTest::newRow("six bands") << 6 << BandCodeArray{3, 2, 2, 4, 3, 4} << "R"
+                                   << "BNDX776322434 R.bmp";
         QTest::newRow("slash becomes underscore") << 4 << BandCodeArray{3, 2, 0, 4, 1} << "1/2 Ом"
                                                   << "BNDX77432041 1_2 Ом.bmp";
         QTest::newRow("climbing out of the folder")

@@ -14,6 +14,12 @@ namespace testing_support {
 QString builtProgramFolder() { return QStringLiteral(BANDOLIN_BUILT_PROGRAM_DIR); }
 QString sourceFolder() { return QStringLiteral(BANDOLIN_SOURCE_DIR); }
 
+QString beforeSixBands(const QString &name)
+{
+    const QString path = QStringLiteral(BANDOLIN_BEFORE_SIX_BANDS_DIR "/") + name;
+    return QFileInfo(path).size() > 0 ? path : QString();
+}
+
 namespace {
 void copyTree(const QString &from, const QString &to)
 {

@@ -31,5 +31,8 @@ private:
 // The delivered tree as built beside the executables, and the source tree.
 QString builtProgramFolder();
 QString sourceFolder();
+// A delivered file (Default.she, Русский.lng, ResTable.tab...) as it was before six bands;
+// empty when the history was not at hand.
+QString beforeSixBands(const QString &name);
 
 } // namespace testing_support

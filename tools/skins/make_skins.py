@@ -31,6 +31,7 @@ from skin_designs import (  # noqa: E402
     PALETTE_SIZES,
     LISTED_ENTRIES,
     ENTRY_COUNT,
+    TCR_ENTRIES,
     COLOUR_NAMES,
     PICTURE_SET,
     SKINS,
@@ -224,7 +225,7 @@ def build(skin):
     w.geometry(m["lblMonitor"], "lblMonitor left")
     w.value(labels[4], "label colour 4")
     w.label("[Смещения полос 1-5 от начала полос]")
-    for i, (x, y) in enumerate(m["BandOffsets"]):
+    for i, (x, y) in enumerate(m["BandOffsets"][:5]):
         w.value(tw(x), "band offset 0 x" if i == 0 else None)
         w.value(tw(y), "band offset 4 y" if i == 4 else None)
     w.label("[Выбор числа полос]")
@@ -249,7 +250,7 @@ def build(skin):
 
     # --- band labels and palettes -------------------------------------------
     w.label("[Места полос 1-5]")
-    for i, (x, y) in enumerate(m["lblPoloska"]):
+    for i, (x, y) in enumerate(m["lblPoloska"][:5]):
         w.value(tw(x), "band label 0 left" if i == 0 else None)
         w.value(tw(y), "band label 4 top" if i == 4 else None)
     w.label("Размер полос:")
@@ -260,7 +261,7 @@ def build(skin):
     w.label("[Палитры: фон, картинка фона, размеры]")
     w.value(colour(skin["palettes"]), "palette colour")
     w.value(skin["palette_picture"], "palette picture")
-    for p, (width, height) in enumerate(PALETTE_SIZES):
+    for p, (width, height) in enumerate(PALETTE_SIZES[:5]):
         w.value(width, "picPallete1 width" if p == 0 else None)
         w.value(height, "picPallete5 height" if p == 4 else None)
     # lblColor(0) to (47), no label line before them
@@ -271,7 +272,7 @@ def build(skin):
 
     # --- main window controls -----------------------------------------------
     w.label("[Названия полос]")
-    for i, geom in enumerate(m["lbl"]):
+    for i, geom in enumerate(m["lbl"][:5]):
         w.values([tw(v) for v in geom[:3]], "lbl 0 left" if i == 0 else None)
         w.value(tw(geom[3]), "lbl 4 height" if i == 4 else None)
     w.label("Кнопка расшифровки:")
@@ -373,6 +374,21 @@ def build(skin):
     w.geometry(m["lblHintBelow"], "lblHintBelow left")
     w.label("[Ближайшее большее значение: L, T, W, H]")
     w.geometry(m["lblHintAbove"], "lblHintAbove left")
+    w.label("[Шестая полоса (ТКС): смещение от начала полос]")
+    w.geometry(m["BandOffsets"][5], "band offset 5 x")
+    w.label("[Место шестой полосы]")
+    w.geometry(m["lblPoloska"][5], "band label 5 left")
+    w.label("[Название шестой полосы: L, T, W, H]")
+    w.geometry(m["lbl"][5], "lbl 5 left")
+    w.label("[Палитра шестой полосы: размер, места цветов]")
+    w.values(PALETTE_SIZES[5], "picPallete6 width")
+    for i in TCR_ENTRIES:
+        w.values(places[i], "lblColor 49 left" if i == 49 else None)
+    w.label("[Список ТКС: L, T, W, размер шрифта]")
+    w.geometry(m["cmbTcr"], "cmbTcr left")
+    w.value(m["cmbTcr_size"])
+    w.label("[Надпись списка ТКС: L, T, W, H]")
+    w.geometry(m["lblTcr"], "lblTcr left")
     return w
 
 
@@ -381,13 +397,19 @@ def check(skin, w):
     name = skin["file"]
     n = len(skin["rectangles"])
     after_figures = 466 + 5 * n
-    assert len(w.lines) == after_figures + 18, (name, len(w.lines))
-    later_labels = {after_figures, after_figures + 3, after_figures + 9, after_figures + 14}
+    six = after_figures + 19  # the six bands' lines follow the reading help's
+    assert len(w.lines) == six + 41, (name, len(w.lines))
+    later_labels = {after_figures, after_figures + 3, after_figures + 9, after_figures + 14,
+                    six, six + 3, six + 6, six + 11, six + 32, six + 37}
     assert w.labels == LABEL_LINES | later_labels, (name, sorted(w.labels ^ LABEL_LINES))
     keys = dict(KEY_LINES, **{"lblColor 48 left": after_figures + 1,
                               "lblHint left": after_figures + 4,
                               "lblHintBelow left": after_figures + 10,
-                              "lblHintAbove left": after_figures + 15})
+                              "lblHintAbove left": after_figures + 15,
+                              "band offset 5 x": six + 1, "band label 5 left": six + 4,
+                              "lbl 5 left": six + 7, "picPallete6 width": six + 12,
+                              "lblColor 49 left": six + 14, "cmbTcr left": six + 33,
+                              "lblTcr left": six + 38})
     for key, line in keys.items():
         assert w.keys.get(key) == line, (name, key, w.keys.get(key), line)
     assert set(w.keys) == set(keys), (name, set(w.keys) ^ set(keys))
@@ -419,6 +441,12 @@ def check(skin, w):
     width, height = MAIN["window"]
     for x1, y1, x2, y2, _ in skin["rectangles"]:
         assert 0 <= x1 < x2 < width and 0 <= y1 < y2 < height, (name, x1, y1, x2, y2)
+    # the sixth band label and title stand clear of the decode button
+    x, y = MAIN["lblPoloska"][5]
+    assert y + MAIN["lblPoloska_size"][1] <= MAIN["Command1"][1], name
+    assert MAIN["lbl"][5][1] + MAIN["lbl"][5][3] <= MAIN["Command1"][1], name
+    # the TCR list stands beside the tolerance list, inside the encoding side
+    assert MAIN["cmbTcr"][0] >= 656 + 124 and MAIN["cmbTcr"][0] + MAIN["cmbTcr"][2] <= width, name
     # the reading help stands on the window's surface, clear of the display and in the window
     for key in ("lblHint", "lblHintBelow", "lblHintAbove"):
         x, y, wd, ht = MAIN[key]

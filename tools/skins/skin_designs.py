@@ -15,16 +15,18 @@ MAIN = {
     "BandOrigin": (15, 60),                     # origin of the band places inside the display
     "lblMonitor": (8, 4),                       # display title, inside the display
     # Band places relative to BandOrigin; they match the band places drawn in Resistor.bmp.
-    "BandOffsets": [(68, 14), (112, 24), (134, 24), (156, 24), (190, 24)],
+    # The sixth, the TCR, stands on the right cap as the first does on the left one, set apart
+    # from the tolerance band as the tolerance band is from the multiplier.
+    "BandOffsets": [(68, 14), (112, 24), (134, 24), (156, 24), (190, 24), (224, 14)],
     "cmbPolosok": (16, 118, 200), "cmbPolosok_size": 9,
     "lblInfoMonitor": (10, 186, 320, 120), "lblInfoMonitor_size": 12,
     "lblInfoMonitor_caption": "Bandolin",
     # Band labels lblPoloska(i): left, top; all share one size.
-    "lblPoloska": [(148, 156 + 32 * i) for i in range(5)],
+    "lblPoloska": [(148, 156 + 32 * i) for i in range(6)],
     "lblPoloska_size": (136, 26),
     # Band titles lbl(i).
-    "lbl": [(16, 160 + 32 * i, 128, 20) for i in range(5)],
-    "Command1": (16, 328, 268, 32), "Command1_size": 10,          # decode
+    "lbl": [(16, 160 + 32 * i, 128, 20) for i in range(6)],
+    "Command1": (16, 360, 268, 32), "Command1_size": 10,          # decode, below the sixth band
     "Command2": (656, 220, 232, 32), "Command2_size": 10,         # encode
     "picMarkTitle": (10, 6),
     "txtNominal": (656, 120, 100, 26), "txtNominal_size": 10,
@@ -34,6 +36,10 @@ MAIN = {
     "Label3": ((16, 98, 270, 18), 9, False),
     "Label4": ((656, 100, 232, 18), 9, False),
     "Label5": ((656, 158, 232, 18), 9, False),
+    # The TCR list of six bands beside the tolerance list (656, 178, 124, 26, which has no skin
+    # lines), its caption above it in Label5's row, flush right so that Label5's text stays clear.
+    "cmbTcr": (788, 178, 100), "cmbTcr_size": 9,
+    "lblTcr": (788, 158, 100, 18),
     # The reading help below the three sides; its neighbour choices show with the one-line
     # hint of an encoding, so they take its second line.
     "lblHint": (16, 506, 868, 76), "lblHint_size": 10,
@@ -82,16 +88,20 @@ PALETTE_COLUMNS = [
     [[48, 26, 27, 22, 21, 28, 29, 30, 31, 20]],                    # picPallete3, third digit
     [[15, 14, 16, 13, 12, 17, 18, 11, 10, 9, 8, 19]],              # picPallete4, multiplier
     [[0, 1, 2, 3], [4, 5, 6, 7]],                                  # picPallete5, tolerance
+    [[49, 50, 51, 52, 53], [54, 55, 56, 57]],                      # picPallete6, TCR
 ]
 ENTRY_MARGIN = 120        # from the palette's left and top edge to the first entry
 ENTRY_PITCH = 240         # between entries of a column
 ENTRY_SIZE = (1455, 255)  # width, height of one entry
 SECOND_COLUMN_LEFT = 1560
-PALETTE_SIZES = [(1695, 2415), (1695, 2655), (1695, 2655), (1695, 3135), (3135, 1215)]
+PALETTE_SIZES = [(1695, 2415), (1695, 2655), (1695, 2655), (1695, 3135), (3135, 1215),
+                 (3135, 1455)]
 # lblColor(48), the black of the third-digit palette, came after the others: its place is
-# written after the decorative figures, so every older line keeps its number.
+# written after the decorative figures, so every older line keeps its number; the TCR
+# palette's entries lblColor(49..57) came later still.
 LISTED_ENTRIES = 48
-ENTRY_COUNT = 49
+ENTRY_COUNT = 58
+TCR_ENTRIES = range(49, 58)
 
 COLOUR_NAMES = ["Silver", "Gold", "Black", "Brown", "Red", "Orange", "Yellow",
                 "Green", "Blue", "Violet", "Grey", "White"]   # colour code order
