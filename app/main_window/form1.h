@@ -311,6 +311,8 @@ private:
     // the lines SaveSettings writes after line 35.
     void applyCombinationSettings(const config::CombinationSettings &read);
     QStringList combinationSettingsLines() const;
+    // The lines above as they stood at the load of a file without them; none when it had them.
+    QStringList m_combinationLinesUnwritten;
     QPointer<connection_calc::frmLinkor> m_linkora; // deleted when it closes
     bool m_inNominalChange = false;
     colour_code::ReadingHintRequest m_hintRequest;

@@ -163,6 +163,10 @@ void Form1::applyWindowSettings(const MainWindowFiles &files)
     settings.VoltamLastUIR = read.VoltamLastUIR;
     mnuCombinations->setText(files.combinationTexts.menuCaption);
     applyCombinationSettings(files.combinationSettings);
+    // A file from before the Combinations window gets its lines only once they hold something
+    // of the user's, so an old file comes back unchanged from a run that changed nothing.
+    m_combinationLinesUnwritten =
+        files.file.laterLines.isEmpty() ? combinationSettingsLines() : QStringList();
 }
 
 void Form1::LoadLanguage(const QString &name, const MainWindowTexts &t)
@@ -369,7 +373,11 @@ void Form1::SaveSettings()
         m_combinations->keepSettingsCurrent();
     try {
         // Writing replaces the file, so a file deleted while the program ran is made afresh.
-        common::writeTextLines(settingsFilePath(), liveSettingsLines());
+        QStringList lines = liveSettingsLines();
+        if (!m_combinationLinesUnwritten.isEmpty() &&
+            lines.mid(config::kSettingsLineCount) == m_combinationLinesUnwritten)
+            lines = lines.mid(0, config::kSettingsLineCount);
+        common::writeTextLines(settingsFilePath(), lines);
     } catch (const common::Failure &failure) {
         ui::showMessage(this, {failure.message(), QStringLiteral("Bandolin"), ui::MessageIcon::Error});
     }

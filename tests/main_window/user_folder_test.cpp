@@ -3,7 +3,6 @@
 
 #include "common/program_folder.h"
 #include "common/text_file.h"
-#include "config/combination_settings.h"
 #include "config/settings_file.h"
 #include "support/form_fixture.h"
 
@@ -32,7 +31,7 @@ private Q_SLOTS:
         QCOMPARE(openedIn, user);
         f.close();
         QCOMPARE(common::readTextLines(user + QStringLiteral("/Data/Settings.dat")).size(),
-                 config::kSettingsLineCount + config::kCombinationSettingsLineCount);
+                 config::kSettingsLineCount);
         QVERIFY(!QFile::exists(f.folder.file("\\Data\\Settings.dat")));
     }
 
