@@ -22,8 +22,8 @@ int runTerminalCommand(int argc, char *argv[], const QStringList &arguments)
     return command_line::runCommand(arguments, out, err);
 }
 
-// The windows live in a module beside the executable, loaded only here: a terminal command
-// then starts without loading the Qt GUI and widget libraries at all.
+// The windows live in a module in the Modules folder beside the executable, loaded only here: a
+// terminal command then starts without loading the Qt GUI and widget libraries at all.
 int runWindowProgram(int argc, char *argv[])
 {
     std::error_code error;

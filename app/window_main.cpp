@@ -1,5 +1,5 @@
-// The window program, built as a module beside the executable: main.cpp loads it only when a
-// window is started, so a terminal command maps no Qt GUI or widget library.
+// The window program, built as a module in the program folder's Modules folder: main.cpp loads
+// it only when a window is started, so a terminal command maps no Qt GUI or widget library.
 #include "main_window/form1.h"
 #include "splash_about/splash_window.h"
 #include "ui/seams.h"

@@ -3,6 +3,7 @@
 
 #include "support/test_folder.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -26,7 +27,9 @@ struct Copy {
     {
         const QString program = folder.path() + QStringLiteral("/Bandolin");
         // The executable and the module with its windows, which it loads from its own folder.
-        for (const QString &name : {QStringLiteral("/Bandolin"), QStringLiteral("/Bandolin-windows.so")})
+        QDir(folder.path()).mkdir(QStringLiteral("Modules"));
+        for (const QString &name :
+             {QStringLiteral("/Bandolin"), QStringLiteral("/Modules/Bandolin-windows.so")})
             if (!QFile::exists(folder.path() + name))
                 QFile::copy(testing_support::builtProgramFolder() + name, folder.path() + name);
         process.setProgram(program);
@@ -118,7 +121,7 @@ private Q_SLOTS:
     void withoutTheWindowsModule()
     {
         Copy copy;
-        copy.folder.remove(QStringLiteral("Bandolin-windows.so"));
+        copy.folder.remove(QStringLiteral("Modules/Bandolin-windows.so"));
         QProcess process;
         process.setProgram(copy.process.program());
         process.setArguments({QStringLiteral("decode"), QStringLiteral("red"), QStringLiteral("red"),
