@@ -17,7 +17,7 @@ RUNS="${1:-300}"
 BUILD="${2:-$ROOT/build/test}"
 PROGRAM="$BUILD/bandolin/Bandolin"
 BARE="$BUILD/bench/bare_command"
-cmake --build "$BUILD" --target Bandolin bare_command >/dev/null
+[ -x "$PROGRAM" ] && [ -x "$BARE" ] || cmake --build "$BUILD" --target Bandolin bare_command >/dev/null
 decode=("$PROGRAM" decode yellow violet black brown brown)
 bare=("$BARE" decode yellow violet black brown brown)
 

@@ -124,8 +124,8 @@ private Q_SLOTS:
         copy.folder.remove(QStringLiteral("Modules/Bandolin-windows.so"));
         QProcess process;
         process.setProgram(copy.process.program());
-        process.setArguments({QStringLiteral("decode"), QStringLiteral("red"), QStringLiteral("red"),
-                              QStringLiteral("black")});
+        process.setArguments({QStringLiteral("decode"), QStringLiteral("red"),
+                              QStringLiteral("red"), QStringLiteral("black")});
         process.start();
         QVERIFY(process.waitForFinished(10000));
         QCOMPARE(process.exitCode(), 0);
