@@ -1,13 +1,12 @@
 #include "command_line/commands.h"
 #include "command_line/start_mode.h"
 #include "common/program_folder.h"
-#include "main_window/form1.h"
-#include "splash_about/splash_window.h"
-#include "ui/seams.h"
+#include "window_entry.h"
 
-#include <QApplication>
-#include <QStyleFactory>
-#include <memory>
+#include <QCoreApplication>
+#include <cstdio>
+#include <dlfcn.h>
+#include <filesystem>
 
 namespace
 {
@@ -23,6 +22,23 @@ int runTerminalCommand(int argc, char *argv[], const QStringList &arguments)
     return command_line::runCommand(arguments, out, err);
 }
 
+// The windows live in a module in the Modules folder beside the executable, loaded only here: a
+// terminal command then starts without loading the Qt GUI and widget libraries at all.
+int runWindowProgram(int argc, char *argv[])
+{
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::string module = (executable.parent_path() / BANDOLIN_WINDOW_MODULE).string();
+    void *handle = error ? nullptr : dlopen(module.c_str(), RTLD_LAZY | RTLD_LOCAL);
+    auto *entry = handle ? reinterpret_cast<WindowEntry>(dlsym(handle, kWindowEntryName)) : nullptr;
+    if (!entry) {
+        std::fprintf(stderr, "bandolin: cannot load the window program %s: %s\n", module.c_str(),
+                     error ? error.message().c_str() : dlerror());
+        return 1;
+    }
+    return entry(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -33,25 +49,5 @@ int main(int argc, char *argv[])
     const command_line::StartMode start = command_line::decideStart(arguments);
     if (start.command)
         return runTerminalCommand(argc, argv, start.arguments);
-
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Bandolin"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-
-    // The splash comes first and alone; the main window is made and loaded when it ends.
-    splash_about::frmSplash splash;
-    splash.Form_Load();
-    splash.show();
-
-    std::unique_ptr<main_window::Form1> form;
-    QObject::connect(
-        &splash, &splash_about::frmSplash::finished, &app,
-        [&form] {
-            form = std::make_unique<main_window::Form1>();
-            // A failed load has told the user and ended the run; another copy ends it silently.
-            if (form->Form_Load() && !ui::endRequested())
-                form->show();
-        },
-        Qt::QueuedConnection);
-    return QApplication::exec();
+    return runWindowProgram(argc, argv);
 }

@@ -36,16 +36,13 @@ char encodeChar(char16_t c)
 
 QString decodeCp1251(const QByteArray &bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
+    // One character a byte, written in place: a language file is read whole at every start.
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
     for (char b : bytes) {
         const auto u = static_cast<unsigned char>(b);
-        if (u < 0x80) {
-            text.append(QChar(u));
-        } else {
-            const char16_t c = kHighHalf[u - 0x80];
-            text.append(c ? QChar(c) : QChar(QChar::ReplacementCharacter));
-        }
+        const char16_t c = u < 0x80 ? char16_t(u) : kHighHalf[u - 0x80];
+        *out++ = c || u == 0 ? QChar(c) : QChar(QChar::ReplacementCharacter);
     }
     return text;
 }

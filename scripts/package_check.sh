@@ -118,7 +118,8 @@ trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 check_readme_steps
 
 cmake --install "$dir" --prefix "$work/prefix" >/dev/null
-for f in bin/bandolin lib/bandolin/Bandolin lib/bandolin/Help lib/bandolin/Data/ResTable.tab \
+for f in bin/bandolin lib/bandolin/Bandolin lib/bandolin/Modules/Bandolin-windows.so lib/bandolin/Help \
+         lib/bandolin/Data/ResTable.tab \
          lib/bandolin/Data/Resistor.bmp lib/bandolin/Skin/Default.she lib/bandolin/Languages/English.lng \
          share/icons/hicolor/scalable/apps/io.github.bandolin.Bandolin.svg \
          share/man/man1/bandolin.1.gz share/bash-completion/completions/bandolin \
@@ -134,6 +135,7 @@ appstreamcli validate --no-net "$work/prefix/share/metainfo/io.github.bandolin.B
 (cd "$dir" && cpack -G TGZ -B "$work/archive" >/dev/null)
 tar -xzf "$work"/archive/bandolin-*.tar.gz -C "$work"
 [ -x "$work"/bandolin-*/lib/bandolin/Bandolin ] && [ -x "$work"/bandolin-*/bin/bandolin ] \
+    && [ -f "$work"/bandolin-*/lib/bandolin/Modules/Bandolin-windows.so ] \
     || { echo "package: the release archive holds no runnable program"; exit 1; }
 echo "package: installation and release archive checked"
 
@@ -142,7 +144,8 @@ echo "package: installation and release archive checked"
 deb=$(echo "$work"/deb/bandolin_*.deb)
 [ -f "$deb" ] || { echo "package: cpack made no bandolin_*.deb"; exit 1; }
 dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|' >"$work/deb-files"
-for f in /usr/bin/bandolin /usr/lib/bandolin/Bandolin /usr/lib/bandolin/Help \
+for f in /usr/bin/bandolin /usr/lib/bandolin/Bandolin /usr/lib/bandolin/Modules/Bandolin-windows.so \
+         /usr/lib/bandolin/Help \
          /usr/lib/bandolin/Data/ResTable.tab /usr/lib/bandolin/Data/Resistor.bmp \
          /usr/lib/bandolin/Data/Resistor@2x.bmp /usr/lib/bandolin/Skin/Default.she \
          /usr/lib/bandolin/Languages/English.lng \

@@ -3,7 +3,6 @@
 #include "common/failure.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
-#include "common/units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,8 +28,6 @@ constexpr std::array<QRgb, kColourCount> kSwatchRgb = {
     0x808080, // grey
     0xFFFFFF, // white
 };
-
-constexpr QRgb kDarkSwatchText = 0xE0E0E0;
 
 constexpr std::array<PaletteEntry, 9> kFirstDigitPalette = {{
     {Brown, 47, 0, 0}, {Red, 46, 0, 1}, {Orange, 43, 0, 2}, {Yellow, 42, 0, 3},
@@ -68,7 +65,11 @@ constexpr std::array<int, 4> kFourBandPositions = {0, 1, 3, 4};
 constexpr std::array<int, 5> kFiveBandPositionsUsed = {0, 1, 2, 3, 4};
 constexpr std::array<int, 6> kSixBandPositions = {0, 1, 2, 3, 4, 5};
 
-quint32 storedValue(QRgb rgb) { return common::valueFromColour(QColor::fromRgb(rgb)); }
+// Red in the low byte, as the settings and marking files store a colour.
+quint32 storedValue(QRgb rgb)
+{
+    return quint32(qRed(rgb)) | (quint32(qGreen(rgb)) << 8) | (quint32(qBlue(rgb)) << 16);
+}
 
 void storeField(const QString &field, int column, std::array<double, 5> &row, bool &overflow)
 {
@@ -110,8 +111,6 @@ quint32 CodeToColourValue(int code)
     return storedValue(kSwatchRgb[std::size_t(code)]);
 }
 
-QColor CodeToColour(int code) { return common::colourFromValue(CodeToColourValue(code)); }
-
 quint8 ColourValueToCode(quint32 value)
 {
     for (int code = 0; code < kColourCount; ++code)
@@ -120,26 +119,12 @@ quint8 ColourValueToCode(quint32 value)
     return Silver;
 }
 
-quint8 ColourToCode(const QColor &colour)
-{
-    if (!colour.isValid())
-        return Silver;
-    return ColourValueToCode(common::valueFromColour(colour.toRgb()));
-}
-
 void ConvertColourCode(quint32 value, bool valueIsColour, quint32 &output)
 {
     if (valueIsColour)
         output = ColourValueToCode(value);
     else
         output = value < quint32(kColourCount) ? CodeToColourValue(int(value)) : 0;
-}
-
-std::optional<QColor> SwatchTextColour(int code)
-{
-    if (code == Black || code == Brown || code == Violet)
-        return QColor::fromRgb(kDarkSwatchText);
-    return std::nullopt;
 }
 
 std::span<const PaletteEntry> PaletteEntries(int bandPosition)

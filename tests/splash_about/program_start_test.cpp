@@ -3,6 +3,7 @@
 
 #include "support/test_folder.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -25,9 +26,12 @@ struct Copy {
     Copy()
     {
         const QString program = folder.path() + QStringLiteral("/Bandolin");
-        if (!QFile::exists(program))
-            QFile::copy(testing_support::builtProgramFolder() + QStringLiteral("/Bandolin"),
-                        program);
+        // The executable and the module with its windows, which it loads from its own folder.
+        QDir(folder.path()).mkdir(QStringLiteral("Modules"));
+        for (const QString &name :
+             {QStringLiteral("/Bandolin"), QStringLiteral("/Modules/Bandolin-windows.so")})
+            if (!QFile::exists(folder.path() + name))
+                QFile::copy(testing_support::builtProgramFolder() + name, folder.path() + name);
         process.setProgram(program);
         process.setWorkingDirectory(folder.path());
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -110,6 +114,27 @@ private Q_SLOTS:
         // It ended before reading or writing any file.
         QVERIFY(!QFile::exists(m_normal->folder.file(kSettings)));
         QVERIFY(m_normal->running());
+    }
+
+    // Without the module of the windows the terminal commands still run; a window start says
+    // which file is missing and fails.
+    void withoutTheWindowsModule()
+    {
+        Copy copy;
+        copy.folder.remove(QStringLiteral("Modules/Bandolin-windows.so"));
+        QProcess process;
+        process.setProgram(copy.process.program());
+        process.setArguments({QStringLiteral("decode"), QStringLiteral("red"),
+                              QStringLiteral("red"), QStringLiteral("black")});
+        process.start();
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY(process.readAllStandardOutput().startsWith("Nominal: 22 Ohm"));
+        process.setArguments({});
+        process.start();
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 1);
+        QVERIFY(process.readAllStandardError().contains("cannot load the window program"));
     }
 
     void cleanupTestCase()
