@@ -1,11 +1,82 @@
 #include "sharp_picture.h"
 
+#include <QBuffer>
+#include <QCryptographicHash>
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPixmapCache>
 
 namespace common {
+namespace {
+
+bool isJpeg(const QString &path)
+{
+    return path.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive)
+           || path.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive);
+}
+
+// Where a BMP file keeps the mark of its JPEG: the four reserved bytes of its file header, which
+// readers pass over.
+constexpr int kMarkOffset = 6, kMarkSize = 4;
+
+// The mark of the JPEG: the start of its SHA-1; empty when it cannot be read.
+QByteArray sourceMark(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).left(kMarkSize);
+}
+
+QImage readDecodedCopy(const QString &path)
+{
+    QFile copy(decodedCopyPath(path));
+    if (!copy.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray mark = copy.peek(kMarkOffset + kMarkSize).mid(kMarkOffset);
+    if (mark.size() != kMarkSize || mark != sourceMark(path))
+        return {};
+    // Read as BMP and nothing else: detecting the kind would load every image plugin first.
+    QImageReader reader(&copy, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+} // namespace
+
+QString decodedCopyPath(const QString &path)
+{
+    return path.left(path.lastIndexOf(QLatin1Char('.'))) + QStringLiteral(".bmp");
+}
+
+bool writeDecodedCopy(const QString &path)
+{
+    const QImage picture(path, "jpg");
+    const QByteArray mark = sourceMark(path);
+    if (picture.isNull() || mark.size() != kMarkSize)
+        return false;
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    // RGB888 makes a plain 24-bit BMP, which reads back as the JPEG does: RGB32.
+    if (!picture.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
+        return false;
+    bmp.replace(kMarkOffset, kMarkSize, mark);
+    QFile copy(decodedCopyPath(path));
+    return copy.open(QIODevice::WriteOnly) && copy.write(bmp) == bmp.size();
+}
+
+QImage loadPicture(const QString &path)
+{
+    if (isJpeg(path)) {
+        const QImage copy = readDecodedCopy(path);
+        if (!copy.isNull())
+            return copy;
+    }
+    return QImage(path);
+}
 
 QString doubleSizePath(const QString &path)
 {
@@ -19,13 +90,13 @@ QString doubleSizePath(const QString &path)
 QImage loadSharpImage(const QString &path, qreal screenRatio)
 {
     if (screenRatio > 1) {
-        QImage sharp(doubleSizePath(path));
+        QImage sharp = loadPicture(doubleSizePath(path));
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2);
             return sharp;
         }
     }
-    return QImage(path);
+    return loadPicture(path);
 }
 
 QImage loadSharpImage(const QString &path)
