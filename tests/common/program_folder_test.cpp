@@ -2,6 +2,7 @@
 #include "common/sharp_picture.h"
 #include "support/test_folder.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
@@ -137,6 +138,38 @@ private Q_SLOTS:
         const QImage sharp = common::loadSharpImage(path, 1.5);
         QCOMPARE(sharp.width(), 20);
         QCOMPARE(common::logicalSize(sharp), QSize(10, 4)); // the same place and size
+    }
+
+    void readsTheDecodedCopyOfItsOwnJpegOnly()
+    {
+        testing_support::TestFolder folder;
+        const QString path = folder.file("\\Splash.jpg");
+        QImage drawn(8, 4, QImage::Format_RGB32);
+        drawn.fill(Qt::blue);
+        QVERIFY(drawn.save(path, "JPG"));
+        QVERIFY(common::writeDecodedCopy(path));
+        QCOMPARE(common::loadSharpImage(path, 1), QImage(path));
+        // Read in the JPEG's place: a copy changed behind its mark shows the change.
+        QFile copy(common::decodedCopyPath(path));
+        QVERIFY(copy.open(QIODevice::ReadWrite));
+        QByteArray bytes = copy.readAll();
+        bytes[bytes.size() - 1] = char(0x7F); // the red of the top right pixel
+        QVERIFY(copy.seek(0) && copy.write(bytes) == bytes.size());
+        copy.close();
+        QCOMPARE(qRed(common::loadSharpImage(path, 1).pixel(7, 0)), 0x7F);
+
+        // A user's own JPEG in its place is read itself, even with an older time than the copy's.
+        QImage own(8, 4, QImage::Format_RGB32);
+        own.fill(Qt::red);
+        QVERIFY(own.save(path, "JPG"));
+        QFile jpeg(path);
+        QVERIFY(jpeg.open(QIODevice::ReadWrite));
+        QVERIFY(jpeg.setFileTime(QDateTime(QDate(2001, 1, 1), QTime(0, 0)),
+                                 QFileDevice::FileModificationTime));
+        jpeg.close();
+        QCOMPARE(common::loadSharpImage(path, 1), QImage(path));
+        QVERIFY(QFile::remove(common::decodedCopyPath(path))); // a JPEG alone
+        QCOMPARE(common::loadSharpImage(path, 1), QImage(path));
     }
 };
 
