@@ -126,6 +126,21 @@ private Q_SLOTS:
         QCOMPARE(common::userFolder(), QDir::homePath() + QStringLiteral("/.local/share/bandolin"));
     }
 
+    // The user's folder is decided at the first write; a file read before that is still the one
+    // that decision gives.
+    void readsBeforeTheUsersFolderIsDecided()
+    {
+        testing_support::TestFolder folder;
+        const QString user = folder.makeReadOnly();
+        QVERIFY(touch(user + QStringLiteral("/Skin/Default.she")));
+        common::setProgramFolder(folder.path(), common::FolderAccess::ReadOnly); // undecided
+        QCOMPARE(common::programPath(u"\\Skin\\Default.she"), user + QStringLiteral("/Skin/Default.she"));
+        QCOMPARE(common::programPath(u"\\Skin\\Dark.she"), folder.file("\\Skin\\Dark.she"));
+        // A program folder that can be written is the user's folder: the other one is not read.
+        common::setProgramFolder(folder.path(), common::FolderAccess::Try);
+        QCOMPARE(common::programPath(u"\\Skin\\Default.she"), folder.file("\\Skin\\Default.she"));
+    }
+
     void picksTheDoubleSizeCopy()
     {
         testing_support::TestFolder folder;
