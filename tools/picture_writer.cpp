@@ -60,7 +60,8 @@ void Writer::jpg(const QImage &image, const QString &name, int quality)
     save(image.convertToFormat(QImage::Format_RGB32), name, "JPG", quality);
     const QString path = m_folder + QLatin1Char('/') + fileName(name);
     if (m_ok && !common::writeDecodedCopy(path)) {
-        std::fprintf(stderr, "make_artwork: cannot write the decoded copy of %s\n", qPrintable(path));
+        std::fprintf(stderr, "make_artwork: cannot write the decoded copy of %s\n",
+                     qPrintable(path));
         m_ok = false;
     }
 }

@@ -120,25 +120,17 @@ private Q_SLOTS:
         QCOMPARE(common::folderFiles(u"\\Skin", QStringLiteral("*.she")),
                  (QStringList{"Dark.she", "Default.she", "Yours.she"}));
 
+        // Read before the user's folder is decided (at the first write): the same files.
+        common::setProgramFolder(folder.path(), common::FolderAccess::ReadOnly);
+        QCOMPARE(common::programPath(u"\\Skin\\Yours.she"),
+                 user + QStringLiteral("/Skin/Yours.she"));
+        common::setProgramFolder(folder.path(), common::FolderAccess::Try); // the user's folder
+        QCOMPARE(common::programPath(u"\\Skin\\Yours.she"), folder.file("\\Skin\\Yours.she"));
+
         // Without XDG_DATA_HOME, the folder under the home.
         qunsetenv("XDG_DATA_HOME");
         common::setProgramFolder(folder.path(), common::FolderAccess::ReadOnly);
         QCOMPARE(common::userFolder(), QDir::homePath() + QStringLiteral("/.local/share/bandolin"));
-    }
-
-    // The user's folder is decided at the first write; a file read before that is still the one
-    // that decision gives.
-    void readsBeforeTheUsersFolderIsDecided()
-    {
-        testing_support::TestFolder folder;
-        const QString user = folder.makeReadOnly();
-        QVERIFY(touch(user + QStringLiteral("/Skin/Default.she")));
-        common::setProgramFolder(folder.path(), common::FolderAccess::ReadOnly); // undecided
-        QCOMPARE(common::programPath(u"\\Skin\\Default.she"), user + QStringLiteral("/Skin/Default.she"));
-        QCOMPARE(common::programPath(u"\\Skin\\Dark.she"), folder.file("\\Skin\\Dark.she"));
-        // A program folder that can be written is the user's folder: the other one is not read.
-        common::setProgramFolder(folder.path(), common::FolderAccess::Try);
-        QCOMPARE(common::programPath(u"\\Skin\\Default.she"), folder.file("\\Skin\\Default.she"));
     }
 
     void picksTheDoubleSizeCopy()
@@ -161,29 +153,20 @@ private Q_SLOTS:
         const QString path = folder.file("\\Splash.jpg");
         QImage drawn(8, 4, QImage::Format_RGB32);
         drawn.fill(Qt::blue);
-        QVERIFY(drawn.save(path, "JPG"));
-        QVERIFY(common::writeDecodedCopy(path));
-        QCOMPARE(common::loadSharpImage(path, 1), QImage(path));
+        QVERIFY(drawn.save(path, "JPG") && common::writeDecodedCopy(path));
         // Read in the JPEG's place: a copy changed behind its mark shows the change.
         QFile copy(common::decodedCopyPath(path));
-        QVERIFY(copy.open(QIODevice::ReadWrite));
-        QByteArray bytes = copy.readAll();
-        bytes[bytes.size() - 1] = char(0x7F); // the red of the top right pixel
-        QVERIFY(copy.seek(0) && copy.write(bytes) == bytes.size());
-        copy.close();
-        QCOMPARE(qRed(common::loadSharpImage(path, 1).pixel(7, 0)), 0x7F);
-
+        QVERIFY(copy.open(QIODevice::ReadWrite) && copy.seek(copy.size() - 1));
+        QVERIFY(copy.putChar(0x7F) && copy.flush());
+        QCOMPARE(qRed(common::loadSharpImage(path, 1).pixel(7, 0)), 0x7F); // top right, red
         // A user's own JPEG in its place is read itself, even with an older time than the copy's.
-        QImage own(8, 4, QImage::Format_RGB32);
-        own.fill(Qt::red);
-        QVERIFY(own.save(path, "JPG"));
+        drawn.fill(Qt::red);
         QFile jpeg(path);
-        QVERIFY(jpeg.open(QIODevice::ReadWrite));
+        QVERIFY(drawn.save(path, "JPG") && jpeg.open(QIODevice::ReadWrite));
         QVERIFY(jpeg.setFileTime(QDateTime(QDate(2001, 1, 1), QTime(0, 0)),
                                  QFileDevice::FileModificationTime));
-        jpeg.close();
         QCOMPARE(common::loadSharpImage(path, 1), QImage(path));
-        QVERIFY(QFile::remove(common::decodedCopyPath(path))); // a JPEG alone
+        QVERIFY(QFile::remove(copy.fileName())); // a JPEG alone
         QCOMPARE(common::loadSharpImage(path, 1), QImage(path));
     }
 };
