@@ -9,6 +9,8 @@
 #include <QImageReader>
 #include <QPixmapCache>
 
+#include <cstdlib>
+
 namespace common {
 namespace {
 
@@ -31,6 +33,45 @@ QByteArray sourceMark(const QString &path)
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).left(kMarkSize);
 }
 
+quint32 le(const QByteArray &bytes, int at, int size)
+{
+    quint32 value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | quint8(bytes[at + i]);
+    return value;
+}
+
+// A plain 24-bit BMP, as writeDecodedCopy makes them, read here: even a reader asked for BMP
+// alone looks through every image plugin's description first. Null for any other kind of BMP.
+QImage readPlainBmp(const QByteArray &bmp)
+{
+    constexpr int kFileHeader = 14, kInfoHeader = 40;
+    if (bmp.size() < kFileHeader + kInfoHeader || !bmp.startsWith("BM")
+        || le(bmp, 14, 4) != kInfoHeader || le(bmp, 26, 2) != 1 || le(bmp, 28, 2) != 24
+        || le(bmp, 30, 4) != 0)
+        return {};
+    const qint32 width = qint32(le(bmp, 18, 4)), height = qint32(le(bmp, 22, 4));
+    const quint32 offset = le(bmp, 10, 4);
+    if (width <= 0 || width > 0x4000 || height == 0 || height > 0x4000 || height < -0x4000)
+        return {};
+    const int rows = std::abs(height);
+    const qsizetype stride = (qsizetype(width) * 3 + 3) & ~qsizetype(3);
+    if (offset < kFileHeader + kInfoHeader || qsizetype(offset) + stride * rows > bmp.size())
+        return {};
+    QImage picture(width, rows, QImage::Format_RGB32);
+    if (picture.isNull())
+        return {};
+    for (int y = 0; y < rows; ++y) {
+        // Bottom-up unless the height is negative.
+        const auto *in = reinterpret_cast<const uchar *>(bmp.constData()) + offset
+                         + stride * (height > 0 ? rows - 1 - y : y);
+        auto *out = reinterpret_cast<QRgb *>(picture.scanLine(y));
+        for (int x = 0; x < width; ++x, in += 3)
+            out[x] = qRgb(in[2], in[1], in[0]);
+    }
+    return picture;
+}
+
 QImage readDecodedCopy(const QString &path)
 {
     QFile copy(decodedCopyPath(path));
@@ -39,7 +80,11 @@ QImage readDecodedCopy(const QString &path)
     const QByteArray mark = copy.peek(kMarkOffset + kMarkSize).mid(kMarkOffset);
     if (mark.size() != kMarkSize || mark != sourceMark(path))
         return {};
+    const QImage plain = readPlainBmp(copy.readAll());
+    if (!plain.isNull())
+        return plain;
     // Read as BMP and nothing else: detecting the kind would load every image plugin first.
+    copy.seek(0);
     QImageReader reader(&copy, "bmp");
     reader.setAutoDetectImageFormat(false);
     return reader.read();

@@ -2,6 +2,7 @@
 #include "common/sharp_picture.h"
 #include "support/test_folder.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -159,6 +160,17 @@ private Q_SLOTS:
         QVERIFY(copy.open(QIODevice::ReadWrite) && copy.seek(copy.size() - 1));
         QVERIFY(copy.putChar(0x7F) && copy.flush());
         QCOMPARE(qRed(common::loadSharpImage(path, 1).pixel(7, 0)), 0x7F); // top right, red
+        // A copy of another kind of BMP (here 8 bits a pixel) under the same mark is read too.
+        const QByteArray mark = copy.seek(6) ? copy.read(4) : QByteArray();
+        QImage green(8, 4, QImage::Format_RGB32);
+        green.fill(Qt::green);
+        green.convertTo(QImage::Format_Indexed8);
+        QByteArray other;
+        QBuffer buffer(&other);
+        QVERIFY(green.save(&buffer, "BMP"));
+        QVERIFY(copy.resize(0) && copy.write(other.replace(6, 4, mark)) == other.size());
+        QVERIFY(copy.flush());
+        QCOMPARE(common::loadSharpImage(path, 1).pixel(0, 0), qRgb(0, 255, 0));
         // A user's own JPEG in its place is read itself, even with an older time than the copy's.
         drawn.fill(Qt::red);
         QFile jpeg(path);
