@@ -9,7 +9,9 @@
 //   mapped    - the first top-level window of the program is mapped;
 //   painted   - every pixel of that window has been drawn since: its first frame is complete on
 //               the screen (a frame that arrives in pieces counts when the last piece lands);
-//   processor - the processor time the program had used by then (it is killed at once).
+//   processor - the processor time the program had used by then, read from its processor clock
+//               the moment the last piece of the frame is seen (it is killed right after), so
+//               what it does after its first frame is not counted, for any program alike.
 // The programs are started in turn (A, B, C, then C, B, A, ...) so that a change in machine load
 // hits them alike; one unrecorded warm-up round runs first so that no program pays alone for a
 // cold file cache. Medians, the fastest start and ratios to the first program are reported.
@@ -33,7 +35,6 @@
 #include <signal.h>
 #include <spawn.h>
 #include <string>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -103,6 +104,14 @@ public:
                          std::strerror(errno));
             return std::nullopt;
         }
+        // The program's processor clock (all its threads), read the moment its frame is complete.
+        if (clock_getcpuclockid(pid, &m_cpuClock) != 0) {
+            std::fprintf(stderr, "start_probe: cannot read the processor time of %s\n",
+                         path.c_str());
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+            return std::nullopt;
+        }
         const int fd = xcb_get_file_descriptor(m_c);
         while (start.painted < 0) {
             const double left = timeoutMs - (nowMs() - t0);
@@ -123,12 +132,8 @@ public:
                 return std::nullopt;
             }
         }
-        // Killed right after its first frame, so its processor time is what that frame cost.
         kill(pid, SIGKILL);
-        rusage usage{};
-        wait4(pid, nullptr, 0, &usage);
-        start.cpu = (double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-                     double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3);
+        waitpid(pid, nullptr, 0);
         if (start.painted < 0) {
             std::fprintf(stderr, "start_probe: %s showed no window within %.0f ms\n", path.c_str(),
                          timeoutMs);
@@ -163,8 +168,12 @@ private:
             if (m_verbose)
                 std::fprintf(stderr, "start_probe: %.3f ms: drawing %dx%d+%d+%d on %ux%u\n", t,
                              d.width, d.height, d.x, d.y, d.windowWidth, d.windowHeight);
-            if (m_coverage[d.drawable].add(d))
+            if (m_coverage[d.drawable].add(d)) {
                 start.painted = t;
+                timespec cpu{};
+                if (clock_gettime(m_cpuClock, &cpu) == 0)
+                    start.cpu = double(cpu.tv_sec) * 1e3 + double(cpu.tv_nsec) / 1e6;
+            }
         }
     }
 
@@ -183,6 +192,7 @@ private:
     xcb_connection_t *m_c = nullptr;
     xcb_window_t m_root = 0;
     uint8_t m_damageNotify = 0;
+    clockid_t m_cpuClock = CLOCK_MONOTONIC;
     std::set<xcb_window_t> m_created, m_mapped;
     // Which pixels of each mapped window have been drawn since it was mapped.
     std::map<xcb_window_t, Coverage> m_coverage;

@@ -148,6 +148,13 @@ QString joinPath(const QString &folder, QStringView relative)
 
 QString programPath(QStringView relative)
 {
+    // The user's folder is the program folder or the one under XDG_DATA_HOME. Without the file
+    // in the latter, either way gives the program folder's file: the decision (which creates
+    // probe files) waits until something is written, after the first window is up.
+    if (!folders().user
+        && !QFileInfo::exists(joinPath(
+            userDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath()), relative)))
+        return installedPath(relative);
     const QString own = joinPath(userFolder(), relative);
     if (userFolder() == programFolder() || QFileInfo::exists(own))
         return own;

@@ -1,11 +1,127 @@
 #include "sharp_picture.h"
 
+#include <QBuffer>
+#include <QCryptographicHash>
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPixmapCache>
 
+#include <cstdlib>
+
 namespace common {
+namespace {
+
+bool isJpeg(const QString &path)
+{
+    return path.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive)
+           || path.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive);
+}
+
+// Where a BMP file keeps the mark of its JPEG: the four reserved bytes of its file header, which
+// readers pass over.
+constexpr int kMarkOffset = 6, kMarkSize = 4;
+
+// The mark of the JPEG: the start of its SHA-1; empty when it cannot be read.
+QByteArray sourceMark(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).left(kMarkSize);
+}
+
+quint32 le(const QByteArray &bytes, int at, int size)
+{
+    quint32 value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | quint8(bytes[at + i]);
+    return value;
+}
+
+// A plain 24-bit BMP, as writeDecodedCopy makes them, read here: even a reader asked for BMP
+// alone looks through every image plugin's description first. Null for any other kind of BMP.
+QImage readPlainBmp(const QByteArray &bmp)
+{
+    constexpr int kFileHeader = 14, kInfoHeader = 40;
+    if (bmp.size() < kFileHeader + kInfoHeader || !bmp.startsWith("BM")
+        || le(bmp, 14, 4) != kInfoHeader || le(bmp, 26, 2) != 1 || le(bmp, 28, 2) != 24
+        || le(bmp, 30, 4) != 0)
+        return {};
+    const qint32 width = qint32(le(bmp, 18, 4)), height = qint32(le(bmp, 22, 4));
+    const quint32 offset = le(bmp, 10, 4);
+    if (width <= 0 || width > 0x4000 || height == 0 || height > 0x4000 || height < -0x4000)
+        return {};
+    const int rows = std::abs(height);
+    const qsizetype stride = (qsizetype(width) * 3 + 3) & ~qsizetype(3);
+    if (offset < kFileHeader + kInfoHeader || qsizetype(offset) + stride * rows > bmp.size())
+        return {};
+    QImage picture(width, rows, QImage::Format_RGB32);
+    if (picture.isNull())
+        return {};
+    for (int y = 0; y < rows; ++y) {
+        // Bottom-up unless the height is negative.
+        const auto *in = reinterpret_cast<const uchar *>(bmp.constData()) + offset
+                         + stride * (height > 0 ? rows - 1 - y : y);
+        auto *out = reinterpret_cast<QRgb *>(picture.scanLine(y));
+        for (int x = 0; x < width; ++x, in += 3)
+            out[x] = qRgb(in[2], in[1], in[0]);
+    }
+    return picture;
+}
+
+QImage readDecodedCopy(const QString &path)
+{
+    QFile copy(decodedCopyPath(path));
+    if (!copy.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray mark = copy.peek(kMarkOffset + kMarkSize).mid(kMarkOffset);
+    if (mark.size() != kMarkSize || mark != sourceMark(path))
+        return {};
+    const QImage plain = readPlainBmp(copy.readAll());
+    if (!plain.isNull())
+        return plain;
+    // Read as BMP and nothing else: detecting the kind would load every image plugin first.
+    copy.seek(0);
+    QImageReader reader(&copy, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+} // namespace
+
+QString decodedCopyPath(const QString &path)
+{
+    return path.left(path.lastIndexOf(QLatin1Char('.'))) + QStringLiteral(".bmp");
+}
+
+bool writeDecodedCopy(const QString &path)
+{
+    const QImage picture(path, "jpg");
+    const QByteArray mark = sourceMark(path);
+    if (picture.isNull() || mark.size() != kMarkSize)
+        return false;
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    // RGB888 makes a plain 24-bit BMP, which reads back as the JPEG does: RGB32.
+    if (!picture.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
+        return false;
+    bmp.replace(kMarkOffset, kMarkSize, mark);
+    QFile copy(decodedCopyPath(path));
+    return copy.open(QIODevice::WriteOnly) && copy.write(bmp) == bmp.size();
+}
+
+QImage loadPicture(const QString &path)
+{
+    if (isJpeg(path)) {
+        const QImage copy = readDecodedCopy(path);
+        if (!copy.isNull())
+            return copy;
+    }
+    return QImage(path);
+}
 
 QString doubleSizePath(const QString &path)
 {
@@ -19,13 +135,13 @@ QString doubleSizePath(const QString &path)
 QImage loadSharpImage(const QString &path, qreal screenRatio)
 {
     if (screenRatio > 1) {
-        QImage sharp(doubleSizePath(path));
+        QImage sharp = loadPicture(doubleSizePath(path));
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2);
             return sharp;
         }
     }
-    return QImage(path);
+    return loadPicture(path);
 }
 
 QImage loadSharpImage(const QString &path)

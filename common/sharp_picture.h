@@ -13,6 +13,18 @@ namespace common {
 
 QString doubleSizePath(const QString &path);
 
+// A JPEG picture may have a decoded copy beside it, a BMP under its name ("Splash.bmp" beside
+// "Splash.jpg"), which Qt reads without its image plugins and the JPEG library: the first window
+// goes up sooner. The copy carries a mark of the JPEG it was made from (the start of its SHA-1),
+// so a JPEG replaced by a user's own is read itself, whatever the files' times.
+QString decodedCopyPath(const QString &path);
+// Writes the decoded copy of the JPEG at the path; false if the JPEG cannot be read or the copy
+// cannot be written.
+bool writeDecodedCopy(const QString &path);
+// The picture at the path: from its decoded copy when that was made from this very JPEG,
+// otherwise from the file itself. Null when the picture cannot be read.
+QImage loadPicture(const QString &path);
+
 // The picture at the path for a screen of the given device pixel ratio: above 1, the @2x copy
 // when it can be read, with its own ratio set to 2. Null when the picture cannot be read.
 QImage loadSharpImage(const QString &path, qreal screenRatio);

@@ -2,6 +2,8 @@
 
 #include "resistor_render.h"
 
+#include "common/sharp_picture.h"
+
 #include <QDataStream>
 #include <QFile>
 #include <cstdio>
@@ -56,6 +58,12 @@ void Writer::bmpWithAlpha(const QImage &image, const QString &name)
 void Writer::jpg(const QImage &image, const QString &name, int quality)
 {
     save(image.convertToFormat(QImage::Format_RGB32), name, "JPG", quality);
+    const QString path = m_folder + QLatin1Char('/') + fileName(name);
+    if (m_ok && !common::writeDecodedCopy(path)) {
+        std::fprintf(stderr, "make_artwork: cannot write the decoded copy of %s\n",
+                     qPrintable(path));
+        m_ok = false;
+    }
 }
 
 void Writer::png(const QImage &image, const QString &name)

@@ -19,6 +19,8 @@ public:
     // A 32-bit BMP whose fourth byte is the picture's alpha (a V4 header with an alpha mask, as
     // Qt and other readers take it); Qt itself writes only the 24-bit kind.
     void bmpWithAlpha(const QImage &image, const QString &name);
+    // A JPEG and its decoded copy ("Splash.bmp" beside "Splash.jpg"), which the program reads
+    // in its place while the JPEG stays the one it was made from.
     void jpg(const QImage &image, const QString &name, int quality = 92);
     void png(const QImage &image, const QString &name);
     // False once a picture could not be written (the tool has said which).

@@ -2,6 +2,8 @@
 #include "common/sharp_picture.h"
 #include "support/test_folder.h"
 
+#include <QBuffer>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
@@ -119,6 +121,13 @@ private Q_SLOTS:
         QCOMPARE(common::folderFiles(u"\\Skin", QStringLiteral("*.she")),
                  (QStringList{"Dark.she", "Default.she", "Yours.she"}));
 
+        // Read before the user's folder is decided (at the first write): the same files.
+        common::setProgramFolder(folder.path(), common::FolderAccess::ReadOnly);
+        QCOMPARE(common::programPath(u"\\Skin\\Yours.she"),
+                 user + QStringLiteral("/Skin/Yours.she"));
+        common::setProgramFolder(folder.path(), common::FolderAccess::Try); // the user's folder
+        QCOMPARE(common::programPath(u"\\Skin\\Yours.she"), folder.file("\\Skin\\Yours.she"));
+
         // Without XDG_DATA_HOME, the folder under the home.
         qunsetenv("XDG_DATA_HOME");
         common::setProgramFolder(folder.path(), common::FolderAccess::ReadOnly);
@@ -137,6 +146,40 @@ private Q_SLOTS:
         const QImage sharp = common::loadSharpImage(path, 1.5);
         QCOMPARE(sharp.width(), 20);
         QCOMPARE(common::logicalSize(sharp), QSize(10, 4)); // the same place and size
+    }
+
+    void readsTheDecodedCopyOfItsOwnJpegOnly()
+    {
+        testing_support::TestFolder folder;
+        const QString path = folder.file("\\Splash.jpg");
+        QImage drawn(8, 4, QImage::Format_RGB32);
+        drawn.fill(Qt::blue);
+        QVERIFY(drawn.save(path, "JPG") && common::writeDecodedCopy(path));
+        // Read in the JPEG's place: a copy changed behind its mark shows the change.
+        QFile copy(common::decodedCopyPath(path));
+        QVERIFY(copy.open(QIODevice::ReadWrite) && copy.seek(copy.size() - 1));
+        QVERIFY(copy.putChar(0x7F) && copy.flush());
+        QCOMPARE(qRed(common::loadSharpImage(path, 1).pixel(7, 0)), 0x7F); // top right, red
+        // A copy of another kind of BMP (here 8 bits a pixel) under the same mark is read too.
+        const QByteArray mark = copy.seek(6) ? copy.read(4) : QByteArray();
+        QImage green(8, 4, QImage::Format_RGB32);
+        green.fill(Qt::green);
+        green.convertTo(QImage::Format_Indexed8);
+        QByteArray other;
+        QBuffer buffer(&other);
+        QVERIFY(green.save(&buffer, "BMP"));
+        QVERIFY(copy.resize(0) && copy.write(other.replace(6, 4, mark)) == other.size());
+        QVERIFY(copy.flush());
+        QCOMPARE(common::loadSharpImage(path, 1).pixel(0, 0), qRgb(0, 255, 0));
+        // A user's own JPEG in its place is read itself, even with an older time than the copy's.
+        drawn.fill(Qt::red);
+        QFile jpeg(path);
+        QVERIFY(drawn.save(path, "JPG") && jpeg.open(QIODevice::ReadWrite));
+        QVERIFY(jpeg.setFileTime(QDateTime(QDate(2001, 1, 1), QTime(0, 0)),
+                                 QFileDevice::FileModificationTime));
+        QCOMPARE(common::loadSharpImage(path, 1), QImage(path));
+        QVERIFY(QFile::remove(copy.fileName())); // a JPEG alone
+        QCOMPARE(common::loadSharpImage(path, 1), QImage(path));
     }
 };
 
