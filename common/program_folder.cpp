@@ -91,6 +91,12 @@ bool isInstalled()
     return QFileInfo::exists(joinPath(programFolder(), kInstalledMark));
 }
 
+// The user's folder under XDG_DATA_HOME (or ~/.local/share), used when the program folder is not.
+static QString dataHomeFolder()
+{
+    return userDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+}
+
 QString userFolder()
 {
     Folders &state = folders();
@@ -99,7 +105,7 @@ QString userFolder()
         if (!isInstalled() && programFolderWritable(program, state.access))
             state.user = program;
         else
-            state.user = userDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+            state.user = dataHomeFolder();
     }
     return *state.user;
 }
@@ -151,9 +157,7 @@ QString programPath(QStringView relative)
     // The user's folder is the program folder or the one under XDG_DATA_HOME. Without the file
     // in the latter, either way gives the program folder's file: the decision (which creates
     // probe files) waits until something is written, after the first window is up.
-    if (!folders().user
-        && !QFileInfo::exists(joinPath(
-            userDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath()), relative)))
+    if (!folders().user && !QFileInfo::exists(joinPath(dataHomeFolder(), relative)))
         return installedPath(relative);
     const QString own = joinPath(userFolder(), relative);
     if (userFolder() == programFolder() || QFileInfo::exists(own))

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmapCache>
+#include <QtEndian>
 
 #include <cstdlib>
 
@@ -33,12 +34,13 @@ QByteArray sourceMark(const QString &path)
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).left(kMarkSize);
 }
 
-quint32 le(const QByteArray &bytes, int at, int size)
+quint32 le32(const QByteArray &bytes, int at)
 {
-    quint32 value = 0;
-    for (int i = size - 1; i >= 0; --i)
-        value = (value << 8) | quint8(bytes[at + i]);
-    return value;
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+quint16 le16(const QByteArray &bytes, int at)
+{
+    return qFromLittleEndian<quint16>(bytes.constData() + at);
 }
 
 // A plain 24-bit BMP, as writeDecodedCopy makes them, read here: even a reader asked for BMP
@@ -47,11 +49,11 @@ QImage readPlainBmp(const QByteArray &bmp)
 {
     constexpr int kFileHeader = 14, kInfoHeader = 40;
     if (bmp.size() < kFileHeader + kInfoHeader || !bmp.startsWith("BM")
-        || le(bmp, 14, 4) != kInfoHeader || le(bmp, 26, 2) != 1 || le(bmp, 28, 2) != 24
-        || le(bmp, 30, 4) != 0)
+        || le32(bmp, 14) != kInfoHeader || le16(bmp, 26) != 1 || le16(bmp, 28) != 24
+        || le32(bmp, 30) != 0)
         return {};
-    const qint32 width = qint32(le(bmp, 18, 4)), height = qint32(le(bmp, 22, 4));
-    const quint32 offset = le(bmp, 10, 4);
+    const qint32 width = qint32(le32(bmp, 18)), height = qint32(le32(bmp, 22));
+    const quint32 offset = le32(bmp, 10);
     if (width <= 0 || width > 0x4000 || height == 0 || height > 0x4000 || height < -0x4000)
         return {};
     const int rows = std::abs(height);

@@ -13,6 +13,11 @@ inline QColor colourFromValue(qint64 value)
     return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
 }
 
+constexpr quint32 valueFromRgb(QRgb rgb)
+{
+    return quint32(qRed(rgb)) | (quint32(qGreen(rgb)) << 8) | (quint32(qBlue(rgb)) << 16);
+}
+
 inline quint32 valueFromColour(const QColor &colour)
 {
     return quint32(colour.red()) | (quint32(colour.green()) << 8) | (quint32(colour.blue()) << 16);

@@ -3,6 +3,7 @@
 #include "common/failure.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
+#include "common/units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -65,11 +66,6 @@ constexpr std::array<int, 4> kFourBandPositions = {0, 1, 3, 4};
 constexpr std::array<int, 5> kFiveBandPositionsUsed = {0, 1, 2, 3, 4};
 constexpr std::array<int, 6> kSixBandPositions = {0, 1, 2, 3, 4, 5};
 
-// Red in the low byte, as the settings and marking files store a colour.
-quint32 storedValue(QRgb rgb)
-{
-    return quint32(qRed(rgb)) | (quint32(qGreen(rgb)) << 8) | (quint32(qBlue(rgb)) << 16);
-}
 
 void storeField(const QString &field, int column, std::array<double, 5> &row, bool &overflow)
 {
@@ -108,7 +104,7 @@ quint32 CodeToColourValue(int code)
 {
     if (code < 0 || code >= kColourCount)
         return 0;
-    return storedValue(kSwatchRgb[std::size_t(code)]);
+    return common::valueFromRgb(kSwatchRgb[std::size_t(code)]);
 }
 
 quint8 ColourValueToCode(quint32 value)
