@@ -1,6 +1,5 @@
 #include "sharp_picture.h"
 
-#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
@@ -9,8 +8,6 @@
 #include <QImageReader>
 #include <QPixmapCache>
 #include <QtEndian>
-
-#include <cstdlib>
 
 namespace common {
 namespace {
@@ -34,44 +31,55 @@ QByteArray sourceMark(const QString &path)
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).left(kMarkSize);
 }
 
-quint32 le32(const QByteArray &bytes, int at)
+// The decoded copy: a top-down 32-bit BMP whose masks put each pixel in the order of
+// QImage::Format_RGB32 (0xffRRGGBB, little-endian), so its pixels are read straight into the
+// image. Any BMP reader takes it.
+constexpr int kFileHeader = 14, kInfoHeader = 40, kPixelsAt = kFileHeader + kInfoHeader + 12;
+constexpr quint32 kBitfields = 3, kRedMask = 0x00FF0000, kGreenMask = 0x0000FF00,
+                  kBlueMask = 0x000000FF;
+constexpr qint32 kLargestSide = 0x4000;
+
+void putLe(QByteArray &header, int at, quint32 value)
 {
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
+    qToLittleEndian(value, header.data() + at);
 }
-quint16 le16(const QByteArray &bytes, int at)
+quint32 getLe(const QByteArray &header, int at)
 {
-    return qFromLittleEndian<quint16>(bytes.constData() + at);
+    return qFromLittleEndian<quint32>(header.constData() + at);
 }
 
-// A plain 24-bit BMP, as writeDecodedCopy makes them, read here: even a reader asked for BMP
-// alone looks through every image plugin's description first. Null for any other kind of BMP.
-QImage readPlainBmp(const QByteArray &bmp)
+QByteArray copyHeader(const QSize &size)
 {
-    constexpr int kFileHeader = 14, kInfoHeader = 40;
-    if (bmp.size() < kFileHeader + kInfoHeader || !bmp.startsWith("BM")
-        || le32(bmp, 14) != kInfoHeader || le16(bmp, 26) != 1 || le16(bmp, 28) != 24
-        || le32(bmp, 30) != 0)
+    QByteArray header(kPixelsAt, '\0');
+    const quint32 pixels = quint32(size.width()) * quint32(size.height()) * 4;
+    header[0] = 'B';
+    header[1] = 'M';
+    putLe(header, 2, kPixelsAt + pixels);
+    putLe(header, 10, kPixelsAt);
+    putLe(header, 14, kInfoHeader);
+    putLe(header, 18, quint32(size.width()));
+    putLe(header, 22, quint32(-size.height())); // negative: top row first
+    putLe(header, 26, 1 | (32 << 16));          // one plane, 32 bits a pixel
+    putLe(header, 30, kBitfields);
+    putLe(header, 34, pixels);
+    putLe(header, 54, kRedMask);
+    putLe(header, 58, kGreenMask);
+    putLe(header, 62, kBlueMask);
+    return header;
+}
+
+// The copy's size when the header is one that copyHeader writes; empty otherwise.
+QSize copySize(const QByteArray &header)
+{
+    if (header.size() != kPixelsAt || !header.startsWith("BM") || getLe(header, 10) != kPixelsAt
+        || getLe(header, 14) != kInfoHeader || getLe(header, 26) != (1 | (32 << 16))
+        || getLe(header, 30) != kBitfields || getLe(header, 54) != kRedMask
+        || getLe(header, 58) != kGreenMask || getLe(header, 62) != kBlueMask)
         return {};
-    const qint32 width = qint32(le32(bmp, 18)), height = qint32(le32(bmp, 22));
-    const quint32 offset = le32(bmp, 10);
-    if (width <= 0 || width > 0x4000 || height == 0 || height > 0x4000 || height < -0x4000)
+    const qint32 width = qint32(getLe(header, 18)), height = -qint32(getLe(header, 22));
+    if (width <= 0 || width > kLargestSide || height <= 0 || height > kLargestSide)
         return {};
-    const int rows = std::abs(height);
-    const qsizetype stride = (qsizetype(width) * 3 + 3) & ~qsizetype(3);
-    if (offset < kFileHeader + kInfoHeader || qsizetype(offset) + stride * rows > bmp.size())
-        return {};
-    QImage picture(width, rows, QImage::Format_RGB32);
-    if (picture.isNull())
-        return {};
-    for (int y = 0; y < rows; ++y) {
-        // Bottom-up unless the height is negative.
-        const auto *in = reinterpret_cast<const uchar *>(bmp.constData()) + offset
-                         + stride * (height > 0 ? rows - 1 - y : y);
-        auto *out = reinterpret_cast<QRgb *>(picture.scanLine(y));
-        for (int x = 0; x < width; ++x, in += 3)
-            out[x] = qRgb(in[2], in[1], in[0]);
-    }
-    return picture;
+    return {width, height};
 }
 
 QImage readDecodedCopy(const QString &path)
@@ -79,13 +87,23 @@ QImage readDecodedCopy(const QString &path)
     QFile copy(decodedCopyPath(path));
     if (!copy.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray mark = copy.peek(kMarkOffset + kMarkSize).mid(kMarkOffset);
-    if (mark.size() != kMarkSize || mark != sourceMark(path))
+    const QByteArray header = copy.read(kPixelsAt);
+    const QByteArray mark = sourceMark(path);
+    if (mark.size() != kMarkSize || header.mid(kMarkOffset, kMarkSize) != mark)
         return {};
-    const QImage plain = readPlainBmp(copy.readAll());
-    if (!plain.isNull())
-        return plain;
-    // Read as BMP and nothing else: detecting the kind would load every image plugin first.
+    if (const QSize size = copySize(header); !size.isEmpty()) {
+        QImage picture(size, QImage::Format_RGB32);
+        const qint64 bytes = picture.sizeInBytes();
+        if (picture.isNull() || copy.read(reinterpret_cast<char *>(picture.bits()), bytes) != bytes)
+            return {};
+        // RGB32 wants its unused byte set; a copy edited by hand may not have it.
+        auto *pixel = reinterpret_cast<quint32 *>(picture.bits());
+        for (qint64 i = 0, n = bytes / 4; i < n; ++i)
+            pixel[i] |= 0xFF000000u;
+        return picture;
+    }
+    // Another kind of BMP under the same mark, read as BMP and nothing else: detecting the kind
+    // would load every image plugin first.
     copy.seek(0);
     QImageReader reader(&copy, "bmp");
     reader.setAutoDetectImageFormat(false);
@@ -101,16 +119,13 @@ QString decodedCopyPath(const QString &path)
 
 bool writeDecodedCopy(const QString &path)
 {
-    const QImage picture(path, "jpg");
+    const QImage picture = QImage(path, "jpg").convertToFormat(QImage::Format_RGB32);
     const QByteArray mark = sourceMark(path);
     if (picture.isNull() || mark.size() != kMarkSize)
         return false;
-    QByteArray bmp;
-    QBuffer buffer(&bmp);
-    // RGB888 makes a plain 24-bit BMP, which reads back as the JPEG does: RGB32.
-    if (!picture.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
-        return false;
-    bmp.replace(kMarkOffset, kMarkSize, mark);
+    QByteArray bmp = copyHeader(picture.size()).replace(kMarkOffset, kMarkSize, mark);
+    for (int y = 0; y < picture.height(); ++y)
+        bmp.append(reinterpret_cast<const char *>(picture.constScanLine(y)), picture.width() * 4);
     QFile copy(decodedCopyPath(path));
     return copy.open(QIODevice::WriteOnly) && copy.write(bmp) == bmp.size();
 }

@@ -156,10 +156,13 @@ private Q_SLOTS:
         drawn.fill(Qt::blue);
         QVERIFY(drawn.save(path, "JPG") && common::writeDecodedCopy(path));
         // Read in the JPEG's place: a copy changed behind its mark shows the change.
+        // The pixels start at byte 66, top row first, each as blue, green, red and an unused byte.
         QFile copy(common::decodedCopyPath(path));
-        QVERIFY(copy.open(QIODevice::ReadWrite) && copy.seek(copy.size() - 1));
-        QVERIFY(copy.putChar(0x7F) && copy.flush());
-        QCOMPARE(qRed(common::loadSharpImage(path, 1).pixel(7, 0)), 0x7F); // top right, red
+        QVERIFY(copy.open(QIODevice::ReadWrite) && copy.seek(66 + 7 * 4 + 2));
+        QVERIFY(copy.putChar(0x7F) && copy.putChar(0) && copy.flush());
+        const QRgb decoded = QImage(path).pixel(7, 0); // top right: red changed, opaque still
+        QCOMPARE(common::loadSharpImage(path, 1).pixel(7, 0),
+                 qRgb(0x7F, qGreen(decoded), qBlue(decoded)));
         // A copy of another kind of BMP (here 8 bits a pixel) under the same mark is read too.
         const QByteArray mark = copy.seek(6) ? copy.read(4) : QByteArray();
         QImage green(8, 4, QImage::Format_RGB32);
