@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QPixmapCache>
 #include <QtEndian>
 
@@ -91,23 +90,19 @@ QImage readDecodedCopy(const QString &path)
     const QByteArray mark = sourceMark(path);
     if (mark.size() != kMarkSize || header.mid(kMarkOffset, kMarkSize) != mark)
         return {};
-    if (const QSize size = copySize(header); !size.isEmpty()) {
-        QImage picture(size, QImage::Format_RGB32);
-        const qint64 bytes = picture.sizeInBytes();
-        if (picture.isNull() || copy.read(reinterpret_cast<char *>(picture.bits()), bytes) != bytes)
-            return {};
-        // RGB32 wants its unused byte set; a copy edited by hand may not have it.
-        auto *pixel = reinterpret_cast<quint32 *>(picture.bits());
-        for (qint64 i = 0, n = bytes / 4; i < n; ++i)
-            pixel[i] |= 0xFF000000u;
-        return picture;
-    }
-    // Another kind of BMP under the same mark, read as BMP and nothing else: detecting the kind
-    // would load every image plugin first.
-    copy.seek(0);
-    QImageReader reader(&copy, "bmp");
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
+    // Any other kind of BMP is no copy of ours: the JPEG is read instead.
+    const QSize size = copySize(header);
+    if (size.isEmpty())
+        return {};
+    QImage picture(size, QImage::Format_RGB32);
+    const qint64 bytes = picture.sizeInBytes();
+    if (picture.isNull() || copy.read(reinterpret_cast<char *>(picture.bits()), bytes) != bytes)
+        return {};
+    // RGB32 wants its unused byte set; a copy edited by hand may not have it.
+    auto *pixel = reinterpret_cast<quint32 *>(picture.bits());
+    for (qint64 i = 0, n = bytes / 4; i < n; ++i)
+        pixel[i] |= 0xFF000000u;
+    return picture;
 }
 
 } // namespace

@@ -16,7 +16,9 @@ QString doubleSizePath(const QString &path);
 // A JPEG picture may have a decoded copy beside it, a BMP under its name ("Splash.bmp" beside
 // "Splash.jpg"), which Qt reads without its image plugins and the JPEG library: the first window
 // goes up sooner. The copy carries a mark of the JPEG it was made from (the start of its SHA-1),
-// so a JPEG replaced by a user's own is read itself, whatever the files' times.
+// so a JPEG replaced by a user's own is read itself, whatever the files' times. The copy is a
+// top-down 32-bit BMP in the pixel order of QImage::Format_RGB32; a BMP of any other kind in its
+// place is passed over.
 QString decodedCopyPath(const QString &path);
 // Writes the decoded copy of the JPEG at the path; false if the JPEG cannot be read or the copy
 // cannot be written.
