@@ -4,9 +4,14 @@
 #include "window_entry.h"
 
 #include <QCoreApplication>
+#include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstring>
 #include <dlfcn.h>
-#include <filesystem>
+#include <string>
+#include <string_view>
+#include <unistd.h>
 
 namespace
 {
@@ -26,14 +31,21 @@ int runTerminalCommand(int argc, char *argv[], const QStringList &arguments)
 // terminal command then starts without loading the Qt GUI and widget libraries at all.
 int runWindowProgram(int argc, char *argv[])
 {
-    std::error_code error;
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    const std::string module = (executable.parent_path() / BANDOLIN_WINDOW_MODULE).string();
-    void *handle = error ? nullptr : dlopen(module.c_str(), RTLD_LAZY | RTLD_LOCAL);
+    char executable[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", executable, sizeof executable - 1);
+    if (length <= 0) {
+        std::fprintf(stderr, "bandolin: cannot find the program's own file: %s\n",
+                     std::strerror(errno));
+        return 1;
+    }
+    const std::string_view path(executable, size_t(length));
+    const std::string module =
+        std::string(path.substr(0, path.rfind('/') + 1)) + BANDOLIN_WINDOW_MODULE;
+    void *handle = dlopen(module.c_str(), RTLD_LAZY | RTLD_LOCAL);
     auto *entry = handle ? reinterpret_cast<WindowEntry>(dlsym(handle, kWindowEntryName)) : nullptr;
     if (!entry) {
         std::fprintf(stderr, "bandolin: cannot load the window program %s: %s\n", module.c_str(),
-                     error ? error.message().c_str() : dlerror());
+                     dlerror());
         return 1;
     }
     return entry(argc, argv);

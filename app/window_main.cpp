@@ -11,9 +11,11 @@
 
 extern "C" BANDOLIN_WINDOW_ENTRY int bandolin_window_main(int argc, char *argv[])
 {
+    // The style is set before the application object, which would otherwise make the
+    // platform's default style at its start only to have it replaced.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bandolin"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     // The splash comes first and alone; the main window is made and loaded when it ends.
     splash_about::frmSplash splash;

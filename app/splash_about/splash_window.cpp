@@ -65,12 +65,14 @@ frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     placeTwips(Image1, 0, 0, kWidth, 1080);
     showPicture(Image1, QStringLiteral("\\Data\\Splash.jpg"));
 
-    // The labels get their texts once the window is on the screen (see paintEvent).
+    // The labels come up with their texts once the window is on the screen (see paintEvent);
+    // until then they are hidden, and the first frame does not wait for them.
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     placeTwips(Label1, 360, 255, 4920, 510);
     ui::setTextColour(Label1, kTitleColour);
     ui::setFontSize(Label1, 12, true);
+    Label1->hide();
 
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
@@ -83,6 +85,7 @@ frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui::setTextColour(Label2, kCreditsColour);
     ui::setFontSize(Label2, 8);
+    Label2->hide();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -157,6 +160,8 @@ void frmSplash::showTexts()
 {
     Label1->setText(QStringLiteral("Цветовая маркировка резисторов"));
     Label2->setText(QStringLiteral("Bandolin 1.0 — программа и рисунки команды Bandolin, 2026"));
+    Label1->show();
+    Label2->show();
 }
 
 void frmSplash::paintEvent(QPaintEvent *)

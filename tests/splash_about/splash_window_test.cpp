@@ -98,9 +98,11 @@ private Q_SLOTS:
         s.Form_Load();
         QVERIFY(s.Label1->text().isEmpty());
         s.show();
+        QVERIFY(!s.Label1->isVisible() && !s.Label2->isVisible()); // not drawn while empty
         QVERIFY(QTest::qWaitForWindowExposed(&s));
         QTRY_COMPARE(s.Label1->text(), QStringLiteral("Цветовая маркировка резисторов"));
         QVERIFY(!s.Label2->text().isEmpty());
+        QVERIFY(s.Label1->isVisible() && s.Label2->isVisible());
     }
 
     void releaseOnBareSurfaceEnds_data()
@@ -153,7 +155,7 @@ private Q_SLOTS:
         frmSplash s;
         s.Form_Load();
         s.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&s));
+        QTRY_VERIFY(s.Label2->isVisible()); // with its text, after the first frame
         QSignalSpy finished(&s, &frmSplash::finished);
         for (QLabel *control : {s.Label1, s.Label2, s.Image1, s.Image2}) {
             QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
