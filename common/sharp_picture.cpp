@@ -67,18 +67,18 @@ QByteArray copyHeader(const QSize &size)
     return header;
 }
 
-// The copy's size when the header is one that copyHeader writes; empty otherwise.
+// The copy's size when the header is the one copyHeader writes for that size (whatever its
+// mark); empty otherwise.
 QSize copySize(const QByteArray &header)
 {
-    if (header.size() != kPixelsAt || !header.startsWith("BM") || getLe(header, 10) != kPixelsAt
-        || getLe(header, 14) != kInfoHeader || getLe(header, 26) != (1 | (32 << 16))
-        || getLe(header, 30) != kBitfields || getLe(header, 54) != kRedMask
-        || getLe(header, 58) != kGreenMask || getLe(header, 62) != kBlueMask)
+    if (header.size() != kPixelsAt)
         return {};
-    const qint32 width = qint32(getLe(header, 18)), height = -qint32(getLe(header, 22));
-    if (width <= 0 || width > kLargestSide || height <= 0 || height > kLargestSide)
+    const QSize size(qint32(getLe(header, 18)), -qint32(getLe(header, 22)));
+    if (size.width() <= 0 || size.width() > kLargestSide || size.height() <= 0
+        || size.height() > kLargestSide)
         return {};
-    return {width, height};
+    const QByteArray mark = header.mid(kMarkOffset, kMarkSize);
+    return copyHeader(size).replace(kMarkOffset, kMarkSize, mark) == header ? size : QSize();
 }
 
 QImage readDecodedCopy(const QString &path)
@@ -86,13 +86,14 @@ QImage readDecodedCopy(const QString &path)
     QFile copy(decodedCopyPath(path));
     if (!copy.open(QIODevice::ReadOnly))
         return {};
+    // Any other kind of BMP is no copy of ours, nor is one made from another JPEG: the JPEG is
+    // read instead.
     const QByteArray header = copy.read(kPixelsAt);
-    const QByteArray mark = sourceMark(path);
-    if (mark.size() != kMarkSize || header.mid(kMarkOffset, kMarkSize) != mark)
-        return {};
-    // Any other kind of BMP is no copy of ours: the JPEG is read instead.
     const QSize size = copySize(header);
     if (size.isEmpty())
+        return {};
+    const QByteArray mark = sourceMark(path);
+    if (mark.size() != kMarkSize || header.mid(kMarkOffset, kMarkSize) != mark)
         return {};
     QImage picture(size, QImage::Format_RGB32);
     const qint64 bytes = picture.sizeInBytes();

@@ -66,7 +66,6 @@ constexpr std::array<int, 4> kFourBandPositions = {0, 1, 3, 4};
 constexpr std::array<int, 5> kFiveBandPositionsUsed = {0, 1, 2, 3, 4};
 constexpr std::array<int, 6> kSixBandPositions = {0, 1, 2, 3, 4, 5};
 
-
 void storeField(const QString &field, int column, std::array<double, 5> &row, bool &overflow)
 {
     if (column >= int(row.size())) {
