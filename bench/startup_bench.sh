@@ -12,6 +12,10 @@
 # time spent until then, and the ratios to the bare window. Wall time is what the user waits
 # for; processor time is the steadier figure on a busy machine. Not a test: it passes or fails
 # nothing.
+#
+# The X server that xvfb-run starts has no session bus beside it, so Qt's accessibility bridge,
+# which both programs make before their first frame, finds none (libdbus forks to try to launch
+# one). Run this script under dbus-run-session -- to measure with a session bus, as on a desktop.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
