@@ -1,7 +1,7 @@
 #include "splash_about/splash_window.h"
 
-#include "common/sharp_picture.h"
 #include "common/program_folder.h"
+#include "common/sharp_picture.h"
 #include "common/units.h"
 #include "ui/placement.h"
 #include "ui/skin_colours.h"
@@ -159,7 +159,8 @@ void frmSplash::EndSplash()
 void frmSplash::showTexts()
 {
     Label1->setText(QStringLiteral("Цветовая маркировка резисторов"));
-    Label2->setText(QStringLiteral("Bandolin 1.0 — программа и рисунки команды Bandolin, 2026"));
+    Label2->setText(QStringLiteral("Bandolin " BANDOLIN_VERSION
+                                   " — программа и рисунки команды Bandolin, 2026"));
     Label1->show();
     Label2->show();
 }
