@@ -71,7 +71,7 @@ private Q_SLOTS:
             m_noPictures->folder.remove(QString::fromUtf8(file));
         m_noLanguage = std::make_unique<Copy>();
         m_noLanguage->folder.remove(QStringLiteral("\\Languages\\Русский.lng"));
-        // This one is started as a desktop launcher with startup notification starts it.
+        // This one is also started as a desktop launcher with startup notification starts it.
         QProcessEnvironment launcher = QProcessEnvironment::systemEnvironment();
         launcher.insert(QStringLiteral("DESKTOP_STARTUP_ID"), QStringLiteral("bandolin_TIME0"));
         m_noLanguage->process.setProcessEnvironment(launcher);
@@ -80,9 +80,8 @@ private Q_SLOTS:
     }
 
     // The main window does not exist while the splash runs; five seconds on, its load has run.
-    // Missing splash pictures, a missing language file or a start from a desktop launcher do not
-    // keep the program from getting there (the load itself then reports the language file, as
-    // its own tests show).
+    // Missing splash pictures or a missing language file do not keep the program from getting
+    // there (the load itself then reports the language file, as its own tests show).
     void mainWindowLoadsWhenTheSplashEnds()
     {
         QTest::qWait(3000);
