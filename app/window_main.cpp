@@ -25,11 +25,12 @@ extern "C" BANDOLIN_WINDOW_ENTRY int bandolin_window_main(int argc, char *argv[]
     // X11 platform removes DESKTOP_STARTUP_ID from the environment, which libdbus reads without
     // a lock: with that variable set, the thread starts only after the application object.
     const auto connectSessionBus = [] { QDBusConnection::sessionBus(); };
+    const bool afterApplication = qEnvironmentVariableIsSet("DESKTOP_STARTUP_ID");
     std::jthread sessionBus;
-    if (!qEnvironmentVariableIsSet("DESKTOP_STARTUP_ID"))
+    if (!afterApplication)
         sessionBus = std::jthread(connectSessionBus);
     QApplication app(argc, argv);
-    if (!sessionBus.joinable())
+    if (afterApplication)
         sessionBus = std::jthread(connectSessionBus);
     QApplication::setApplicationName(QStringLiteral("Bandolin"));
 
