@@ -71,7 +71,7 @@ private Q_SLOTS:
             m_noPictures->folder.remove(QString::fromUtf8(file));
         m_noLanguage = std::make_unique<Copy>();
         m_noLanguage->folder.remove(QStringLiteral("\\Languages\\Русский.lng"));
-        // This one is also started as a desktop launcher with startup notification starts it.
+        // This one is started the way a desktop launcher with startup notification starts it.
         QProcessEnvironment launcher = QProcessEnvironment::systemEnvironment();
         launcher.insert(QStringLiteral("DESKTOP_STARTUP_ID"), QStringLiteral("bandolin_TIME0"));
         m_noLanguage->process.setProcessEnvironment(launcher);
